@@ -1,0 +1,556 @@
+#include "UnitPerso.h"
+
+#include "Champs.h"
+#include "Classes.h"
+#include "Plateforme.h"
+#include "SortsDeMage.h"
+#include "ValidateurWindows1252.h"
+#include "Verifications.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace {
+
+constexpr int LargeurChampNiveau = 33;
+
+QLabel* legende(QWidget* parent, const QString& texte, int x, int y)
+{
+    auto* l = new QLabel(texte, parent);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+}
+
+TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("PersoForm");
+    setWindowTitle(QStringLiteral("Caractéristiques du personnage"));
+    setWindowIcon(QIcon(":/images/vardel.svg"));
+    QFont police("MS Sans Serif");
+    police.setPixelSize(13);
+    setFont(police);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+
+    auto* centre = new QWidget(this);
+    centre->setObjectName("Fond");
+    centre->setMinimumSize(777, 565 - 22);
+    setCentralWidget(centre);
+    resize(777, 565);
+
+    construitMenu();
+    construitOutils();
+    construitChamps();
+    construitBoutons();
+    FormCreate();
+}
+
+void TPersoForm::construitMenu()
+{
+    auto* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    fichier->setObjectName("Fichier1");
+    auto action = [this, fichier](const char* nom, const QString& texte, QKeySequence raccourci,
+                                  void (TPersoForm::*handler)()) {
+        QAction* a = fichier->addAction(texte);
+        a->setObjectName(nom);
+        a->setShortcut(raccourci);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    Nouveau1 = action("Nouveau1", QStringLiteral("&Nouveau"), {}, &TPersoForm::Nouveau1Click);
+    Ouvrir1 = action("Ouvrir1", QStringLiteral("&Ouvrir"), QKeySequence(Qt::Key_F3), &TPersoForm::Ouvrir1Click);
+    Sauver1 = action("Sauver1", QStringLiteral("&Sauver"), QKeySequence(Qt::Key_F2), &TPersoForm::Sauver1Click);
+    fichier->addSeparator();
+    Aperuavantimpression1 = action("Aperuavantimpression1", QStringLiteral("&Aperçu avant impression"),
+                                   QKeySequence(Qt::Key_F9), &TPersoForm::Aperuavantimpression1Click);
+    fichier->addSeparator();
+    Quitter1 = action("Quitter1", QStringLiteral("&Quitter"), QKeySequence(Qt::ALT | Qt::Key_X), &TPersoForm::Quitter1Click);
+
+    Imprimer1 = menuBar()->addAction(QStringLiteral("&Imprimer"));
+    Imprimer1->setObjectName("Imprimer1");
+    connect(Imprimer1, &QAction::triggered, this, &TPersoForm::Imprimer1Click);
+}
+
+void TPersoForm::construitOutils()
+{
+    auto* panneau = new QWidget(centralWidget());
+    panneau->setObjectName("PanelOutils");
+    panneau->setGeometry(0, 0, 777, 41);
+    panneau->setAutoFillBackground(true);
+    int x = 2;
+    auto bouton = [this, panneau, &x](const char* nom, const char* image, const QString& bulle,
+                                      void (TPersoForm::*handler)(), int ecart = 0) {
+        x += ecart;
+        auto* b = new QToolButton(panneau);
+        b->setObjectName(nom);
+        b->setGeometry(x, 2, 37, 37);
+        b->setIcon(QIcon(QStringLiteral(":/images/") + image));
+        b->setIconSize(QSize(28, 28));
+        b->setToolTip(bulle);
+        b->setAutoRaise(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, handler);
+        x += 39;
+        return b;
+    };
+    SpeedButtonNouveau = bouton("SpeedButtonNouveau", "nouveau.svg", QStringLiteral("Nouveau personnage"), &TPersoForm::Nouveau1Click);
+    SpeedButtonOuvrir = bouton("SpeedButtonOuvrir", "ouvrir.svg", QStringLiteral("Ouvrir un fichier personnage"), &TPersoForm::Ouvrir1Click);
+    SpeedButtonSauver = bouton("SpeedButtonSauver", "sauver.svg", QStringLiteral("Sauver le personnage"), &TPersoForm::Sauver1Click);
+    SpeedButtonPrint = bouton("SpeedButtonPrint", "imprimer.svg", QStringLiteral("Impression du personnage"), &TPersoForm::Imprimer1Click);
+    SpeedButtonQuitter = bouton("SpeedButtonQuitter", "quitter.svg", QStringLiteral("Quitter"), &TPersoForm::Quitter1Click);
+    SpeedButton1 = bouton("SpeedButton1", "apercu.svg", QStringLiteral("Aperçu avant impression"), &TPersoForm::Aperuavantimpression1Click);
+    SpeedButtonNWP = bouton("SpeedButtonNWP", "competences.svg", QStringLiteral("Choix des compétences"), &TPersoForm::ButtonNWPClick, 12);
+    SpeedButtonArmes = bouton("SpeedButtonArmes", "armes.svg", QStringLiteral("Choix des armes"), &TPersoForm::ButtonArmesClick);
+    SpeedButtonTalentsVoleur = bouton("SpeedButtonTalentsVoleur", "talents_voleur.svg", QStringLiteral("Talents de Voleur"), &TPersoForm::ButtonTalentsDeVoleurClick);
+    SpeedButtonSortsDeMage = bouton("SpeedButtonSortsDeMage", "sorts_mage.svg", QStringLiteral("Sorts de Mage"), &TPersoForm::ButtonSortsDeMageClick);
+    SpeedButtonSortsDeClerc = bouton("SpeedButtonSortsDeClerc", "sorts_clerc.svg", QStringLiteral("Sphères d'influence du prêtre"), &TPersoForm::ButtonSortsDeClercClick);
+    SpeedButtonTalentsDeBarde = bouton("SpeedButtonTalentsDeBarde", "talents_barde.svg", QStringLiteral("Talents de Barde"), &TPersoForm::ButtonBardeClick);
+    SpeedButtonNotes = bouton("SpeedButtonNotes", "notes.svg", QStringLiteral("Entrée des notes"), &TPersoForm::ButtonNotesClick);
+}
+
+void TPersoForm::construitChamps()
+{
+    QWidget* c = centralWidget();
+    auto* validateur = new ValidateurWindows1252(this);
+    auto edit = [this, c, validateur](const char* nom, const QString& texte, int x, int y, int largeur) {
+        legende(c, texte, x, y);
+        auto* e = new QLineEdit(c);
+        e->setObjectName(nom);
+        e->setGeometry(x, y + 16, largeur, 21);
+        e->setValidator(validateur);
+        connect(e, &QLineEdit::textChanged, this, &TPersoForm::ModifieATrue);
+        return e;
+    };
+    auto combo = [this, c](const char* nom, const QString& texte, const QStringList& items, int x, int y, int largeur) {
+        legende(c, texte, x, y);
+        auto* b = new QComboBox(c);
+        b->setObjectName(nom);
+        b->setGeometry(x, y + 16, largeur, 21);
+        b->addItems(items);
+        b->setCurrentIndex(-1);
+        // Only a pick by the user counts as a change of the sheet.
+        connect(b, &QComboBox::activated, this, &TPersoForm::ModifieATrue);
+        return b;
+    };
+
+    int y = 48;
+    EditNom = edit("EditNom", QStringLiteral("Nom"), 8, y, 220);
+    ComboRace = combo("ComboRace", QStringLiteral("Race"), Classes::Races(), 240, y, 121);
+    ComboSexe = combo("ComboSexe", QStringLiteral("Sexe"), Classes::Sexes(), 373, y, 97);
+    EditAge = edit("EditAge", QStringLiteral("Age"), 482, y, 57);
+    EditTaille = edit("EditTaille", QStringLiteral("Taille"), 551, y, 73);
+
+    y = 96;
+    EditPoids = edit("EditPoids", QStringLiteral("Poids"), 8, y, 73);
+    ComboAlignement = combo("ComboAlignement", QStringLiteral("Alignement"), Classes::Alignements(), 93, y, 145);
+    EditPV = edit("EditPV", QStringLiteral("Points de Vie"), 250, y, 65);
+    ButtonPV = new QPushButton(QStringLiteral("Tirer PV"), c);
+    ButtonPV->setObjectName("ButtonPV");
+    ButtonPV->setGeometry(325, y + 14, 81, 25);
+    ButtonPV->setToolTip(QStringLiteral("Tirage aléatoire des points de vie"));
+    ButtonPV->setFocusPolicy(Qt::ClickFocus);
+    connect(ButtonPV, &QPushButton::clicked, this, &TPersoForm::ButtonPVClick);
+
+    y = 144;
+    ComboClasse = combo("ComboClasse", QStringLiteral("Classe"), Classes::Liste(), 8, y, 161);
+    ComboClasse->setMaxVisibleItems(static_cast<int>(Classes::Liste().size()));
+    PanelNiveau = new QWidget(c);
+    PanelNiveau->setObjectName("PanelNiveau");
+    PanelNiveau->setGeometry(181, y + 12, 481, 29);
+    auto* titre = new QLabel(QStringLiteral(" Niveau"), PanelNiveau);
+    titre->setObjectName("LabelPanelNiveau");
+    QFont arial("Arial");
+    arial.setPixelSize(13);
+    titre->setFont(arial);
+    titre->setStyleSheet("color: red");
+    titre->move(2, 7);
+    titre->adjustSize();
+    for (int k = 0; k < 3; ++k) {
+        auto* l = new QLabel(PanelNiveau);
+        l->setObjectName(QStringLiteral("LabelNiveau%1").arg(k + 1));
+        l->move(64, 7);
+        auto* e = new QLineEdit(PanelNiveau);
+        e->setObjectName(QStringLiteral("EditNiveau%1").arg(k + 1));
+        e->setGeometry(69, 4, LargeurChampNiveau, 21);
+        e->setValidator(validateur);
+        connect(e, &QLineEdit::textChanged, this, &TPersoForm::ModifieATrue);
+        labelsNiveau_[k] = l;
+        editsNiveau_[k] = e;
+    }
+    std::tie(LabelNiveau1, LabelNiveau2, LabelNiveau3) = std::tuple(labelsNiveau_[0], labelsNiveau_[1], labelsNiveau_[2]);
+    std::tie(EditNiveau1, EditNiveau2, EditNiveau3) = std::tuple(editsNiveau_[0], editsNiveau_[1], editsNiveau_[2]);
+
+    y = 192;
+    EditLangues = edit("EditLangues", QStringLiteral("Langues parlées"), 8, y, 620);
+    {
+        // The start value is no change of the sheet (and the window is not built yet).
+        const QSignalBlocker silence(EditLangues);
+        EditLangues->setText(QStringLiteral("Commun"));
+    }
+
+    y = 240;
+    int x = 8;
+    auto caracteristique = [&](const char* nom, const QString& texte) {
+        QLineEdit* e = edit(nom, texte, x, y, 41);
+        x += 84;
+        return e;
+    };
+    EditForce = caracteristique("EditForce", QStringLiteral("Force"));
+    x -= 84 - 52;
+    EditXtra = caracteristique("EditXtra", QStringLiteral("Extra"));
+    LabelXtra = nullptr;
+    for (QLabel* l : c->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (l->text() == u"Extra")
+            LabelXtra = l;
+    LabelXtra->setObjectName("LabelXtra");
+    EditXtra->setToolTip(QStringLiteral("Choix du pourcentage d'extra-force (pour un combattant avec 18 en Force uniquement)"));
+    x -= 84 - 64;
+    EditIntelligence = caracteristique("EditIntelligence", QStringLiteral("Intelligence"));
+    EditSagesse = caracteristique("EditSagesse", QStringLiteral("Sagesse"));
+    EditDexterite = caracteristique("EditDexterite", QStringLiteral("Dextérité"));
+    EditConstitution = caracteristique("EditConstitution", QStringLiteral("Constitution"));
+    EditCharisme = caracteristique("EditCharisme", QStringLiteral("Charisme"));
+    EditBeaute = caracteristique("EditBeaute", QStringLiteral("Beauté"));
+}
+
+void TPersoForm::construitBoutons()
+{
+    QWidget* c = centralWidget();
+    auto grand = [this, c](const char* nom, const QString& texte, const char* image, const QString& bulle,
+                           int x, int y, void (TPersoForm::*handler)()) {
+        auto* b = new QPushButton(QIcon(QStringLiteral(":/images/") + image), texte, c);
+        b->setObjectName(nom);
+        b->setGeometry(x, y, 177, 57);
+        b->setIconSize(QSize(32, 32));
+        b->setToolTip(bulle);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    ButtonNWP = grand("ButtonNWP", QStringLiteral("&Compétences"), "competences.svg", QStringLiteral("Choisir les compétences"), 16, 300, &TPersoForm::ButtonNWPClick);
+    ButtonArmes = grand("ButtonArmes", QStringLiteral("&Armes"), "armes.svg", QStringLiteral("Choisir les armes"), 16, 380, &TPersoForm::ButtonArmesClick);
+    ButtonNotes = grand("ButtonNotes", QStringLiteral("&Notes"), "notes.svg",
+                        QStringLiteral("Voir les notes liées à la classe et la race ; Ajouter ses propres notes"), 16, 460, &TPersoForm::ButtonNotesClick);
+
+    auto* image = new QLabel(c);
+    image->setObjectName("Image1");
+    image->setGeometry(216, 284, 311, 273);
+    image->setPixmap(QIcon(":/images/decor.svg").pixmap(311, 273));
+
+    ButtonSortsDeMage = grand("ButtonSortsDeMage", QStringLiteral("Sorts de &Mage"), "sorts_mage.svg", QStringLiteral("Choix des sorts de mage"), 560, 284, &TPersoForm::ButtonSortsDeMageClick);
+    ButtonSortsDeClerc = grand("ButtonSortsDeClerc", QStringLiteral("Sorts de &Clerc"), "sorts_clerc.svg", QStringLiteral("Choix des sphères de clerc"), 560, 356, &TPersoForm::ButtonSortsDeClercClick);
+    ButtonTalentsDeVoleur = grand("ButtonTalentsDeVoleur", QStringLiteral("Talents de &Voleur"), "talents_voleur.svg", QStringLiteral("Choix des talents de voleur"), 560, 428, &TPersoForm::ButtonTalentsDeVoleurClick);
+    ButtonBarde = grand("ButtonBarde", QStringLiteral("Talents de &Barde"), "talents_barde.svg", QStringLiteral("Choix des talents de barde"), 560, 500, &TPersoForm::ButtonBardeClick);
+
+    const QList<QWidget*> ordre = {EditNom, ComboRace, ComboSexe, EditAge, EditTaille, EditPoids,
+                                   ComboAlignement, EditPV, ComboClasse, EditNiveau1, EditNiveau2,
+                                   EditNiveau3, EditLangues, EditForce, EditXtra, EditIntelligence,
+                                   EditSagesse, EditDexterite, EditConstitution, EditCharisme,
+                                   EditBeaute, ButtonNWP, ButtonArmes, ButtonNotes, ButtonSortsDeMage,
+                                   ButtonSortsDeClerc, ButtonTalentsDeVoleur, ButtonBarde};
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+}
+
+void TPersoForm::FormCreate()
+{
+    MessagesErreur.clear();
+    repertoireDonnees_ = QDir::currentPath();
+    activeDialogues(false, false, false, false);
+    Modifie = false;
+    TalentsVoleurDeBase = true;
+    for (auto& l : SortsDeClercParNiveau)
+        l.clear();
+    for (auto& l : SortsDeMageParNiveau)
+        l.clear();
+}
+
+void TPersoForm::BrancheCommande(Commande commande, Travail travail)
+{
+    travaux_[commande] = std::move(travail);
+}
+
+QString TPersoForm::FichierDonnees(const QString& nom) const
+{
+    return QDir(repertoireDonnees_).filePath(nom);
+}
+
+Personnage TPersoForm::personnage() const
+{
+    Personnage p;
+    p.nom = EditNom->text();
+    p.race = ComboRace->currentText();
+    p.sexe = ComboSexe->currentText();
+    p.age = EditAge->text();
+    p.taille = EditTaille->text();
+    p.poids = EditPoids->text();
+    p.classe = ComboClasse->currentText();
+    for (std::size_t k = 0; k < 3; ++k)
+        p.niveaux[k] = editsNiveau_[k]->text();
+    p.alignement = ComboAlignement->currentText();
+    p.pointsDeVie = EditPV->text();
+    p.langues = EditLangues->text();
+    p.force = EditForce->text();
+    p.extra = EditXtra->text();
+    p.intelligence = EditIntelligence->text();
+    p.sagesse = EditSagesse->text();
+    p.dexterite = EditDexterite->text();
+    p.constitution = EditConstitution->text();
+    p.charisme = EditCharisme->text();
+    p.beaute = EditBeaute->text();
+    return p;
+}
+
+int TPersoForm::IndexSortDeMage(int niveau, const QString& nom) const
+{
+    return ::IndexSortDeMage(SortsDeMageParNiveau.at(static_cast<std::size_t>(niveau - 1)), nom);
+}
+
+QString TPersoForm::PourcentageSortDeMage(int niveau, const QString& nom) const
+{
+    return ::PourcentageSortDeMage(SortsDeMageParNiveau.at(static_cast<std::size_t>(niveau - 1)), nom);
+}
+
+void TPersoForm::activeDialogues(bool voleur, bool barde, bool mage, bool clerc)
+{
+    ButtonTalentsDeVoleur->setEnabled(voleur);
+    SpeedButtonTalentsVoleur->setEnabled(voleur);
+    ButtonBarde->setEnabled(barde);
+    SpeedButtonTalentsDeBarde->setEnabled(barde);
+    ButtonSortsDeMage->setEnabled(mage);
+    SpeedButtonSortsDeMage->setEnabled(mage);
+    ButtonSortsDeClerc->setEnabled(clerc);
+    SpeedButtonSortsDeClerc->setEnabled(clerc);
+}
+
+void TPersoForm::MetAJourFiche()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->window() != this)
+        focus = nullptr;
+
+    DisposeNiveaux();
+
+    Personnage p = personnage();
+    const bool extra = p.ForceExceptionnelle();
+    EditXtra->setEnabled(extra);
+    LabelXtra->setEnabled(extra);
+    if (!extra)
+        EditXtra->clear();
+
+    p = personnage();
+    const bool mage = p.EstDeClasse("Mage") || p.EstDeClasse("Illusioniste")
+                   || (p.EstDeClasse("Barde") && p.NiveauParClasse("Barde") >= 2);
+    const bool clerc = p.EstDeClasse("Clerc") || p.EstDeClasse("Druide")
+                    || (p.EstDeClasse("Paladin") && p.NiveauParClasse("Paladin") >= 9)
+                    || (p.EstDeClasse("Ranger") && p.NiveauParClasse("Ranger") >= 8);
+    activeDialogues(p.EstDeClasse("Voleur"), p.EstDeClasse("Barde"), mage, clerc);
+
+    ButtonPV->setEnabled(!p.classe.isEmpty() && EstEntierEntre(p.constitution, 1, 25)
+                         && p.VerifieNiveaux(MessagesErreur));
+
+    if (focus) {
+        if (focus->isEnabled() && focus->isVisible())
+            focus->setFocus();
+        else
+            EditNom->setFocus();
+    }
+}
+
+void TPersoForm::DisposeNiveaux()
+{
+    for (std::size_t k = 0; k < 3; ++k) {
+        labelsNiveau_[k]->setText(QString());
+        labelsNiveau_[k]->setEnabled(false);
+        editsNiveau_[k]->setEnabled(false);
+        editsNiveau_[k]->hide();
+    }
+    const QStringList parties = Classes::Parties(ComboClasse->currentText());
+    int x = 64;
+    std::size_t k = 0;
+    for (; k < 3 && k < static_cast<std::size_t>(parties.size()); ++k) {
+        QLabel* l = labelsNiveau_[k];
+        l->setText(parties[static_cast<qsizetype>(k)]);
+        l->setEnabled(true);
+        const int largeur = l->fontMetrics().horizontalAdvance(l->text());
+        l->setGeometry(x, 7, largeur, l->fontMetrics().height());
+        QLineEdit* e = editsNiveau_[k];
+        e->setEnabled(true);
+        e->move(x + largeur + 5, 4);
+        e->show();
+        x += largeur + LargeurChampNiveau + 25;
+    }
+    for (; k < 3; ++k)
+        editsNiveau_[k]->clear();
+}
+
+void TPersoForm::ModifieATrue()
+{
+    Modifie = true;
+    MetAJourFiche();
+}
+
+void TPersoForm::ComboClasseChange()
+{
+    Modifie = true;
+    const Personnage p = personnage();
+    activeDialogues(p.EstDeClasse("Voleur"), p.EstDeClasse("Barde"),
+                    p.EstDeClasse("Mage") || p.EstDeClasse("Illusioniste") || p.EstDeClasse("Barde"),
+                    p.EstDeClasse("Clerc") || p.EstDeClasse("Druide") || p.EstDeClasse("Paladin") || p.EstDeClasse("Ranger"));
+}
+
+void TPersoForm::lance(Commande commande)
+{
+    const auto it = travaux_.find(commande);
+    if (it == travaux_.end())
+        return;
+    if (it->second.prepare)
+        it->second.prepare();
+    if (it->second.montre)
+        it->second.montre();
+}
+
+bool TPersoForm::verifieOuSignale(bool (*verifie)(const Personnage&, QString&))
+{
+    MessagesErreur.clear();
+    if (verifie)
+        verifie(personnage(), MessagesErreur);
+    if (MessagesErreur.isEmpty())
+        return true;
+    boite(GenreBoite::Erreur, MessagesErreur, {Bouton::Oui});
+    return false;
+}
+
+void TPersoForm::commandeDialogue(Commande commande, bool (*verifie)(const Personnage&, QString&))
+{
+    ExecuteCommande([&] {
+        if (!verifieOuSignale(verifie))
+            return;
+        const auto it = travaux_.find(commande);
+        if (it != travaux_.end() && it->second.prepare)
+            it->second.prepare();
+        Modifie = true;
+        if (it != travaux_.end() && it->second.montre)
+            it->second.montre();
+    });
+}
+
+void TPersoForm::ButtonNWPClick() { commandeDialogue(Commande::Competences, Verifications::AvantCompetences); }
+void TPersoForm::ButtonArmesClick() { commandeDialogue(Commande::Armes, Verifications::AvantArmes); }
+void TPersoForm::ButtonTalentsDeVoleurClick() { commandeDialogue(Commande::TalentsVoleur, Verifications::AvantTalents); }
+void TPersoForm::ButtonBardeClick() { commandeDialogue(Commande::Barde, Verifications::AvantTalents); }
+void TPersoForm::ButtonNotesClick() { commandeDialogue(Commande::Notes, Verifications::AvantNotes); }
+void TPersoForm::ButtonSortsDeClercClick() { commandeDialogue(Commande::SortsDeClerc, nullptr); }
+
+void TPersoForm::ButtonSortsDeMageClick()
+{
+    if (EditIntelligence->text().isEmpty()) {
+        boite(GenreBoite::Erreur, MessageIntelligenceAbsente, {Bouton::Oui});
+        return;
+    }
+    commandeDialogue(Commande::SortsDeMage, nullptr);
+}
+
+void TPersoForm::Aperuavantimpression1Click()
+{
+    ExecuteCommande([this] {
+        if (verifieOuSignale(Verifications::VerifieSaisie))
+            lance(Commande::Apercu);
+    });
+}
+
+void TPersoForm::Imprimer1Click()
+{
+    ExecuteCommande([this] { lance(Commande::Imprimer); });
+}
+
+void TPersoForm::Ouvrir1Click()
+{
+    ExecuteCommande([this] { lance(Commande::Ouvrir); });
+}
+
+void TPersoForm::Sauver1Click()
+{
+    ExecuteCommande([this] { lance(Commande::Sauver); });
+}
+
+void TPersoForm::ButtonPVClick()
+{
+}
+
+void TPersoForm::Nouveau1Click()
+{
+    ExecuteCommande([this] {
+        if (Modifie) {
+            const Bouton choix = boite(GenreBoite::Confirmation, QStringLiteral("Sauver le personnage ?"),
+                                       {Bouton::Oui, Bouton::Non, Bouton::Annuler});
+            if (choix == Bouton::Annuler)
+                return;
+            if (choix == Bouton::Oui)
+                Sauver1Click();
+        }
+        activeDialogues(false, false, false, false);
+        TalentsVoleurDeBase = true;
+        for (QLineEdit* e : {EditNom, EditAge, EditTaille, EditPoids, EditNiveau1, EditNiveau2, EditNiveau3,
+                             EditPV, EditLangues, EditForce, EditIntelligence, EditSagesse, EditDexterite,
+                             EditConstitution, EditCharisme, EditBeaute})
+            e->clear();
+        for (QComboBox* b : {ComboRace, ComboSexe, ComboClasse, ComboAlignement})
+            b->setCurrentIndex(-1);
+        lance(Commande::Nouveau);
+        Modifie = false;
+    });
+}
+
+void TPersoForm::Quitter1Click()
+{
+    close();
+}
+
+bool TPersoForm::FormCloseQuery()
+{
+    if (!Modifie)
+        return true;
+    const Bouton choix = boite(GenreBoite::Confirmation, QStringLiteral("Sauver le personnage ?"),
+                               {Bouton::Oui, Bouton::Non, Bouton::Annuler});
+    if (choix == Bouton::Annuler)
+        return false;
+    if (choix == Bouton::Oui)
+        Sauver1Click();
+    return true;
+}
+
+void TPersoForm::closeEvent(QCloseEvent* event)
+{
+    bool ferme = true;
+    ExecuteCommande([&] { ferme = FormCloseQuery(); });
+    if (ferme)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TPersoForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        ExecuteCommande([this] { MetAJourFiche(); });
+}
+
+void TPersoForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    ExecuteCommande([this] { MetAJourFiche(); });
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "Personnage.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <map>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+// The main sheet window "Caractéristiques du personnage": the one character
+// being typed in, its menu and toolbar, the refresh that keeps the window
+// consistent after every change, and the modified flag.
+//
+// The main window knows nothing of the dialogs that later folders build: the
+// program entry attaches each command's work with BrancheCommande, and the
+// window runs the command's entry checks before it.
+class TPersoForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // The commands whose work lives outside this window.
+    enum class Commande {
+        Nouveau,          // empties the dialogs' parts of the character
+        Ouvrir,
+        Sauver,
+        Imprimer,
+        Apercu,
+        Competences,
+        Armes,
+        TalentsVoleur,
+        Barde,
+        SortsDeMage,
+        SortsDeClerc,
+        Notes,
+    };
+    // A dialog command: `prepare` reads the sheet into the dialog (it may
+    // fail; the sheet is then not marked modified), `montre` shows it.
+    struct Travail {
+        std::function<void()> prepare;
+        std::function<void()> montre;
+    };
+
+    explicit TPersoForm(QWidget* parent = nullptr);
+
+    void BrancheCommande(Commande commande, Travail travail);
+
+    // The character as its fields hold it now.
+    Personnage personnage() const;
+
+    // The data file of that name in the data directory.
+    QString FichierDonnees(const QString& nom) const;
+    const QString& RepertoireDonnees() const { return repertoireDonnees_; }
+
+    // Members several parts of the program read or write.
+    bool Modifie = false;
+    bool TalentsVoleurDeBase = true;
+    QString MessagesErreur;
+    std::array<int, 8> TalentsVoleur{};
+    std::array<QString, 5> JetsDeProtection;
+    std::array<QString, 25> Ajustements;
+    std::array<QStringList, 7> SortsDeClercParNiveau;
+    std::array<QStringList, 9> SortsDeMageParNiveau;
+
+    int IndexSortDeMage(int niveau, const QString& nom) const;
+    QString PourcentageSortDeMage(int niveau, const QString& nom) const;
+
+    // Handlers (public so that tests and the program entry can run them).
+    void MetAJourFiche();
+    void DisposeNiveaux();
+    void ModifieATrue();
+    void ComboClasseChange();
+    void Nouveau1Click();
+    void Ouvrir1Click();
+    void Sauver1Click();
+    void Imprimer1Click();
+    void Aperuavantimpression1Click();
+    void Quitter1Click();
+    void ButtonPVClick();
+    void ButtonNWPClick();
+    void ButtonArmesClick();
+    void ButtonTalentsDeVoleurClick();
+    void ButtonBardeClick();
+    void ButtonSortsDeMageClick();
+    void ButtonSortsDeClercClick();
+    void ButtonNotesClick();
+
+    // The controls, named as the system names them.
+    QLineEdit *EditNom, *EditAge, *EditTaille, *EditPoids, *EditPV, *EditLangues;
+    QLineEdit *EditNiveau1, *EditNiveau2, *EditNiveau3;
+    QLineEdit *EditForce, *EditXtra, *EditIntelligence, *EditSagesse, *EditDexterite,
+        *EditConstitution, *EditCharisme, *EditBeaute;
+    QComboBox *ComboRace, *ComboSexe, *ComboAlignement, *ComboClasse;
+    QLabel *LabelNiveau1, *LabelNiveau2, *LabelNiveau3, *LabelXtra;
+    QWidget* PanelNiveau;
+    QPushButton* ButtonPV;
+    QPushButton *ButtonNWP, *ButtonArmes, *ButtonNotes, *ButtonSortsDeMage, *ButtonSortsDeClerc,
+        *ButtonTalentsDeVoleur, *ButtonBarde;
+    QToolButton *SpeedButtonNouveau, *SpeedButtonOuvrir, *SpeedButtonSauver, *SpeedButtonPrint,
+        *SpeedButtonQuitter, *SpeedButton1, *SpeedButtonNWP, *SpeedButtonArmes,
+        *SpeedButtonTalentsVoleur, *SpeedButtonSortsDeMage, *SpeedButtonSortsDeClerc,
+        *SpeedButtonTalentsDeBarde, *SpeedButtonNotes;
+    QAction *Nouveau1, *Ouvrir1, *Sauver1, *Aperuavantimpression1, *Quitter1, *Imprimer1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    bool FormCloseQuery();
+    void construitMenu();
+    void construitOutils();
+    void construitChamps();
+    void construitBoutons();
+    void activeDialogues(bool voleur, bool barde, bool mage, bool clerc);
+    void commandeDialogue(Commande commande, bool (*verifie)(const Personnage&, QString&));
+    void lance(Commande commande);
+    bool verifieOuSignale(bool (*verifie)(const Personnage&, QString&));
+
+    QString repertoireDonnees_;
+    std::map<Commande, Travail> travaux_;
+    std::array<QLineEdit*, 3> editsNiveau_{};
+    std::array<QLabel*, 3> labelsNiveau_{};
+};

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what Vardel needs to build and run on Debian 12, when it is
+# missing, then configures and builds in the folder given ($1) with the
+# CMake options that follow. Quiet and quick when nothing changed.
+set -euo pipefail
+
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+dossier="$1"
+shift
+
+paquets=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev fonts-liberation2
+         libgtest-dev libbenchmark-dev)
+manquants=()
+for p in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+if [ "${#manquants[@]}" -gt 0 ]; then
+    echo "Installation de : ${manquants[*]}"
+    sudo_si_besoin=()
+    [ "$(id -u)" -eq 0 ] || sudo_si_besoin=(sudo)
+    "${sudo_si_besoin[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_si_besoin[@]}" apt-get install -y -qq "${manquants[@]}"
+fi
+
+if [ ! -f "$racine/$dossier/build.ninja" ]; then
+    cmake -S "$racine" -B "$racine/$dossier" -G Ninja "$@"
+fi
+cmake --build "$racine/$dossier" -j "$(nproc)"

@@ -1,0 +1,101 @@
+#include "Echec.h"
+#include "Fichiers.h"
+#include "ListeTexte.h"
+#include "Windows1252.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString messageDe(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Echec& e) {
+        return e.texte();
+    }
+    return QStringLiteral("(aucun échec)");
+}
+
+}
+
+TEST(ListeTexte, FinsDeLigne)
+{
+    struct Cas {
+        QByteArray octets;
+        QStringList lignes;
+    };
+    const Cas cas[] = {
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb\n", {"a", "b"}},
+        {"a\rb\r", {"a", "b"}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},   // LF then CR: two line ends
+        {"", {}},
+        {"\r\n", {""}},
+        {"sans fin", {"sans fin"}},
+    };
+    DossierTemporaire dossier;
+    for (const Cas& c : cas) {
+        const QString nom = dossier.ecrit("f.txt", c.octets);
+        EXPECT_EQ(ListeTexte::charge(nom).lignes(), c.lignes) << c.octets.toStdString();
+    }
+}
+
+TEST(ListeTexte, LesOctetsSurviventAuChargementEtALaSauvegarde)
+{
+    QByteArray octets;
+    for (int i = 0; i < 256; ++i)
+        if (i != '\r' && i != '\n')
+            octets.append(static_cast<char>(i));
+    octets.append("\r\n\xC9t\xE9\r\n");
+    DossierTemporaire dossier;
+    const QString nom = dossier.ecrit("tous.txt", octets);
+    const ListeTexte liste = ListeTexte::charge(nom);
+    ASSERT_EQ(liste.count(), 2);
+    EXPECT_EQ(liste.at(1), QStringLiteral("Été"));
+    EXPECT_EQ(liste.at(0)[0x80 - 2], QChar(0x20AC));   // the euro sign
+    liste.sauve(dossier.chemin("copie.txt"));
+    EXPECT_EQ(dossier.lit("copie.txt"), octets);
+}
+
+TEST(ListeTexte, SauvegardeEnCrLf)
+{
+    DossierTemporaire dossier;
+    ListeTexte({"un", "", "deux"}).sauve(dossier.chemin("s.txt"));
+    EXPECT_EQ(dossier.lit("s.txt"), QByteArray("un\r\n\r\ndeux\r\n"));
+}
+
+TEST(ListeTexte, Echecs)
+{
+    DossierTemporaire dossier;
+    const QString absent = dossier.chemin("absent.dat");
+    EXPECT_EQ(messageDe([&] { ListeTexte::charge(absent); }), "Ne peut ouvrir le fichier " + absent);
+    EXPECT_EQ(messageDe([&] { ListeTexte::charge(dossier.racine()); }), "Ne peut ouvrir le fichier " + dossier.racine());
+
+    const ListeTexte liste({"a"});
+    EXPECT_EQ(messageDe([&] { liste.at(1); }), "Index liste hors bornes");
+    EXPECT_EQ(messageDe([&] { liste.at(-1); }), "Index liste hors bornes");
+
+    const QString dansRienDuTout = dossier.chemin("pas/de/dossier.txt");
+    EXPECT_EQ(messageDe([&] { liste.sauve(dansRienDuTout); }), "Ne peut créer le fichier " + dansRienDuTout);
+}
+
+TEST(ListeTexte, UneSauvegardeRateeLaisseLAncienFichierEntier)
+{
+    DossierTemporaire dossier;
+    const QString nom = dossier.ecrit("perso.vdl", "ancien\r\n");
+    // A character that has no byte in the file's encoding fails the save
+    // before anything is written.
+    EXPECT_EQ(messageDe([&] { ListeTexte({"nouveau", QStringLiteral("ő")}).sauve(nom); }),
+              "Ne peut créer le fichier " + nom);
+    EXPECT_EQ(dossier.lit("perso.vdl"), QByteArray("ancien\r\n"));
+}
+
+TEST(Windows1252, CaracteresHorsDuJeu)
+{
+    EXPECT_TRUE(Windows1252::peutCoder(QStringLiteral("Dextérité œ € “”")));
+    EXPECT_FALSE(Windows1252::peutCoder(QStringLiteral("ő")));
+    EXPECT_FALSE(Windows1252::peutCoder(QString::fromUtf8("\xF0\x9F\x98\x80")));   // an emoji
+}

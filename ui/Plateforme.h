@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// The thin layer over the platform's message boxes (and, as they are
+// needed, its file dialogs and printer). Windows never call QMessageBox
+// directly: they go through the installed Plateforme, which the tests
+// replace by a scripted double.
+
+enum class GenreBoite { Avertissement, Erreur, Information, Confirmation };
+
+enum class Bouton { Oui, Non, OK, Annuler };
+
+using Boutons = std::initializer_list<Bouton>;
+
+QString titreDe(GenreBoite genre);   // "Avertissement", "Erreur", ...
+QString libelleDe(Bouton bouton);    // "&Oui", "&Non", "OK", "Annuler"
+
+class Plateforme {
+public:
+    virtual ~Plateforme() = default;
+
+    // Shows a modal box of that kind with those buttons, in that order, and
+    // returns the button chosen. Closing the box without a button answers
+    // the box's last button (its "cancel" in every box the program shows).
+    virtual Bouton boite(GenreBoite genre, const QString& texte, const std::vector<Bouton>& boutons) = 0;
+};
+
+// The installed platform; the real one unless a test installed another.
+Plateforme& plateforme();
+// Installs another platform (a test double) and returns the previous one.
+std::unique_ptr<Plateforme> installePlateforme(std::unique_ptr<Plateforme> p);
+
+// Shortcut for the common case.
+inline Bouton boite(GenreBoite genre, const QString& texte, std::vector<Bouton> boutons)
+{
+    return plateforme().boite(genre, texte, boutons);
+}
+
+// Runs one command to its end. A failure it meets (Echec, or any other
+// exception) ends the command and is shown in an error box with its text;
+// what was done before the failure stays done. Nothing crosses the event
+// loop.
+void ExecuteCommande(const std::function<void()>& commande);
