@@ -2,6 +2,7 @@
 
 #include "Champs.h"
 #include "Classes.h"
+#include "Niveaux.h"
 #include "Plateforme.h"
 #include "SortsDeMage.h"
 #include "ValidateurWindows1252.h"
@@ -488,6 +489,10 @@ void TPersoForm::Sauver1Click()
 
 void TPersoForm::ButtonPVClick()
 {
+    ExecuteCommande([this] {
+        if (const std::optional<int> pv = TirePointsDeVie(personnage()))
+            EditPV->setText(QString::number(*pv));
+    });
 }
 
 void TPersoForm::Nouveau1Click()

@@ -1,3 +1,4 @@
+#include "Niveaux.h"
 #include "PlateformeScriptee.h"
 #include "UnitPerso.h"
 
@@ -326,4 +327,26 @@ TEST_F(FenetrePrincipale, NouveauViderLaFiche)
     const auto avant = boites->boites.size();
     EXPECT_TRUE(f->close());
     EXPECT_EQ(boites->boites.size(), avant);
+}
+
+TEST_F(FenetrePrincipale, TirerPVEcritLesPointsDeVie)
+{
+    f->EditConstitution->setText("10");
+    classe("Guerrier", {"1"});
+    f->Modifie = false;
+    Hasard::FixeEtat(0);
+    f->ButtonPV->click();
+    EXPECT_EQ(f->EditPV->text(), "1");   // the first d10 of a fresh start
+    EXPECT_TRUE(f->Modifie);
+    f->ButtonPV->click();
+    EXPECT_EQ(f->EditPV->text(), "1");
+    f->ButtonPV->click();
+    EXPECT_EQ(f->EditPV->text(), "9");
+
+    // Every level 0: nothing to divide by, the field stays as it was.
+    f->EditNiveau1->setText("0");
+    ASSERT_TRUE(f->ButtonPV->isEnabled());
+    f->ButtonPV->click();
+    EXPECT_EQ(f->EditPV->text(), "9");
+    EXPECT_TRUE(boites->boites.empty());
 }

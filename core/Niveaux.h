@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ListeTexte.h"
+#include "Personnage.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// Levels, hit points and experience.
+
+// The hit-point adjustment per die for a Constitution text, for a class of
+// that group (the figures from 17 up are a fighter's only).
+int AjustementPVConstitution(const QString& constitution, const QString& groupe);
+
+// The program's one generator of dice rolls: a 32-bit state, 0 at start,
+// never reseeded, so every run rolls the same sequence.
+class Hasard {
+public:
+    // 1 .. n.
+    static int Lance(int n);
+    // For tests: the state now, and to put it back.
+    static std::uint32_t Etat();
+    static void FixeEtat(std::uint32_t etat);
+};
+
+// Rolls the hit points of the character (every class group, the sharing of
+// a multi-class). Nothing when no class is in use (every level 0 or less),
+// which has nothing to divide by.
+std::optional<int> TirePointsDeVie(const Personnage& p);
+
+// "XP pour niveau suivant : N ( Classe )..." read from the experience file.
+// Throws Echec "Index liste hors bornes" when a class's section is missing
+// or out of order.
+QString XPNiveauSuivant(const Personnage& p, const ListeTexte& xp);
+
+// The number of weapon proficiency slots: the best of the class groups.
+int CalculeEmplacementsArmes(const Personnage& p);

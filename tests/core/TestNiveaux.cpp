@@ -1,0 +1,146 @@
+#include "Classes.h"
+#include "Echec.h"
+#include "Niveaux.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace {
+
+Personnage perso(const QString& classe, QStringList niveaux, const QString& constitution = "10")
+{
+    Personnage p;
+    p.classe = classe;
+    for (qsizetype k = 0; k < niveaux.size(); ++k)
+        p.niveaux[static_cast<std::size_t>(k)] = niveaux[k];
+    p.constitution = constitution;
+    return p;
+}
+
+// An experience file whose figure for level j of section s is 1000 * s + j,
+// with stray lines before and between the sections.
+ListeTexte fichierXP()
+{
+    QStringList lignes = {"Table d'expérience", ""};
+    const QStringList classes = {"Guerrier", "Paladin", "Ranger", "Mage", "Illusioniste", "Clerc", "Druide", "Voleur", "Barde"};
+    for (int s = 0; s < classes.size(); ++s) {
+        lignes.append(classes[s]);
+        for (int j = 1; j <= 20; ++j)
+            lignes.append(QString::number(1000 * (s + 1) + j));
+        lignes.append("---");
+    }
+    return ListeTexte(lignes);
+}
+
+}
+
+TEST(Niveaux, AjustementPVConstitution)
+{
+    //                          0   1   2   3   4   5   6  7..14      15 16 17 18 19 20 21 22 23 24 25 26
+    const int combattant[] = {0, -3, -2, -2, -1, -1, -1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 5, 6, 6, 6, 7, 7, 0};
+    for (int c = 0; c <= 26; ++c) {
+        const QString texte = QString::number(c);
+        EXPECT_EQ(AjustementPVConstitution(texte, COMBATTANT), combattant[c]) << c;
+        const int autre = c >= 16 && c <= 25 ? 2 : combattant[c];
+        for (const QString& g : {MAGICIEN, PRETRE, LARRON})
+            EXPECT_EQ(AjustementPVConstitution(texte, g), autre) << c << " " << g.toStdString();
+    }
+    EXPECT_EQ(AjustementPVConstitution("", COMBATTANT), 0);
+}
+
+TEST(Niveaux, LeGenerateurSuitToujoursLaMemeSuite)
+{
+    Hasard::FixeEtat(0);
+    std::vector<int> tirages;
+    for (int i = 0; i < 6; ++i)
+        tirages.push_back(Hasard::Lance(10));
+    EXPECT_EQ(tirages, (std::vector<int>{1, 1, 9, 3, 3, 7}));
+    for (int i = 0; i < 1000; ++i) {
+        const int d = Hasard::Lance(4);
+        ASSERT_TRUE(d >= 1 && d <= 4);
+    }
+}
+
+TEST(Niveaux, TirageDesPointsDeVieResteDansSesBornes)
+{
+    struct Cas { const char* classe; QStringList niveaux; const char* constitution; int min, max; };
+    const Cas cas[] = {
+        {"Guerrier", {"12"}, "10", 18, 99},                 // 9 d10 + 3 x 3
+        {"Guerrier-Mage", {"1", "1"}, "16", 3, 9},           // (d10 + 2 + d4 + 2) div 2
+        {"Mage", {"1"}, "1", -2, 1},                         // d4 - 3: nothing is clamped
+        {"Clerc-Guerrier-Mage", {"20", "20", "20"}, "17", (9 * 3 + 22 + 9 * 4 + 33 + 9 * 3 + 11) / 3, (9 * 10 + 22 + 9 * 13 + 33 + 9 * 6 + 11) / 3},
+        {"Guerrier-Mage", {"5", "0"}, "10", 5, 50},          // a class at level 0 is not in use
+    };
+    Hasard::FixeEtat(0);
+    for (const Cas& c : cas) {
+        int vuMin = INT_MAX, vuMax = INT_MIN;
+        for (int i = 0; i < 2000; ++i) {
+            const std::optional<int> pv = TirePointsDeVie(perso(c.classe, c.niveaux, c.constitution));
+            ASSERT_TRUE(pv.has_value());
+            vuMin = std::min(vuMin, *pv);
+            vuMax = std::max(vuMax, *pv);
+        }
+        EXPECT_GE(vuMin, c.min) << c.classe;
+        EXPECT_LE(vuMax, c.max) << c.classe;
+        EXPECT_LT(vuMin, vuMax) << c.classe;
+    }
+    EXPECT_FALSE(TirePointsDeVie(perso("Guerrier", {"0"})).has_value());
+    EXPECT_FALSE(TirePointsDeVie(perso("", {"5"})).has_value());
+}
+
+TEST(Niveaux, XPNiveauSuivant)
+{
+    const ListeTexte xp = fichierXP();
+    struct Cas { const char* classe; QStringList niveaux; const char* texte; };
+    const Cas cas[] = {
+        {"Guerrier", {"5"}, "XP pour niveau suivant : 1005 ( Guerrier )"},
+        {"Guerrier", {"25"}, "XP pour niveau suivant : 1020 ( Guerrier )"},
+        {"Guerrier", {"20"}, "XP pour niveau suivant : 1020 ( Guerrier )"},
+        {"Barde", {"1"}, "XP pour niveau suivant : 9001 ( Barde )"},
+        {"Guerrier-Mage", {"5", "4"}, "XP pour niveau suivant : 2010 ( Guerrier )"},
+        {"Mage-Voleur", {"4", "7"}, "XP pour niveau suivant : 8008 ( Mage )"},
+        {"Guerrier", {"0"}, "XP pour niveau suivant : -32767 ( Guerrier )"},   // reads the name line itself
+        {"Guerrier-Mage", {"5", ""}, "XP pour niveau suivant : -65534 ( Mage )"},
+        {"", {}, "XP pour niveau suivant : 0"},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(XPNiveauSuivant(perso(c.classe, c.niveaux), xp), c.texte) << c.classe;
+
+    // Equal candidates name every class, in the file's order.
+    QStringList lignes = {"Guerrier"};
+    for (int j = 1; j <= 20; ++j)
+        lignes.append("500");
+    for (const char* nom : {"Paladin", "Ranger", "Mage"}) {
+        lignes.append(nom);
+        for (int j = 1; j <= 20; ++j)
+            lignes.append(nom == QString("Mage") ? "500" : "1");
+    }
+    for (const char* nom : {"Illusioniste", "Clerc", "Druide", "Voleur", "Barde"})
+        lignes.append(nom);
+    EXPECT_EQ(XPNiveauSuivant(perso("Guerrier-Mage", {"3", "9"}), ListeTexte(lignes)),
+              "XP pour niveau suivant : 1000 ( Guerrier ) ( Mage )");
+}
+
+TEST(Niveaux, XPNiveauSuivantSurUnFichierIncomplet)
+{
+    // The sections out of order: the reader passes the last line.
+    const ListeTexte desordre({"Paladin", "Guerrier", "1", "2"});
+    try {
+        XPNiveauSuivant(perso("Guerrier", {"1"}), desordre);
+        FAIL();
+    } catch (const Echec& e) {
+        EXPECT_EQ(e.texte(), "Index liste hors bornes");
+    }
+}
+
+TEST(Niveaux, EmplacementsArmes)
+{
+    struct Cas { const char* classe; QStringList niveaux; int points; };
+    const Cas cas[] = {
+        {"Guerrier", {"1"}, 4}, {"Guerrier", {"20"}, 10}, {"Mage", {"1"}, 1}, {"Mage", {"20"}, 4},
+        {"Clerc", {"1"}, 2}, {"Druide", {"20"}, 7}, {"Voleur", {"20"}, 7},
+        {"Guerrier-Voleur", {"7", "9"}, 6}, {"Mage-Voleur", {"12", "3"}, 3}, {"", {}, 0},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(CalculeEmplacementsArmes(perso(c.classe, c.niveaux)), c.points) << c.classe;
+}
