@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -48,9 +49,8 @@ TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
 
     auto* centre = new QWidget(this);
     centre->setObjectName("Fond");
-    centre->setMinimumSize(777, 565 - 22);
+    centre->setMinimumSize(777, 565);   // the design size of the sheet, below the menu
     setCentralWidget(centre);
-    resize(777, 565);
 
     construitMenu();
     construitOutils();
@@ -168,7 +168,9 @@ void TPersoForm::construitChamps()
     y = 144;
     ComboClasse = combo("ComboClasse", QStringLiteral("Classe"), Classes::Liste(), 8, y, 161);
     ComboClasse->setMaxVisibleItems(static_cast<int>(Classes::Liste().size()));
-    PanelNiveau = new QWidget(c);
+    auto* cadre = new QFrame(c);
+    cadre->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PanelNiveau = cadre;
     PanelNiveau->setObjectName("PanelNiveau");
     PanelNiveau->setGeometry(181, y + 12, 481, 29);
     auto* titre = new QLabel(QStringLiteral(" Niveau"), PanelNiveau);
