@@ -6,6 +6,7 @@
 #include <ostream>
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline std::ostream& operator<<(std::ostream& os, const QString& s) { return os << s.toStdString(); }
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QStringList& l, std::ostream* os)
 {

@@ -1,0 +1,294 @@
+// The data shipped beside the program, read through the program's own text
+// list: the layouts every reader relies on, the encoding, the consistency
+// between files, and a few figures a reader of the rules looks at first.
+#include "Champs.h"
+#include "Collation.h"
+#include "Fichiers.h"
+#include "ListeTexte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString chemin(const QString& nom) { return QDir(DossierDonnees()).filePath(nom); }
+ListeTexte charge(const QString& nom) { return ListeTexte::charge(chemin(nom)); }
+
+bool estEntier(const QString& t) { return EntierOuDefaut(t) != -32767 && !t.startsWith(' '); }
+
+const QStringList sept = {"Clerc", "Druide", "Guerrier", "Paladin", "Ranger", "Mage", "Illusioniste", "Voleur", "Barde"};
+const QStringList classesXP = {"Guerrier", "Paladin", "Ranger", "Mage", "Illusioniste", "Clerc", "Druide", "Voleur", "Barde"};
+const QStringList spheres = {"Animale", "Astrale", "Charme", "Climat", "Combat", "Conjuration", "Création",
+                             "Divination", "Elémentaire", "Garde", "Générale", "Nécromantique", "Protection",
+                             "Soins", "Soleil", "Végétale"};
+
+}
+
+TEST(Donnees, EncodageEtFinsDeLigne)
+{
+    const QStringList fichiers = {"XP.dat", "ST.dat", "Vardel.Aju", "comprace.dat", "sorts2.dat", "Clercs5.dat",
+                                  "Vardel.cat", "Vardel.nwp", "Vardel.Arm", "Mage.mag"};
+    for (const QString& nom : fichiers) {
+        SCOPED_TRACE(nom.toStdString());
+        QFile f(chemin(nom));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray octets = f.readAll();
+        ASSERT_FALSE(octets.isEmpty());
+        EXPECT_TRUE(octets.endsWith("\r\n"));
+        for (qsizetype i = 0; i < octets.size(); ++i) {
+            const auto o = static_cast<unsigned char>(octets[i]);
+            ASSERT_FALSE(o == 0x81 || o == 0x8D || o == 0x8F || o == 0x90 || o == 0x9D) << "octet indéfini en " << i;
+            ASSERT_FALSE(o < 0x20 && o != '\r' && o != '\n') << "caractère de contrôle en " << i;
+            if (o == '\r') {
+                ASSERT_TRUE(i + 1 < octets.size() && octets[i + 1] == '\n') << "CR seul en " << i;
+            }
+            if (o == '\n') {
+                ASSERT_TRUE(i > 0 && octets[i - 1] == '\r') << "LF seul en " << i;
+            }
+        }
+        // The text list reads it back line for line.
+        EXPECT_EQ(charge(nom).count(), octets.count("\r\n"));
+    }
+}
+
+TEST(Donnees, Experience)
+{
+    const ListeTexte xp = charge("XP.dat");
+    ASSERT_EQ(xp.count(), 9 * 21);
+    for (int s = 0; s < 9; ++s) {
+        EXPECT_EQ(xp.at(21 * s), classesXP[s]);
+        for (int j = 1; j <= 20; ++j) {
+            ASSERT_TRUE(estEntier(xp.at(21 * s + j))) << classesXP[s].toStdString() << " " << j;
+            if (j > 1 && classesXP[s] != "Druide") {   // the druid starts again after the grand druid
+                EXPECT_GT(EntierOuDefaut(xp.at(21 * s + j)), EntierOuDefaut(xp.at(21 * s + j - 1)));
+            }
+        }
+    }
+    const auto figure = [&](const QString& classe, int niveau) {
+        return EntierOuDefaut(xp.at(21 * classesXP.indexOf(classe) + niveau));
+    };
+    EXPECT_EQ(figure("Guerrier", 1), 2000);
+    EXPECT_EQ(figure("Paladin", 1), 2250);
+    EXPECT_EQ(figure("Mage", 1), 2500);
+    EXPECT_EQ(figure("Clerc", 1), 1500);
+    EXPECT_EQ(figure("Voleur", 1), 1250);
+    EXPECT_EQ(figure("Guerrier", 8), 250000);   // to reach level 9
+    EXPECT_EQ(figure("Guerrier", 9), 500000);
+}
+
+TEST(Donnees, JetsDeProtection)
+{
+    const ListeTexte st = charge("ST.dat");
+    ASSERT_EQ(st.count(), 425);
+    const QStringList titres = {"Paralysie, Poison, Mort magique", "Bâton, Bâtonnet, Baguette",
+                                "Pétrification, Métamorphose", "Souffle", "Sort"};
+    for (int b = 0; b < 5; ++b) {
+        EXPECT_EQ(st.at(85 * b), titres[b]);
+        for (int l = 1; l < 85; ++l) {
+            const int v = EntierOuDefaut(st.at(85 * b + l));
+            ASSERT_TRUE(v >= 1 && v <= 20) << "ligne " << 85 * b + l;
+        }
+    }
+    // Block, level, column (0 priest, 1 rogue, 2 warrior, 3 wizard).
+    const auto jet = [&](int b, int niveau, int k) { return EntierOuDefaut(st.at(85 * (b - 1) + 1 + 4 * (niveau - 1) + k)); };
+    EXPECT_EQ(jet(1, 1, 0), 10);
+    EXPECT_EQ(jet(1, 1, 1), 13);
+    EXPECT_EQ(jet(1, 1, 2), 14);
+    EXPECT_EQ(jet(1, 1, 3), 14);
+    EXPECT_EQ(jet(4, 1, 2), 17);
+    EXPECT_EQ(jet(5, 1, 3), 12);
+    EXPECT_EQ(jet(1, 17, 2), 3);
+}
+
+TEST(Donnees, AjustementsDesCaracteristiques)
+{
+    const ListeTexte aju = charge("Vardel.Aju");
+    const QStringList cles = {"Toucher", "Degats", "PoidsAutorise", "Charge", "Portes", "Barreaux", "NombreLangues",
+                              "NiveauMaxSorts", "ConnaitreLesSorts", "NombreMaxDeSorts", "ImmuniteIllusions",
+                              "DefenseMagie", "BonusSorts", "EchecSorts", "ImmuniteSorts", "ReactionProjectiles",
+                              "Defense", "AjustementPV", "ChocMetabolique", "Resurrection", "Poison", "Regeneration",
+                              "Reaction", "MaxSuivants", "Loyaute"};
+    QStringList toutes = cles;
+    for (int i = 0; i < 6; ++i)
+        toutes.append("ExtraForce" + cles[i]);
+    // The first line matching a key (any case) is the key's own line, and
+    // the values under it are all there.
+    const auto ligneDe = [&](const QString& cle) -> qsizetype {
+        for (qsizetype i = 0; i < aju.count(); ++i)
+            if (aju.at(i).compare(cle, Qt::CaseInsensitive) == 0)
+                return i;
+        return -1;
+    };
+    for (const QString& cle : toutes) {
+        const qsizetype i = ligneDe(cle);
+        ASSERT_GE(i, 0) << cle.toStdString();
+        EXPECT_EQ(aju.at(i), cle);
+        const int valeurs = cle.startsWith("ExtraForce") ? 100 : 25;
+        ASSERT_LT(i + valeurs, aju.count()) << cle.toStdString();
+        for (int s = 1; s <= valeurs; ++s) {
+            const QString v = aju.at(i + s);
+            EXPECT_FALSE(v.isEmpty()) << cle.toStdString() << " " << s;
+            for (const QString& autre : toutes)
+                ASSERT_NE(v.compare(autre, Qt::CaseInsensitive), 0) << cle.toStdString() << " " << s;
+        }
+    }
+    const auto valeur = [&](const QString& cle, int score) { return aju.at(ligneDe(cle) + score); };
+    EXPECT_EQ(valeur("ExtraForceToucher", 100), "+3");
+    EXPECT_EQ(valeur("ExtraForceDegats", 100), "+6");
+    EXPECT_EQ(valeur("Toucher", 3), "-3");
+    EXPECT_EQ(valeur("Defense", 18), "-4");
+}
+
+TEST(Donnees, CapacitesRaciales)
+{
+    const ListeTexte races = charge("comprace.dat");
+    for (const char* race : {"Humain", "Elfe", "Demi-Elfe", "Hobbit", "Nain", "Gnome"}) {
+        qsizetype i = 0;
+        while (i < races.count() && races.at(i).compare(QString::fromUtf8(race), Qt::CaseInsensitive) != 0)
+            ++i;
+        ASSERT_LT(i, races.count()) << race;
+        qsizetype fin = i + 1;
+        while (fin < races.count() && !races.at(fin).isEmpty())
+            ++fin;
+        ASSERT_LT(fin, races.count()) << race << " : bloc sans ligne vide finale";
+        EXPECT_GE(fin - i - 1, 2) << race;
+    }
+    EXPECT_TRUE(races.lignes().last().isEmpty());
+}
+
+TEST(Donnees, SortsParJour)
+{
+    const ListeTexte sorts = charge("sorts2.dat");
+    QStringList classes;
+    QMap<QString, QString> debut, type;
+    qsizetype i = 0;
+    while (i < sorts.count()) {
+        const QString classe = sorts.at(i);
+        classes.append(classe);
+        const bool lance = sorts.at(i + 1) == "OUI";
+        type[classe] = sorts.at(i + 2);
+        debut[classe] = sorts.at(i + 3);
+        i += 4;
+        int rangees = 0;
+        while (sorts.at(i) != "***") {
+            if (lance) {
+                static const QRegularExpression forme("^[1-9](/[1-9])*$");
+                const QString l = sorts.at(i);
+                EXPECT_TRUE(forme.match(l.mid(l.indexOf('+') + 1)).hasMatch()) << l.toStdString();
+            }
+            ++rangees;
+            ++i;
+        }
+        if (lance) {
+            EXPECT_GT(rangees, 0) << classe.toStdString();
+        }
+        ++i;
+    }
+    EXPECT_EQ(classes, classesXP);
+    for (const char* c : {"Clerc", "Druide", "Paladin", "Ranger"})
+        EXPECT_EQ(type[c], "Prêtre") << c;
+    for (const char* c : {"Mage", "Illusioniste", "Barde"})
+        EXPECT_NE(type[c], "Prêtre") << c;
+    EXPECT_EQ(debut["Paladin"], "9");
+    EXPECT_EQ(debut["Ranger"], "8");
+    EXPECT_EQ(debut["Clerc"], "1");
+}
+
+TEST(Donnees, SortsDePretre)
+{
+    const ListeTexte clercs = charge("Clercs5.dat");
+    qsizetype i = 0;
+    int niveauAttendu = 1;
+    int total = 0;
+    while (i < clercs.count()) {
+        ASSERT_EQ(clercs.at(i), QString::number(niveauAttendu)) << "ligne " << i;
+        ++i;
+        int sorts = 0;
+        while (clercs.at(i) != "***") {
+            for (int k = 0; k < 9; ++k)
+                ASSERT_FALSE(clercs.at(i + k).isEmpty()) << "ligne " << i + k;
+            // Every sphere named is one of the sixteen.
+            QString ligne = clercs.at(i + 1);
+            ligne.remove(QRegularExpression("\\([^)]*\\)"));
+            for (const QString& s : ligne.split(',')) {
+                EXPECT_TRUE(spheres.contains(s.trimmed())) << clercs.at(i).toStdString() << " : " << s.toStdString();
+            }
+            i += 9;
+            ++sorts;
+        }
+        ++i;
+        EXPECT_GE(sorts, 10) << "niveau " << niveauAttendu;
+        total += sorts;
+        ++niveauAttendu;
+    }
+    EXPECT_EQ(niveauAttendu, 8);
+    EXPECT_GE(total, 150);
+}
+
+TEST(Donnees, CompetencesEtCategories)
+{
+    const ListeTexte nwp = charge("Vardel.nwp");
+    QStringList noms;
+    for (const QString& l : nwp.lignes()) {
+        ASSERT_EQ(l.count('&'), 3) << l.toStdString();
+        noms.append(Champ1(l));
+        EXPECT_TRUE(EstEntierEntre(Champ2(l), 1, 3)) << l.toStdString();
+    }
+    EXPECT_GE(noms.size(), 50);
+    EXPECT_EQ(QSet<QString>(noms.begin(), noms.end()).size(), noms.size());
+
+    const ListeTexte cat = charge("Vardel.cat");
+    QStringList groupes;
+    qsizetype i = 0;
+    while (i < cat.count()) {
+        groupes.append(cat.at(i++));
+        int membres = 0;
+        while (cat.at(i) != "FIN") {
+            EXPECT_TRUE(noms.contains(cat.at(i))) << groupes.last().toStdString() << " : " << cat.at(i).toStdString();
+            ++membres;
+            ++i;
+        }
+        EXPECT_GT(membres, 0);
+        ++i;
+    }
+    EXPECT_EQ(groupes, (QStringList{"GENERAL", "COMBATTANT", "MAGICIEN", "PRETRE", "LARRON"}));
+}
+
+TEST(Donnees, ArmesEtSpecialisationsCouteuses)
+{
+    QStringList armes = charge("Vardel.Arm").lignes();
+    for (const QString& l : armes)
+        ASSERT_EQ(l.count('&'), 4) << l.toStdString();
+    EXPECT_GE(armes.size(), 50);
+    Collation::trie(armes);
+    // The seven first in the lists' order are the bows and crossbows, whose
+    // specialisation costs two more slots; no other weapon is one.
+    for (qsizetype i = 0; i < armes.size(); ++i) {
+        const QString nom = Champ1(armes[i]);
+        const bool arc = nom.startsWith("Arc ") || nom.startsWith(QStringLiteral("Arbalète"));
+        EXPECT_EQ(arc, i < 7) << i << " " << nom.toStdString();
+    }
+}
+
+TEST(Donnees, CatalogueDesSortsDeMage)
+{
+    const ListeTexte mag = charge("Mage.mag");
+    int niveau = 1;
+    QList<int> parNiveau = {0};
+    for (const QString& l : mag.lignes()) {
+        ASSERT_LE(niveau, 9) << "ligne après le neuvième ***";
+        if (l == "***") {
+            ++niveau;
+            parNiveau.append(0);
+            continue;
+        }
+        EXPECT_EQ(l.count('&'), 5) << l.toStdString();
+        EXPECT_FALSE(Champ1(l).isEmpty());
+        ++parNiveau.last();
+    }
+    EXPECT_EQ(niveau, 10);
+    for (int n = 0; n < 9; ++n)
+        EXPECT_GE(parNiveau[n], 10) << "niveau " << n + 1;
+}
