@@ -4,6 +4,7 @@
 #include "Classes.h"
 #include "Niveaux.h"
 #include "Plateforme.h"
+#include "Polices.h"
 #include "SortsDeMage.h"
 #include "ValidateurWindows1252.h"
 #include "Verifications.h"
@@ -37,12 +38,8 @@ QLabel* legende(QWidget* parent, const QString& texte, int x, int y)
 
 TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
 {
-    setObjectName("PersoForm");
-    setWindowTitle(QStringLiteral("Caractéristiques du personnage"));
+    PrepareFenetre(*this, "PersoForm", QStringLiteral("Caractéristiques du personnage"));
     setWindowIcon(QIcon(":/images/vardel.svg"));
-    QFont police("MS Sans Serif");
-    police.setPixelSize(13);
-    setFont(police);
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);

@@ -3,6 +3,8 @@
 #include "Niveaux.h"
 
 #include <climits>
+#include "Fichiers.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,21 +17,6 @@ Personnage perso(const QString& classe, QStringList niveaux, const QString& cons
         p.niveaux[static_cast<std::size_t>(k)] = niveaux[k];
     p.constitution = constitution;
     return p;
-}
-
-// An experience file whose figure for level j of section s is 1000 * s + j,
-// with stray lines before and between the sections.
-ListeTexte fichierXP()
-{
-    QStringList lignes = {"Table d'expérience", ""};
-    const QStringList classes = {"Guerrier", "Paladin", "Ranger", "Mage", "Illusioniste", "Clerc", "Druide", "Voleur", "Barde"};
-    for (int s = 0; s < classes.size(); ++s) {
-        lignes.append(classes[s]);
-        for (int j = 1; j <= 20; ++j)
-            lignes.append(QString::number(1000 * (s + 1) + j));
-        lignes.append("---");
-    }
-    return ListeTexte(lignes);
 }
 
 }

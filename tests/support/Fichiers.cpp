@@ -1,5 +1,7 @@
 #include "Fichiers.h"
 
+#include "Echec.h"
+
 #include <QFile>
 
 QString DossierTemporaire::ecrit(const QString& nom, const QByteArray& octets) const
@@ -20,4 +22,27 @@ QByteArray DossierTemporaire::lit(const QString& nom) const
 QString DossierDonnees()
 {
     return QStringLiteral(VARDEL_DONNEES);
+}
+
+QString echecDe(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const Echec& e) {
+        return e.texte();
+    }
+    return {};
+}
+
+ListeTexte fichierXP()
+{
+    QStringList lignes = {"Table d'expérience", ""};
+    const QStringList classes = {"Guerrier", "Paladin", "Ranger", "Mage", "Illusioniste", "Clerc", "Druide", "Voleur", "Barde"};
+    for (int s = 0; s < classes.size(); ++s) {
+        lignes.append(classes[s]);
+        for (int j = 1; j <= 20; ++j)
+            lignes.append(QString::number(1000 * (s + 1) + j));
+        lignes.append("---");
+    }
+    return ListeTexte(lignes);
 }
