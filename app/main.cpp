@@ -1,3 +1,4 @@
+#include "Fenetres.h"
 #include "Plateforme.h"
 #include "Polices.h"
 #include "UnitPerso.h"
@@ -10,8 +11,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Vardel"));
     InstallePolices();
 
-    // The main window first: it fixes the data directory.
+    // The main window first: it fixes the data directory. Then the dialogs,
+    // which live for the whole run.
     TPersoForm persoForm;
+    Fenetres fenetres(persoForm);
 
     persoForm.showMaximized();
     return QApplication::exec();

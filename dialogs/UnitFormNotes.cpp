@@ -1,0 +1,150 @@
+#include "UnitFormNotes.h"
+
+#include "MemoWindows1252.h"
+#include "Polices.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTextBlock>
+
+namespace {
+
+// The design: 800 x 572, two memos 774 x 209 at (13, 32) and (13, 276), the
+// titles centred above them at y 8 and 256, the OK button at (355, 496).
+constexpr int LargeurDessin = 800;
+constexpr int HauteurDessin = 572;
+constexpr int Marge = 13;
+constexpr int HauteurMemo = 209;
+constexpr int LargeurBouton = 90;
+constexpr int HauteurBouton = 27;
+
+QStringList lignesDe(const QPlainTextEdit* memo)
+{
+    // Read block by block: the plain text conversion would turn non-breaking
+    // blanks into ordinary ones. A line break inside a paragraph
+    // (Maj+Entrée) ends a line as well.
+    QStringList lignes;
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+        lignes += b.text().split(QChar::LineSeparator);
+    if (!lignes.isEmpty() && lignes.last().isEmpty())
+        lignes.removeLast();
+    return lignes;
+}
+
+QLabel* titre(QWidget* parent, const char* nom, const QString& texte)
+{
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(nom);
+    QFont arial("Arial");
+    arial.setPixelSize(16);
+    arial.setBold(true);
+    arial.setItalic(true);
+    l->setFont(arial);
+    l->adjustSize();
+    return l;
+}
+
+}
+
+TFormNotes::TFormNotes(QWidget* parent) : QDialog(parent)
+{
+    PrepareFenetre(*this, "FormNotes", QStringLiteral("Notes"));
+    setSizeGripEnabled(false);
+
+    LabelNotesStandard = titre(this, "LabelNotesStandard", QStringLiteral("Notes standard"));
+    MemoStandard = new QPlainTextEdit(this);
+    MemoStandard->setObjectName("MemoStandard");
+    MemoStandard->setReadOnly(true);
+    MemoStandard->setEnabled(false);
+    MemoStandard->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Disabled, but its text stays readable.
+    QPalette palette = MemoStandard->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text, palette.color(QPalette::Active, QPalette::Text));
+    MemoStandard->setPalette(palette);
+
+    LabelNotesSupplementaires = titre(this, "LabelNotesSupplementaires", QStringLiteral("Notes supplémentaires"));
+    MemoNotes = new MemoWindows1252(this);
+    MemoNotes->setObjectName("MemoNotes");
+    MemoNotes->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MemoNotes->setTabChangesFocus(true);
+    QFont times("Times New Roman");
+    times.setPixelSize(16);
+    times.setItalic(true);
+    MemoNotes->setFont(times);
+
+    ButtonRetour = new QPushButton(QStringLiteral("OK"), this);
+    ButtonRetour->setObjectName("ButtonRetour");
+    ButtonRetour->setToolTip(QStringLiteral("Retour au personnage"));
+    connect(ButtonRetour, &QPushButton::clicked, this, &TFormNotes::ButtonRetourClick);
+
+    setMinimumSize(400, 300);
+    resize(LargeurDessin, HauteurDessin);
+    dispose();
+    MemoNotes->setFocus();
+}
+
+void TFormNotes::dispose()
+{
+    // At the design size the controls stand where the design puts them; a
+    // larger window (it opens maximised) gives the extra room to the memos.
+    const int w = width();
+    const int memo = std::max(60, HauteurMemo + (height() - HauteurDessin) / 2);
+    const int largeur = w - 2 * Marge;
+    LabelNotesStandard->move((w - LabelNotesStandard->width()) / 2, 8);
+    MemoStandard->setGeometry(Marge, 32, largeur, memo);
+    const int y = 32 + memo + 15;
+    LabelNotesSupplementaires->move((w - LabelNotesSupplementaires->width()) / 2, y);
+    MemoNotes->setGeometry(Marge, y + 20, largeur, memo);
+    ButtonRetour->setGeometry((w - LargeurBouton) / 2, y + 20 + memo + 11, LargeurBouton, HauteurBouton);
+}
+
+void TFormNotes::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    dispose();
+}
+
+void TFormNotes::setVisible(bool visible)
+{
+    // Every opening is maximised, also after the user restored the window.
+    if (visible && !isVisible())
+        setWindowState(windowState() | Qt::WindowMaximized);
+    QDialog::setVisible(visible);
+}
+
+QStringList TFormNotes::LignesNotes() const
+{
+    return lignesDe(MemoNotes);
+}
+
+void TFormNotes::FixeLignesNotes(const QStringList& lignes)
+{
+    MemoNotes->setPlainText(lignes.join(u'\n'));
+}
+
+void TFormNotes::AjouteLigneNote(const QString& ligne)
+{
+    FixeLignesNotes(LignesNotes() << ligne);
+}
+
+void TFormNotes::VideNotes()
+{
+    MemoNotes->clear();
+}
+
+QStringList TFormNotes::LignesStandard() const
+{
+    return lignesDe(MemoStandard);
+}
+
+void TFormNotes::FixeLignesStandard(const QStringList& lignes)
+{
+    MemoStandard->setPlainText(lignes.join(u'\n'));
+}
+
+void TFormNotes::ButtonRetourClick()
+{
+    accept();
+}

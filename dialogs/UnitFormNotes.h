@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The dialog "Notes": the standard notes derived from the race and the
+// classes (read-only) above the user's own notes. It is created once at
+// start; the user's notes live in MemoNotes and nowhere else. It opens
+// maximised.
+class TFormNotes : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormNotes(QWidget* parent = nullptr);
+
+    // The user's notes, one text per line; an empty last line is not counted.
+    QStringList LignesNotes() const;
+    void FixeLignesNotes(const QStringList& lignes);
+    void AjouteLigneNote(const QString& ligne);
+    void VideNotes();
+
+    // The standard notes (same counting).
+    QStringList LignesStandard() const;
+    void FixeLignesStandard(const QStringList& lignes);
+
+    void ButtonRetourClick();
+
+    void setVisible(bool visible) override;
+
+    QPlainTextEdit* MemoStandard = nullptr;
+    QPlainTextEdit* MemoNotes = nullptr;
+    QLabel* LabelNotesStandard = nullptr;
+    QLabel* LabelNotesSupplementaires = nullptr;
+    QPushButton* ButtonRetour = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void dispose();
+};

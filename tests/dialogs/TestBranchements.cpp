@@ -1,0 +1,204 @@
+#include "Branchements.h"
+#include "Classes.h"
+#include "Niveaux.h"
+#include "UnitFormNotes.h"
+#include "UnitFormSpheres.h"
+#include "UnitPerso.h"
+
+#include "Fichiers.h"
+#include "PlateformeScriptee.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window with its data directory in a scratch folder holding small
+// data files, and the two dialogs attached to it.
+class Commandes : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        boites = &PlateformeScriptee::remiseAZero();
+        ListeTexte(QStringList{"Humain", "Langues : commun", ""}).sauve(dossier.chemin("comprace.dat"));
+        fichierXP().sauve(dossier.chemin("XP.dat"));
+        ListeTexte(QStringList{"Clerc", "OUI", "Prêtre", "1", "Niveau 1+1", "Niveau 2+2", "Niveau 3+2/1", "***"})
+            .sauve(dossier.chemin("sorts2.dat"));
+        ListeTexte(QStringList{"1", "Soins mineurs", "Soins", "Contact", "Nécromancie", "Permanente", "5",
+                               "1 créature", "Annule", "V, S", "***"})
+            .sauve(dossier.chemin("Clercs5.dat"));
+
+        const QString avant = QDir::currentPath();
+        QDir::setCurrent(dossier.racine());
+        f = std::make_unique<TPersoForm>();
+        QDir::setCurrent(avant);
+        spheres = new TFormSpheres(f.get());
+        notes = new TFormNotes(f.get());
+        BrancheDialogues(*f, {spheres, notes});
+        f->show();
+        f->activateWindow();
+        QApplication::processEvents();
+    }
+
+    void choisit(QComboBox* b, const QString& texte)
+    {
+        const int i = b->findText(texte);
+        b->setCurrentIndex(i);
+        Q_EMIT b->activated(i);
+    }
+
+    void clerc(const QString& niveau)
+    {
+        f->EditSagesse->setText("16");
+        choisit(f->ComboRace, "Humain");
+        choisit(f->ComboClasse, "Clerc");
+        f->EditNiveau1->setText(niveau);
+    }
+
+    // Runs `commande`; while the modal dialog it opens is shown, `pendant`
+    // runs with it (null when no dialog opened).
+    void avecDialogue(const std::function<void()>& commande, const std::function<void(QWidget*)>& pendant)
+    {
+        QObject contexte;
+        bool vu = false;
+        QTimer::singleShot(0, &contexte, [&] {
+            vu = true;
+            pendant(QApplication::activeModalWidget());
+            // A failed check above must not leave the test waiting.
+            if (QWidget* reste = QApplication::activeModalWidget())
+                reste->close();
+        });
+        commande();
+        if (!vu)
+            QApplication::processEvents();   // no dialog: the timer runs now
+    }
+
+    DossierTemporaire dossier;
+    std::unique_ptr<TPersoForm> f;
+    TFormSpheres* spheres = nullptr;
+    TFormNotes* notes = nullptr;
+    PlateformeScriptee* boites = nullptr;
+};
+
+}
+
+TEST_F(Commandes, NotesReconstruitLesNotesStandardApresAvoirMarqueLaFiche)
+{
+    clerc("3");
+    f->Modifie = false;
+    bool modifie = false;
+    QStringList standard;
+    avecDialogue([&] { QTest::mouseClick(f->ButtonNotes, Qt::LeftButton); }, [&](QWidget* d) {
+        ASSERT_EQ(d, notes);
+        modifie = f->Modifie;
+        standard = notes->LignesStandard();
+        QTest::keyClicks(notes->MemoNotes, "Ma note");
+        QTest::mouseClick(notes->ButtonRetour, Qt::LeftButton);
+    });
+    EXPECT_TRUE(boites->boites.empty());
+    EXPECT_TRUE(modifie);
+    EXPECT_EQ(standard, (QStringList{"Langues : commun", "+10% XP Clerc ", "Sorts de clerc/jour : 2/1 (niveau de maîtrise 3)",
+                                     XPNiveauSuivant(f->personnage(), fichierXP()), "Sphères d'influence :"}));
+    EXPECT_FALSE(notes->isVisible());
+    EXPECT_EQ(notes->LignesNotes(), QStringList{"Ma note"});
+
+    // The data file is read afresh at each opening; the notes typed stay.
+    ListeTexte(QStringList{"Humain", "Langues : commun, elfe", ""}).sauve(dossier.chemin("comprace.dat"));
+    avecDialogue([&] { QTest::mouseClick(f->SpeedButtonNotes, Qt::LeftButton); }, [&](QWidget* d) {
+        ASSERT_EQ(d, notes);
+        standard = notes->LignesStandard();
+        EXPECT_EQ(notes->LignesNotes(), QStringList{"Ma note"});
+        notes->ButtonRetourClick();
+    });
+    EXPECT_EQ(standard.first(), "Langues : commun, elfe");
+}
+
+TEST_F(Commandes, NotesVerifieSagesseRaceEtClasse)
+{
+    choisit(f->ComboRace, "Humain");
+    f->Modifie = false;
+    avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
+        EXPECT_EQ(d, nullptr);
+    });
+    ASSERT_EQ(boites->boites.size(), 1u);
+    EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
+    EXPECT_EQ(boites->boites[0].texte, "Sagesse incorrecte Classe incorrecte ");
+    EXPECT_EQ(boites->boites[0].boutons, std::vector<Bouton>{Bouton::Oui});
+    EXPECT_FALSE(f->Modifie);
+}
+
+TEST_F(Commandes, NotesSurDesFichiersManquantsOuTropCourts)
+{
+    clerc("3");
+    notes->FixeLignesStandard({"ancien"});
+    QFile::remove(dossier.chemin("comprace.dat"));
+    auto sansDialogue = [&] {
+        avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
+            EXPECT_EQ(d, nullptr);
+        });
+    };
+    sansDialogue();
+    ASSERT_EQ(boites->boites.size(), 1u);
+    EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
+    EXPECT_EQ(boites->boites[0].texte, "Ne peut ouvrir le fichier " + QDir(dossier.racine()).filePath("comprace.dat"));
+    EXPECT_EQ(notes->LignesStandard(), QStringList{});
+
+    // A race block that runs to the end of the file: the lines read stay shown.
+    ListeTexte(QStringList{"Humain", "Langues : commun"}).sauve(dossier.chemin("comprace.dat"));
+    sansDialogue();
+    ASSERT_EQ(boites->boites.size(), 2u);
+    EXPECT_EQ(boites->boites[1].texte, "Index liste hors bornes");
+    EXPECT_EQ(notes->LignesStandard(), QStringList{"Langues : commun"});
+}
+
+TEST_F(Commandes, SortsDeClercMontreLesSpheres)
+{
+    clerc("3");
+    ASSERT_TRUE(f->ButtonSortsDeClerc->isEnabled());
+    f->Modifie = false;
+    bool modifie = false;
+    avecDialogue([&] { QTest::mouseClick(f->ButtonSortsDeClerc, Qt::LeftButton); }, [&](QWidget* d) {
+        ASSERT_EQ(d, spheres);
+        modifie = f->Modifie;
+        QTest::mouseClick(spheres->ButtonStandard, Qt::LeftButton);
+        QTest::mouseClick(spheres->ButtonRetour, Qt::LeftButton);
+    });
+    EXPECT_TRUE(modifie);
+    EXPECT_FALSE(spheres->isVisible());
+    EXPECT_EQ(spheres->Choix(), ChoixStandard());
+
+    // The notes show the choices, and the priest lists follow them.
+    avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
+        ASSERT_EQ(d, notes);
+        EXPECT_TRUE(notes->LignesStandard().last().startsWith("Sphères d'influence : Astrale Charme "));
+        notes->accept();
+    });
+    ConstruitSortsDeClerc(*f, *spheres);
+    EXPECT_EQ(f->SortsDeClercParNiveau[0], QStringList{"Soins mineurs&5&Permanente&Contact&1 créature&V, S"});
+    EXPECT_TRUE(f->SortsDeClercParNiveau[1].isEmpty());
+}
+
+TEST_F(Commandes, NouveauVideLesSpheresEtLesNotes)
+{
+    spheres->ButtonStandardClick();
+    notes->FixeLignesNotes({"à oublier"});
+    f->Modifie = true;
+    boites->reponses.push_back(Bouton::Non);
+    f->Nouveau1Click();
+    ASSERT_EQ(boites->boites.size(), 1u);
+    EXPECT_EQ(boites->boites[0].texte, "Sauver le personnage ?");
+    ChoixSpheres aucune{};
+    aucune.fill(AccesSphere::Aucun);
+    EXPECT_EQ(spheres->Choix(), aucune);
+    EXPECT_EQ(notes->LignesNotes(), QStringList{});
+    EXPECT_FALSE(f->Modifie);
+}
