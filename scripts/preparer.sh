@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Vardel needs to build and run on Debian 12, when it is
 # missing, then configures and builds in the folder given ($1) with the
-# CMake options that follow. Quiet and quick when nothing changed.
+# CMake options that follow. Quiet and quick when nothing changed. A tool
+# script may ask for more packages in VARDEL_PAQUETS_EN_PLUS.
 set -euo pipefail
 
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -9,7 +10,7 @@ dossier="$1"
 shift
 
 paquets=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev fonts-liberation2
-         libgtest-dev libbenchmark-dev)
+         libgtest-dev libbenchmark-dev ${VARDEL_PAQUETS_EN_PLUS:-})
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
