@@ -33,6 +33,16 @@ QStringList lignesDe(const QPlainTextEdit* memo)
     return lignes;
 }
 
+// The memo text whose lines are exactly `lignes`: an empty last line needs
+// a line break after it, or it would be taken for the uncounted empty end.
+QString texteDe(const QStringList& lignes)
+{
+    QString texte = lignes.join(u'\n');
+    if (!lignes.isEmpty() && lignes.last().isEmpty())
+        texte += u'\n';
+    return texte;
+}
+
 QLabel* titre(QWidget* parent, const char* nom, const QString& texte)
 {
     auto* l = new QLabel(texte, parent);
@@ -121,7 +131,7 @@ QStringList TFormNotes::LignesNotes() const
 
 void TFormNotes::FixeLignesNotes(const QStringList& lignes)
 {
-    MemoNotes->setPlainText(lignes.join(u'\n'));
+    MemoNotes->setPlainText(texteDe(lignes));
 }
 
 void TFormNotes::AjouteLigneNote(const QString& ligne)
@@ -141,7 +151,7 @@ QStringList TFormNotes::LignesStandard() const
 
 void TFormNotes::FixeLignesStandard(const QStringList& lignes)
 {
-    MemoStandard->setPlainText(lignes.join(u'\n'));
+    MemoStandard->setPlainText(texteDe(lignes));
 }
 
 void TFormNotes::ButtonRetourClick()

@@ -16,7 +16,9 @@ class TFormNotes : public QDialog {
 public:
     explicit TFormNotes(QWidget* parent = nullptr);
 
-    // The user's notes, one text per line; an empty last line is not counted.
+    // The user's notes, one text per line; an empty last line of the memo is
+    // not counted. Setting or appending lines keeps every line given, blank
+    // ones included: LignesNotes() then gives them back as they were.
     QStringList LignesNotes() const;
     void FixeLignesNotes(const QStringList& lignes);
     void AjouteLigneNote(const QString& ligne);

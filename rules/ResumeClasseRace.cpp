@@ -80,8 +80,9 @@ void ajouteRanger(const Personnage& p, QStringList& lignes)
 {
     if (!p.EstDeClasse("Ranger"))
         return;
-    const int niveau = niveauDeTable(p.NiveauParClasse("Ranger"));
-    if (niveau == 0)
+    // The tracking bonus follows the level itself; the table stops at 16.
+    const int niveau = p.NiveauParClasse("Ranger");
+    if (niveauDeTable(niveau) == 0)
         return;
     static const QStringList table = {
         "10%), se déplacer silencieusement (15%)",
@@ -103,15 +104,18 @@ void ajouteRanger(const Personnage& p, QStringList& lignes)
     };
     lignes.append(QStringLiteral("Capacités de Ranger : possibilité d'influencer les réactions des animaux, ")
                   + QStringLiteral("Compétence en PISTAGE : sagesse à + ") + QString::number(niveau / 3)
-                  + QStringLiteral(", se cacher dans l'ombre (") + piece(table, 1, niveau));
+                  + QStringLiteral(", se cacher dans l'ombre (") + piece(table, 1, niveauDeTable(niveau)));
 }
 
 void ajoutePaladin(const Personnage& p, QStringList& lignes)
 {
     if (!p.EstDeClasse("Paladin"))
         return;
-    const int niveau = niveauDeTable(p.NiveauParClasse("Paladin"));
-    if (niveau == 0)
+    // The healing, the cure and the turning follow the level itself (in 64
+    // bits: twice a level near the 32-bit limit must not overflow); only the
+    // spells table stops at 20.
+    const qint64 niveau = p.NiveauParClasse("Paladin");
+    if (niveau <= 0)
         return;
     static const QStringList sorts = {
         "1 (niveau de maîtrise 1)",
@@ -137,7 +141,7 @@ void ajoutePaladin(const Personnage& p, QStringList& lignes)
     if (niveau >= 4)
         ligne += QStringLiteral(", possibilité d'appeler son cheval de bataille");
     if (niveau >= 9)
-        ligne += QStringLiteral(", sorts de clerc/jour : ") + piece(sorts, 9, niveau);
+        ligne += QStringLiteral(", sorts de clerc/jour : ") + piece(sorts, 9, static_cast<int>(qMin<qint64>(niveau, 20)));
     lignes.append(ligne + QStringLiteral("."));
 }
 

@@ -19,7 +19,9 @@
 //
 // A race text with no block in the file (or no race) adds no race line. A
 // class whose level is not a positive number adds no line of its own that
-// depends on the level; levels above 20 count as 20.
+// depends on the level. The tables read levels above 20 as 20; the figures
+// computed from the level (the ranger's tracking, the paladin's healing,
+// cure and turning) use the level itself.
 void ResumeClasseRace(const Personnage& p, const ChoixSpheres& spheres, const ChargeurListe& comprace,
                       const ChargeurListe& xp, QStringList& lignes);
 

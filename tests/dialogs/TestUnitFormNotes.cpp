@@ -99,17 +99,24 @@ TEST(FenetreNotes, LignesDesNotes)
     EXPECT_EQ(f.LignesNotes(), QStringList{});
     // A non-breaking blank stays one; a long line stays one line.
     const QString longue = QString(300, u'x') + QChar(0xA0) + "fin";
-    f.FixeLignesNotes({"", longue, ""});
+    f.FixeLignesNotes({"", longue});
     EXPECT_EQ(f.LignesNotes(), (QStringList{"", longue}));
     QApplication::processEvents();
-    EXPECT_EQ(f.MemoNotes->document()->blockCount(), 3);
     EXPECT_EQ(f.MemoNotes->document()->findBlockByNumber(1).layout()->lineCount(), 1);
-    f.AjouteLigneNote("ajoutée");
-    EXPECT_EQ(f.LignesNotes(), (QStringList{"", longue, "ajoutée"}));
+
+    // Lines appended one by one, as a character file gives them back: the
+    // blank ones stay, also a blank one appended last.
+    f.VideNotes();
+    const QStringList lues = {"", "a", "", "", "b", ""};
+    for (const QString& ligne : lues)
+        f.AjouteLigneNote(ligne);
+    EXPECT_EQ(f.LignesNotes(), lues);
+    f.FixeLignesNotes(lues);
+    EXPECT_EQ(f.LignesNotes(), lues);
 
     f.FixeLignesStandard({"Infravision à 18 m", "XP pour niveau suivant : 2000 ( Guerrier )"});
     EXPECT_EQ(f.LignesStandard(), (QStringList{"Infravision à 18 m", "XP pour niveau suivant : 2000 ( Guerrier )"}));
-    EXPECT_EQ(f.LignesNotes().size(), 3);
+    EXPECT_EQ(f.LignesNotes().size(), 6);
 }
 
 TEST(FenetreNotes, RefuseCeQueLeFichierNePeutGarder)

@@ -152,7 +152,7 @@ TEST(ResumeClasseRace, LignesDesClassesSelonLeNiveau)
     const Cas cas[] = {
         {"Ranger", {"1"}, "10", Ranger, {Ranger + "0, se cacher dans l'ombre (10%), se déplacer silencieusement (15%)"}},
         {"Ranger", {"16"}, "10", Ranger, {Ranger + "5, se cacher dans l'ombre (99%), se déplacer silencieusement (99%), sorts de clerc/jour : 3/3/3 (niveau de maîtrise 9)"}},
-        {"Ranger", {"25"}, "10", Ranger, {Ranger + "6, se cacher dans l'ombre (99%), se déplacer silencieusement (99%), sorts de clerc/jour : 3/3/3 (niveau de maîtrise 9)"}},
+        {"Ranger", {"25"}, "10", Ranger, {Ranger + "8, se cacher dans l'ombre (99%), se déplacer silencieusement (99%), sorts de clerc/jour : 3/3/3 (niveau de maîtrise 9)"}},
         {"Ranger", {""}, "10", "Capacités", {}},
         {"Paladin", {"2"}, "10", Paladin, {Paladin + "4 PV/jour), guérison des maladies (1 fois/semaine), aura de protection sur 3m."}},
         {"Paladin", {"3"}, "10", Paladin, {Paladin + "6 PV/jour), guérison des maladies (1 fois/semaine), aura de protection sur 3m, pouvoir de repousser les morts-vivants comme un clerc de niveau 1."}},
@@ -160,7 +160,8 @@ TEST(ResumeClasseRace, LignesDesClassesSelonLeNiveau)
         {"Paladin", {"9"}, "10", Paladin, {Paladin + "18 PV/jour), guérison des maladies (2 fois/semaine), aura de protection sur 3m, pouvoir de repousser les morts-vivants comme un clerc de niveau 7, possibilité d'appeler son cheval de bataille, sorts de clerc/jour : 1 (niveau de maîtrise 1)."}},
         {"Paladin", {"17"}, "10", Paladin, {Paladin + "34 PV/jour), guérison des maladies (4 fois/semaine), aura de protection sur 3m, pouvoir de repousser les morts-vivants comme un clerc de niveau 15, possibilité d'appeler son cheval de bataille, sorts de clerc/jour : 3/3/3/1 (niveau de maîtrise 9)."}},
         {"Paladin", {"18"}, "10", Paladin, {Paladin + "36 PV/jour), guérison des maladies (4 fois/semaine), aura de protection sur 3m, pouvoir de repousser les morts-vivants comme un clerc de niveau 16, possibilité d'appeler son cheval de bataille, sorts de clerc/jour : 3/3/3/1 (niveau de maîtrise 9)."}},
-        {"Paladin", {"30"}, "10", Paladin, {Paladin + "40 PV/jour), guérison des maladies (4 fois/semaine), aura de protection sur 3m, pouvoir de repousser les morts-vivants comme un clerc de niveau 18, possibilité d'appeler son cheval de bataille, sorts de clerc/jour : 3/3/3/3 (niveau de maîtrise 9)."}},
+        // Above 20 the computed figures follow the level; only the table stops.
+        {"Paladin", {"30"}, "10", Paladin, {Paladin + "60 PV/jour), guérison des maladies (6 fois/semaine), aura de protection sur 3m, pouvoir de repousser les morts-vivants comme un clerc de niveau 28, possibilité d'appeler son cheval de bataille, sorts de clerc/jour : 3/3/3/3 (niveau de maîtrise 9)."}},
         {"Paladin", {"0"}, "10", "Capacités", {}},
         {"Mage", {"1"}, "10", mage, {mage + "1 (niveau de maîtrise 1)"}},
         {"Illusioniste", {"12"}, "10", mage, {mage + "4/4/4/4/4/1 (niveau de maîtrise 12)"}},
