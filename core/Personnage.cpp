@@ -69,3 +69,10 @@ bool Personnage::ForceExceptionnelle() const
 {
     return force == u"18" && (EstDeClasse("Guerrier") || EstDeClasse("Paladin") || EstDeClasse("Ranger"));
 }
+
+bool Personnage::LanceSortsDePretre() const
+{
+    return EstDeClasse("Clerc") || EstDeClasse("Druide")
+        || (EstDeClasse("Paladin") && NiveauParClasse("Paladin") >= 9)
+        || (EstDeClasse("Ranger") && NiveauParClasse("Ranger") >= 8);
+}

@@ -30,6 +30,9 @@ struct Personnage {
     // Exceptional strength applies: a fighter-type class (Guerrier, Paladin
     // or Ranger among the parts) with Force exactly the text "18".
     bool ForceExceptionnelle() const;
+    // Casts priest spells: Clerc or Druide among the parts, or Paladin from
+    // level 9, or Ranger from level 8.
+    bool LanceSortsDePretre() const;
 };
 
 inline const QString MessageNiveauIncorrect = QStringLiteral("Niveau incorrect (doit être entre 1 et 20) ");

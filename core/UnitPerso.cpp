@@ -353,10 +353,7 @@ void TPersoForm::MetAJourFiche()
     p = personnage();
     const bool mage = p.EstDeClasse("Mage") || p.EstDeClasse("Illusioniste")
                    || (p.EstDeClasse("Barde") && p.NiveauParClasse("Barde") >= 2);
-    const bool clerc = p.EstDeClasse("Clerc") || p.EstDeClasse("Druide")
-                    || (p.EstDeClasse("Paladin") && p.NiveauParClasse("Paladin") >= 9)
-                    || (p.EstDeClasse("Ranger") && p.NiveauParClasse("Ranger") >= 8);
-    activeDialogues(p.EstDeClasse("Voleur"), p.EstDeClasse("Barde"), mage, clerc);
+    activeDialogues(p.EstDeClasse("Voleur"), p.EstDeClasse("Barde"), mage, p.LanceSortsDePretre());
 
     ButtonPV->setEnabled(!p.classe.isEmpty() && EstEntierEntre(p.constitution, 1, 25)
                          && p.VerifieNiveaux(MessagesErreur));

@@ -303,16 +303,9 @@ void ajouteBarde(const Personnage& p, QStringList& lignes)
     lignes.append(ligne);
 }
 
-bool lanceSortsDePretre(const Personnage& p)
-{
-    return p.EstDeClasse("Clerc") || p.EstDeClasse("Druide")
-        || (p.EstDeClasse("Ranger") && p.NiveauParClasse("Ranger") >= 8)
-        || (p.EstDeClasse("Paladin") && p.NiveauParClasse("Paladin") >= 9);
-}
-
 void ajouteSpheres(const Personnage& p, const ChoixSpheres& choix, QStringList& lignes)
 {
-    if (!lanceSortsDePretre(p))
+    if (!p.LanceSortsDePretre())
         return;
     QString ligne = QStringLiteral("Sphères d'influence : ");
     for (std::size_t i = 0; i < NombreSpheres; ++i) {
