@@ -4,7 +4,7 @@
 #include "Classes.h"
 #include "Niveaux.h"
 #include "Plateforme.h"
-#include "Polices.h"
+#include "PreparationFenetre.h"
 #include "SortsDeMage.h"
 #include "ValidateurWindows1252.h"
 #include "Verifications.h"

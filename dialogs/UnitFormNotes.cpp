@@ -1,7 +1,7 @@
 #include "UnitFormNotes.h"
 
 #include "MemoWindows1252.h"
-#include "Polices.h"
+#include "PreparationFenetre.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -84,9 +84,7 @@ TFormNotes::TFormNotes(QWidget* parent) : QDialog(parent)
     times.setItalic(true);
     MemoNotes->setFont(times);
 
-    ButtonRetour = new QPushButton(QStringLiteral("OK"), this);
-    ButtonRetour->setObjectName("ButtonRetour");
-    ButtonRetour->setToolTip(QStringLiteral("Retour au personnage"));
+    ButtonRetour = BoutonRetour(*this);
     connect(ButtonRetour, &QPushButton::clicked, this, &TFormNotes::ButtonRetourClick);
 
     setMinimumSize(400, 300);

@@ -1,6 +1,6 @@
 #include "UnitFormSpheres.h"
 
-#include "Polices.h"
+#include "PreparationFenetre.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -65,9 +65,7 @@ TFormSpheres::TFormSpheres(QWidget* parent) : QDialog(parent)
     ButtonStandard->setAutoDefault(false);
     connect(ButtonStandard, &QPushButton::clicked, this, &TFormSpheres::ButtonStandardClick);
 
-    ButtonRetour = new QPushButton(QStringLiteral("OK"), this);
-    ButtonRetour->setObjectName("ButtonRetour");
-    ButtonRetour->setToolTip(QStringLiteral("Retour au personnage"));
+    ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setDefault(true);
     connect(ButtonRetour, &QPushButton::clicked, this, &TFormSpheres::ButtonRetourClick);
     for (QPushButton* b : {ButtonStandard, ButtonRetour})
