@@ -1,9 +1,16 @@
 #include "Fenetres.h"
 
-#include "Branchements.h"
+#include "Commandes.h"
+#include "UnitFormNotes.h"
+#include "UnitFormSpheres.h"
 #include "UnitPerso.h"
 
-Fenetres::Fenetres(TPersoForm& persoForm) : FormSpheres(&persoForm), FormNotes(&persoForm)
+Fenetres CreeFenetres(TPersoForm& persoForm)
 {
-    BrancheDialogues(persoForm, {&FormSpheres, &FormNotes});
+    Fenetres f;
+    f.PersoForm = &persoForm;
+    f.FormSpheres = new TFormSpheres(&persoForm);
+    f.FormNotes = new TFormNotes(&persoForm);
+    BrancheCommandes(f);
+    return f;
 }

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "UnitFormNotes.h"
-#include "UnitFormSpheres.h"
-
+class TFormNotes;
+class TFormSpheres;
 class TPersoForm;
 
-// The dialogs of the program, created once after the main window in the
-// order of the program entry, hidden until their command shows them, and
-// attached to the main window's commands. They live as long as this object,
-// which must not outlive the main window.
-class Fenetres {
-public:
-    explicit Fenetres(TPersoForm& persoForm);
-
-    TFormSpheres FormSpheres;
-    TFormNotes FormNotes;
+// The windows of the program. The dialogs are created once, after the main
+// window, in the order of the program entry; they are children of the main
+// window (Qt deletes them with it), hidden until their command shows them.
+// These are plain pointers: nothing here owns a window.
+struct Fenetres {
+    TPersoForm* PersoForm = nullptr;
+    TFormSpheres* FormSpheres = nullptr;
+    TFormNotes* FormNotes = nullptr;
 };
+
+// Creates the dialogs under `persoForm` and attaches every command of the
+// main window to its work (BrancheCommandes).
+Fenetres CreeFenetres(TPersoForm& persoForm);

@@ -1,5 +1,4 @@
 #include "Fenetres.h"
-#include "Plateforme.h"
 #include "Polices.h"
 #include "UnitPerso.h"
 
@@ -12,9 +11,9 @@ int main(int argc, char* argv[])
     InstallePolices();
 
     // The main window first: it fixes the data directory. Then the dialogs,
-    // which live for the whole run.
+    // its children, which live for the whole run.
     TPersoForm persoForm;
-    Fenetres fenetres(persoForm);
+    CreeFenetres(persoForm);
 
     persoForm.showMaximized();
     return QApplication::exec();

@@ -13,7 +13,7 @@ const QStringList& Liste()
     return liste;
 }
 
-const QStringList& ClassesDeBase()
+const QStringList& NomsDesClassesDeBase()
 {
     static const QStringList liste = {"Guerrier", "Paladin", "Ranger", "Mage", "Illusioniste",
                                       "Clerc", "Druide", "Voleur", "Barde"};
@@ -47,24 +47,50 @@ QStringList Parties(const QString& classe)
 
 }
 
-QString GroupeDeClasse(const QString& c)
+QString NomDeClasse(ClasseDeBase classe)
 {
-    if (c == u"Guerrier" || c == u"Paladin" || c == u"Ranger")
-        return COMBATTANT;
-    if (c == u"Mage" || c == u"Illusioniste")
-        return MAGICIEN;
-    if (c == u"Clerc" || c == u"Druide")
-        return PRETRE;
-    if (c == u"Voleur" || c == u"Barde")
-        return LARRON;
-    return {};
+    return Classes::NomsDesClassesDeBase()[static_cast<qsizetype>(classe)];
 }
 
-QStringList ClassesDuGroupe(const QString& groupe)
+const QString& GroupeDeClasse(ClasseDeBase classe)
 {
-    QStringList resultat;
-    for (const QString& c : Classes::ClassesDeBase())
+    switch (classe) {
+    case ClasseDeBase::Guerrier:
+    case ClasseDeBase::Paladin:
+    case ClasseDeBase::Ranger:
+        return COMBATTANT;
+    case ClasseDeBase::Mage:
+    case ClasseDeBase::Illusioniste:
+        return MAGICIEN;
+    case ClasseDeBase::Clerc:
+    case ClasseDeBase::Druide:
+        return PRETRE;
+    case ClasseDeBase::Voleur:
+    case ClasseDeBase::Barde:
+        break;
+    }
+    return LARRON;
+}
+
+std::optional<ClasseDeBase> ClasseDeNom(const QString& nom)
+{
+    for (ClasseDeBase c : ClassesDeBase)
+        if (NomDeClasse(c) == nom)
+            return c;
+    return std::nullopt;
+}
+
+QString GroupeDeClasse(const QString& nomDeClasse)
+{
+    const std::optional<ClasseDeBase> c = ClasseDeNom(nomDeClasse);
+    return c ? GroupeDeClasse(*c) : QString();
+}
+
+std::vector<ClasseDeBase> ClassesDuGroupe(const QString& groupe)
+{
+    std::vector<ClasseDeBase> resultat;
+    for (ClasseDeBase c : ClassesDeBase)
         if (GroupeDeClasse(c) == groupe)
-            resultat.append(c);
+            resultat.push_back(c);
     return resultat;
 }

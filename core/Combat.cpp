@@ -8,15 +8,16 @@
 namespace {
 
 // Computed in 64 bits: an empty level reads -32767 and must simply lose.
-long long valeurTHACO(const QString& classe, long long L)
+long long valeurTHACO(ClasseDeBase classe, long long L)
 {
-    if (classe == u"Guerrier" || classe == u"Paladin" || classe == u"Ranger")
+    const QString& groupe = GroupeDeClasse(classe);
+    if (groupe == COMBATTANT)
         return 21 - L;
-    if (classe == u"Voleur" || classe == u"Barde")
+    if (groupe == LARRON)
         return 21 - (L + 1) / 2;
-    if (classe == u"Clerc" || classe == u"Druide")
+    if (groupe == PRETRE)
         return 20 - (2 * (L - 1)) / 3;
-    return 20 - (L - 1) / 3;   // Mage, Illusioniste
+    return 20 - (L - 1) / 3;   // MAGICIEN
 }
 
 }
@@ -24,7 +25,7 @@ long long valeurTHACO(const QString& classe, long long L)
 QString CalculeTHACO(const Personnage& p)
 {
     long long thaco = 21;
-    for (const QString& c : Classes::ClassesDeBase())
+    for (ClasseDeBase c : ClassesDeBase)
         if (p.EstDeClasse(c))
             thaco = std::min(thaco, valeurTHACO(c, p.NiveauParClasse(c)));
     return QString::number(thaco);
@@ -32,7 +33,7 @@ QString CalculeTHACO(const Personnage& p)
 
 QString AttaquesParRound(const Personnage& p)
 {
-    for (const QString& c : ClassesDuGroupe(COMBATTANT)) {
+    for (ClasseDeBase c : ClassesDuGroupe(COMBATTANT)) {
         if (!p.EstDeClasse(c))
             continue;
         const int L = p.NiveauParClasse(c);
@@ -47,13 +48,14 @@ QString AttaquesParRound(const Personnage& p)
 
 void CalculeJetsDeProtection(const Personnage& p, const ListeTexte& st, std::array<QString, 5>& jets)
 {
-    const int barde = p.NiveauParClasse("Barde");
+    // A bard reads the warrior and wizard columns too.
+    const int barde = p.NiveauParClasse(ClasseDeBase::Barde);
     // Priest, rogue, warrior, wizard: the columns of a row.
     const int niveaux[4] = {
-        p.NiveauParClasse("Clerc") + p.NiveauParClasse("Druide"),
-        p.NiveauParClasse("Voleur") + barde,
-        p.NiveauParClasse("Guerrier") + p.NiveauParClasse("Paladin") + p.NiveauParClasse("Ranger") + barde,
-        p.NiveauParClasse("Mage") + p.NiveauParClasse("Illusioniste") + barde,
+        p.NiveauParGroupe(PRETRE),
+        p.NiveauParGroupe(LARRON),
+        p.NiveauParGroupe(COMBATTANT) + barde,
+        p.NiveauParGroupe(MAGICIEN) + barde,
     };
     qsizetype ligne = 0;
     for (QString& jet : jets) {

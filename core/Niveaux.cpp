@@ -44,7 +44,7 @@ int Hasard::Lance(int n)
 std::uint32_t Hasard::Etat() { return etatHasard; }
 void Hasard::FixeEtat(std::uint32_t etat) { etatHasard = etat; }
 
-std::optional<int> TirePointsDeVie(const Personnage& p)
+std::optional<int> TirePointsDeVie(const Personnage& p, const std::function<int(int)>& lance)
 {
     const int classes = p.NombreDeClasses();
     if (classes == 0)
@@ -57,7 +57,7 @@ std::optional<int> TirePointsDeVie(const Personnage& p)
             continue;
         const int ajustement = AjustementPVConstitution(p.constitution, d.groupe);
         for (int i = 0; i < PlusPetit(9, niveau); ++i)
-            total += Hasard::Lance(d.de) + ajustement;
+            total += lance(d.de) + ajustement;
         if (niveau >= 10)
             total += d.parNiveauAuDelaDe9 * (niveau - 9);
     }
@@ -66,23 +66,23 @@ std::optional<int> TirePointsDeVie(const Personnage& p)
 
 QString XPNiveauSuivant(const Personnage& p, const ListeTexte& xp)
 {
-    const QStringList& classes = Classes::ClassesDeBase();
     int c = 0;
-    for (const QString& nom : classes)
-        if (p.EstDeClasse(nom))
+    for (ClasseDeBase classe : ClassesDeBase)
+        if (p.EstDeClasse(classe))
             ++c;
 
     qsizetype position = 0;
     bool trouve = false;
     int valeur = 0;
     QStringList egalites;
-    for (const QString& nom : classes) {
+    for (ClasseDeBase classe : ClassesDeBase) {
+        const QString nom = NomDeClasse(classe);
         while (xp.at(position) != nom)
             ++position;
         qsizetype derniere = position++;
-        if (!p.EstDeClasse(nom))
+        if (!p.EstDeClasse(classe))
             continue;
-        const int niveau = p.NiveauParClasse(nom);
+        const int niveau = p.NiveauParClasse(classe);
         const int lues = niveau >= 20 ? 20 : (niveau >= 1 ? niveau : 0);
         for (int i = 0; i < lues; ++i)
             derniere = position++;

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 // Levels, hit points and experience.
@@ -25,9 +26,9 @@ public:
 };
 
 // Rolls the hit points of the character (every class group, the sharing of
-// a multi-class). Nothing when no class is in use (every level 0 or less),
-// which has nothing to divide by.
-std::optional<int> TirePointsDeVie(const Personnage& p);
+// a multi-class), with `lance` (n -> 1..n) for each die. Nothing when no
+// class is in use (every level 0 or less), which has nothing to divide by.
+std::optional<int> TirePointsDeVie(const Personnage& p, const std::function<int(int)>& lance = Hasard::Lance);
 
 // "XP pour niveau suivant : N ( Classe )..." read from the experience file.
 // Throws Echec "Index liste hors bornes" when a class's section is missing

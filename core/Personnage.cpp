@@ -2,17 +2,18 @@
 
 #include "Champs.h"
 #include "Classes.h"
-#include "Plateforme.h"
+#include "Echec.h"
 
 namespace {
 // Parts beyond the third have no level field.
 constexpr qsizetype MaxParties = 3;
 }
 
-bool Personnage::EstDeClasse(const QString& nom) const
+bool Personnage::EstDeClasse(ClasseDeBase c) const
 {
     if (classe.isEmpty())
         return false;
+    const QString nom = NomDeClasse(c);
     const QStringList parties = Classes::Parties(classe);
     for (qsizetype k = 0; k < parties.size() && k < MaxParties; ++k)
         if (parties[k] == nom)
@@ -20,10 +21,11 @@ bool Personnage::EstDeClasse(const QString& nom) const
     return false;
 }
 
-int Personnage::NiveauParClasse(const QString& nom) const
+int Personnage::NiveauParClasse(ClasseDeBase c) const
 {
     if (classe.isEmpty())
         return 0;
+    const QString nom = NomDeClasse(c);
     const QStringList parties = Classes::Parties(classe);
     for (qsizetype k = 0; k < parties.size() && k < MaxParties; ++k)
         if (parties[k] == nom)
@@ -33,13 +35,11 @@ int Personnage::NiveauParClasse(const QString& nom) const
 
 int Personnage::NiveauParGroupe(const QString& groupe) const
 {
-    const QStringList classes = ClassesDuGroupe(groupe);
-    if (classes.isEmpty()) {
-        boite(GenreBoite::Erreur, QStringLiteral("Erreur dans NiveauParGroupe, Groupe inconnu : ") + groupe, {Bouton::OK});
-        return 0;
-    }
+    const std::vector<ClasseDeBase> classes = ClassesDuGroupe(groupe);
+    if (classes.empty())
+        throw Echec(MessageGroupeInconnu + groupe);
     int total = 0;
-    for (const QString& c : classes)
+    for (ClasseDeBase c : classes)
         total += NiveauParClasse(c);
     return total;
 }
@@ -67,12 +67,33 @@ bool Personnage::VerifieNiveaux(QString& messages) const
 
 bool Personnage::ForceExceptionnelle() const
 {
-    return force == u"18" && (EstDeClasse("Guerrier") || EstDeClasse("Paladin") || EstDeClasse("Ranger"));
+    return force == u"18"
+        && (EstDeClasse(ClasseDeBase::Guerrier) || EstDeClasse(ClasseDeBase::Paladin) || EstDeClasse(ClasseDeBase::Ranger));
 }
 
 bool Personnage::LanceSortsDePretre() const
 {
-    return EstDeClasse("Clerc") || EstDeClasse("Druide")
-        || (EstDeClasse("Paladin") && NiveauParClasse("Paladin") >= 9)
-        || (EstDeClasse("Ranger") && NiveauParClasse("Ranger") >= 8);
+    return EstDeClasse(ClasseDeBase::Clerc) || EstDeClasse(ClasseDeBase::Druide)
+        || (EstDeClasse(ClasseDeBase::Paladin) && NiveauParClasse(ClasseDeBase::Paladin) >= 9)
+        || (EstDeClasse(ClasseDeBase::Ranger) && NiveauParClasse(ClasseDeBase::Ranger) >= 8);
+}
+
+bool Personnage::LanceSortsDeMage() const
+{
+    return EstDeClasse(ClasseDeBase::Mage) || EstDeClasse(ClasseDeBase::Illusioniste)
+        || (EstDeClasse(ClasseDeBase::Barde) && NiveauParClasse(ClasseDeBase::Barde) >= 2);
+}
+
+Personnage::Etats Personnage::EtatsDeLaFiche() const
+{
+    Etats e;
+    e.extra = ForceExceptionnelle();
+    e.talentsVoleur = EstDeClasse(ClasseDeBase::Voleur);
+    e.talentsBarde = EstDeClasse(ClasseDeBase::Barde);
+    e.sortsDeMage = LanceSortsDeMage();
+    e.sortsDeClerc = LanceSortsDePretre();
+    // What the level check appends is never shown from here.
+    QString messages;
+    e.tirerPV = !classe.isEmpty() && EstEntierEntre(constitution, 1, 25) && VerifieNiveaux(messages);
+    return e;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Classes.h"
+
 #include <QString>
 #include <array>
 
@@ -13,13 +15,15 @@ struct Personnage {
     QString alignement, pointsDeVie, langues;
     QString force, extra, intelligence, sagesse, dexterite, constitution, charisme, beaute;
 
-    // True when one part of the class name equals `nom` exactly.
-    bool EstDeClasse(const QString& nom) const;
-    // The level of the part that equals `nom` (EntierOuDefaut of its field),
-    // 0 when no part does.
-    int NiveauParClasse(const QString& nom) const;
-    // The sum of the levels of the group's classes. An unknown group shows
-    // an error box and gives 0.
+    // True when one part of the class name is that class.
+    bool EstDeClasse(ClasseDeBase classe) const;
+    // The level of the part that is that class (EntierOuDefaut of its
+    // field), 0 when no part is.
+    int NiveauParClasse(ClasseDeBase classe) const;
+    // The sum of the levels of the group's classes. A text that is no group
+    // is a fault of the caller: it throws Echec "Erreur dans NiveauParGroupe,
+    // Groupe inconnu : " + the text, which the command's edge shows in an
+    // error box with one "OK" button.
     int NiveauParGroupe(const QString& groupe) const;
     // How many of the four groups have a level other than 0.
     int NombreDeClasses() const;
@@ -33,6 +37,24 @@ struct Personnage {
     // Casts priest spells: Clerc or Druide among the parts, or Paladin from
     // level 9, or Ranger from level 8.
     bool LanceSortsDePretre() const;
+    // Casts mage spells: Mage or Illusioniste among the parts, or Barde from
+    // level 2.
+    bool LanceSortsDeMage() const;
+
+    // What the main window enables for this character (its refresh applies
+    // them; a disabled Extra is also emptied).
+    struct Etats {
+        bool extra = false;          // EditXtra and its caption
+        bool tirerPV = false;        // "Tirer PV"
+        bool talentsVoleur = false;  // "Talents de &Voleur" and its tool button
+        bool talentsBarde = false;   // "Talents de &Barde" and its tool button
+        bool sortsDeMage = false;    // "Sorts de &Mage" and its tool button
+        bool sortsDeClerc = false;   // "Sorts de &Clerc" and its tool button
+        bool operator==(const Etats&) const = default;
+    };
+    Etats EtatsDeLaFiche() const;
 };
+
+inline const QString MessageGroupeInconnu = QStringLiteral("Erreur dans NiveauParGroupe, Groupe inconnu : ");
 
 inline const QString MessageNiveauIncorrect = QStringLiteral("Niveau incorrect (doit être entre 1 et 20) ");

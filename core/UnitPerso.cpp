@@ -2,15 +2,14 @@
 
 #include "Champs.h"
 #include "Classes.h"
+#include "Echec.h"
 #include "Niveaux.h"
 #include "Plateforme.h"
 #include "PreparationFenetre.h"
 #include "SortsDeMage.h"
 #include "ValidateurWindows1252.h"
-#include "Verifications.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -40,8 +39,10 @@ TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
 {
     PrepareFenetre(*this, "PersoForm", QStringLiteral("Caractéristiques du personnage"));
     setWindowIcon(QIcon(":/images/vardel.svg"));
+    // Black text; a disabled caption keeps the style's grey.
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
     setPalette(palette);
 
     auto* centre = new QWidget(this);
@@ -282,6 +283,39 @@ void TPersoForm::BrancheCommande(Commande commande, Travail travail)
     travaux_[commande] = std::move(travail);
 }
 
+std::vector<TPersoForm::Commande> TPersoForm::CommandesSansTravail() const
+{
+    std::vector<Commande> sans;
+    for (int i = 0; i < NombreDeCommandes; ++i) {
+        const auto c = static_cast<Commande>(i);
+        const auto it = travaux_.find(c);
+        if (it == travaux_.end() || !it->second.fait)
+            sans.push_back(c);
+    }
+    return sans;
+}
+
+bool TPersoForm::EstCommandeDeDialogue(Commande commande)
+{
+    switch (commande) {
+    case Commande::Competences:
+    case Commande::Armes:
+    case Commande::TalentsVoleur:
+    case Commande::Barde:
+    case Commande::SortsDeMage:
+    case Commande::SortsDeClerc:
+    case Commande::Notes:
+        return true;
+    case Commande::Nouveau:
+    case Commande::Ouvrir:
+    case Commande::Sauver:
+    case Commande::Imprimer:
+    case Commande::Apercu:
+        break;
+    }
+    return false;
+}
+
 QString TPersoForm::FichierDonnees(const QString& nom) const
 {
     return QDir(repertoireDonnees_).filePath(nom);
@@ -313,14 +347,26 @@ Personnage TPersoForm::personnage() const
     return p;
 }
 
+namespace {
+
+// The character's mage spells of a spell level (1..9).
+const QStringList& sortsDuNiveau(const std::array<QStringList, 9>& listes, int niveau)
+{
+    if (niveau < 1 || niveau > 9)
+        throw Echec(Messages::indexHorsBornes());
+    return listes[static_cast<std::size_t>(niveau - 1)];
+}
+
+}
+
 int TPersoForm::IndexSortDeMage(int niveau, const QString& nom) const
 {
-    return ::IndexSortDeMage(SortsDeMageParNiveau.at(static_cast<std::size_t>(niveau - 1)), nom);
+    return ::IndexSortDeMage(sortsDuNiveau(SortsDeMageParNiveau, niveau), nom);
 }
 
 QString TPersoForm::PourcentageSortDeMage(int niveau, const QString& nom) const
 {
-    return ::PourcentageSortDeMage(SortsDeMageParNiveau.at(static_cast<std::size_t>(niveau - 1)), nom);
+    return ::PourcentageSortDeMage(sortsDuNiveau(SortsDeMageParNiveau, niveau), nom);
 }
 
 void TPersoForm::activeDialogues(bool voleur, bool barde, bool mage, bool clerc)
@@ -337,26 +383,18 @@ void TPersoForm::activeDialogues(bool voleur, bool barde, bool mage, bool clerc)
 
 void TPersoForm::MetAJourFiche()
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (focus && focus->window() != this)
-        focus = nullptr;
+    // This window's own focus widget: right also while a dialog is active.
+    QWidget* focus = focusWidget();
 
     DisposeNiveaux();
 
-    Personnage p = personnage();
-    const bool extra = p.ForceExceptionnelle();
-    EditXtra->setEnabled(extra);
-    LabelXtra->setEnabled(extra);
-    if (!extra)
+    const Personnage::Etats etats = personnage().EtatsDeLaFiche();
+    EditXtra->setEnabled(etats.extra);
+    LabelXtra->setEnabled(etats.extra);
+    if (!etats.extra)
         EditXtra->clear();
-
-    p = personnage();
-    const bool mage = p.EstDeClasse("Mage") || p.EstDeClasse("Illusioniste")
-                   || (p.EstDeClasse("Barde") && p.NiveauParClasse("Barde") >= 2);
-    activeDialogues(p.EstDeClasse("Voleur"), p.EstDeClasse("Barde"), mage, p.LanceSortsDePretre());
-
-    ButtonPV->setEnabled(!p.classe.isEmpty() && EstEntierEntre(p.constitution, 1, 25)
-                         && p.VerifieNiveaux(MessagesErreur));
+    activeDialogues(etats.talentsVoleur, etats.talentsBarde, etats.sortsDeMage, etats.sortsDeClerc);
+    ButtonPV->setEnabled(etats.tirerPV);
 
     if (focus) {
         if (focus->isEnabled() && focus->isVisible())
@@ -403,85 +441,58 @@ void TPersoForm::ComboClasseChange()
 {
     Modifie = true;
     const Personnage p = personnage();
-    activeDialogues(p.EstDeClasse("Voleur"), p.EstDeClasse("Barde"),
-                    p.EstDeClasse("Mage") || p.EstDeClasse("Illusioniste") || p.EstDeClasse("Barde"),
-                    p.EstDeClasse("Clerc") || p.EstDeClasse("Druide") || p.EstDeClasse("Paladin") || p.EstDeClasse("Ranger"));
+    // The class change enables the pairs on the class alone; the refresh
+    // that follows every activation adds the level conditions.
+    activeDialogues(p.EstDeClasse(ClasseDeBase::Voleur), p.EstDeClasse(ClasseDeBase::Barde),
+                    p.EstDeClasse(ClasseDeBase::Mage) || p.EstDeClasse(ClasseDeBase::Illusioniste)
+                        || p.EstDeClasse(ClasseDeBase::Barde),
+                    p.EstDeClasse(ClasseDeBase::Clerc) || p.EstDeClasse(ClasseDeBase::Druide)
+                        || p.EstDeClasse(ClasseDeBase::Paladin) || p.EstDeClasse(ClasseDeBase::Ranger));
+}
+
+void TPersoForm::travaille(Commande commande)
+{
+    const auto it = travaux_.find(commande);
+    if (it == travaux_.end() || !it->second.fait) {
+        Q_ASSERT_X(false, "TPersoForm::travaille", "commande sans travail");
+        throw Echec(QStringLiteral("Commande indisponible"));
+    }
+    it->second.fait();
 }
 
 void TPersoForm::lance(Commande commande)
 {
-    const auto it = travaux_.find(commande);
-    if (it == travaux_.end())
-        return;
-    if (it->second.prepare)
-        it->second.prepare();
-    if (it->second.montre)
-        it->second.montre();
+    ExecuteCommande([&] {
+        const auto it = travaux_.find(commande);
+        if (it != travaux_.end() && it->second.verifie && !verifieOuSignale(it->second.verifie))
+            return;
+        if (EstCommandeDeDialogue(commande))
+            Modifie = true;
+        travaille(commande);
+    });
 }
 
-bool TPersoForm::verifieOuSignale(bool (*verifie)(const Personnage&, QString&))
+bool TPersoForm::verifieOuSignale(Verification verifie)
 {
     MessagesErreur.clear();
-    if (verifie)
-        verifie(personnage(), MessagesErreur);
+    verifie(personnage(), MessagesErreur);
     if (MessagesErreur.isEmpty())
         return true;
     boite(GenreBoite::Erreur, MessagesErreur, {Bouton::Oui});
     return false;
 }
 
-void TPersoForm::commandeDialogue(Commande commande, bool (*verifie)(const Personnage&, QString&))
-{
-    ExecuteCommande([&] {
-        if (!verifieOuSignale(verifie))
-            return;
-        const auto it = travaux_.find(commande);
-        if (it != travaux_.end() && it->second.prepare)
-            it->second.prepare();
-        Modifie = true;
-        if (it != travaux_.end() && it->second.montre)
-            it->second.montre();
-    });
-}
-
-void TPersoForm::ButtonNWPClick() { commandeDialogue(Commande::Competences, Verifications::AvantCompetences); }
-void TPersoForm::ButtonArmesClick() { commandeDialogue(Commande::Armes, Verifications::AvantArmes); }
-void TPersoForm::ButtonTalentsDeVoleurClick() { commandeDialogue(Commande::TalentsVoleur, Verifications::AvantTalents); }
-void TPersoForm::ButtonBardeClick() { commandeDialogue(Commande::Barde, Verifications::AvantTalents); }
-void TPersoForm::ButtonNotesClick() { commandeDialogue(Commande::Notes, Verifications::AvantNotes); }
-void TPersoForm::ButtonSortsDeClercClick() { commandeDialogue(Commande::SortsDeClerc, nullptr); }
-
-void TPersoForm::ButtonSortsDeMageClick()
-{
-    if (EditIntelligence->text().isEmpty()) {
-        boite(GenreBoite::Erreur, MessageIntelligenceAbsente, {Bouton::Oui});
-        return;
-    }
-    commandeDialogue(Commande::SortsDeMage, nullptr);
-}
-
-void TPersoForm::Aperuavantimpression1Click()
-{
-    ExecuteCommande([this] {
-        if (verifieOuSignale(Verifications::VerifieSaisie))
-            lance(Commande::Apercu);
-    });
-}
-
-void TPersoForm::Imprimer1Click()
-{
-    ExecuteCommande([this] { lance(Commande::Imprimer); });
-}
-
-void TPersoForm::Ouvrir1Click()
-{
-    ExecuteCommande([this] { lance(Commande::Ouvrir); });
-}
-
-void TPersoForm::Sauver1Click()
-{
-    ExecuteCommande([this] { lance(Commande::Sauver); });
-}
+void TPersoForm::ButtonNWPClick() { lance(Commande::Competences); }
+void TPersoForm::ButtonArmesClick() { lance(Commande::Armes); }
+void TPersoForm::ButtonTalentsDeVoleurClick() { lance(Commande::TalentsVoleur); }
+void TPersoForm::ButtonBardeClick() { lance(Commande::Barde); }
+void TPersoForm::ButtonNotesClick() { lance(Commande::Notes); }
+void TPersoForm::ButtonSortsDeClercClick() { lance(Commande::SortsDeClerc); }
+void TPersoForm::ButtonSortsDeMageClick() { lance(Commande::SortsDeMage); }
+void TPersoForm::Aperuavantimpression1Click() { lance(Commande::Apercu); }
+void TPersoForm::Imprimer1Click() { lance(Commande::Imprimer); }
+void TPersoForm::Ouvrir1Click() { lance(Commande::Ouvrir); }
+void TPersoForm::Sauver1Click() { lance(Commande::Sauver); }
 
 void TPersoForm::ButtonPVClick()
 {
@@ -510,7 +521,7 @@ void TPersoForm::Nouveau1Click()
             e->clear();
         for (QComboBox* b : {ComboRace, ComboSexe, ComboClasse, ComboAlignement})
             b->setCurrentIndex(-1);
-        lance(Commande::Nouveau);
+        travaille(Commande::Nouveau);
         Modifie = false;
     });
 }

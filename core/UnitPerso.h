@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -21,8 +22,8 @@ class QWidget;
 // consistent after every change, and the modified flag.
 //
 // The main window knows nothing of the dialogs that later folders build: the
-// program entry attaches each command's work with BrancheCommande, and the
-// window runs the command's entry checks before it.
+// program entry attaches each command's checks and work with
+// BrancheCommande (app/Commandes.cpp).
 class TPersoForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -41,16 +42,28 @@ public:
         SortsDeClerc,
         Notes,
     };
-    // A dialog command: `prepare` reads the sheet into the dialog (it may
-    // fail; the sheet is then not marked modified), `montre` shows it.
+    static constexpr int NombreDeCommandes = 12;
+
+    // The entry checks of a command: they append their messages and return
+    // true when they appended none.
+    using Verification = bool (*)(const Personnage&, QString&);
+
+    // What a command does. Running it: empty MessagesErreur and run the
+    // checks (when there are); on a fault, show the messages in one error
+    // box and stop. Then a dialog command marks the sheet modified, and the
+    // work runs (it computes what the dialog needs and shows it).
     struct Travail {
-        std::function<void()> prepare;
-        std::function<void()> montre;
+        Verification verifie = nullptr;
+        std::function<void()> fait;
     };
 
     explicit TPersoForm(QWidget* parent = nullptr);
 
     void BrancheCommande(Commande commande, Travail travail);
+    // The commands nothing was attached to yet.
+    std::vector<Commande> CommandesSansTravail() const;
+    // The commands that show a dialog (and so mark the sheet modified).
+    static bool EstCommandeDeDialogue(Commande commande);
 
     // The character as its fields hold it now.
     Personnage personnage() const;
@@ -122,9 +135,13 @@ private:
     void construitChamps();
     void construitBoutons();
     void activeDialogues(bool voleur, bool barde, bool mage, bool clerc);
-    void commandeDialogue(Commande commande, bool (*verifie)(const Personnage&, QString&));
+    // Runs a command from its checks to its work, at the command's edge.
     void lance(Commande commande);
-    bool verifieOuSignale(bool (*verifie)(const Personnage&, QString&));
+    // Runs the attached work only. A command with nothing attached is a
+    // fault of the program: it stops a debug build and fails the command
+    // otherwise.
+    void travaille(Commande commande);
+    bool verifieOuSignale(Verification verifie);
 
     QString repertoireDonnees_;
     std::map<Commande, Travail> travaux_;

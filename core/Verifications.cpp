@@ -84,3 +84,11 @@ bool AvantNotes(const Personnage& p, QString& messages)
 }
 
 }
+
+bool Verifications::AvantSortsDeMage(const Personnage& p, QString& messages)
+{
+    if (!p.intelligence.isEmpty())
+        return true;
+    messages += MessageIntelligenceAbsente;
+    return false;
+}

@@ -17,6 +17,9 @@ bool AvantCompetences(const Personnage& p, QString& messages);  // proficiencies
 bool AvantArmes(const Personnage& p, QString& messages);        // weapons
 bool AvantTalents(const Personnage& p, QString& messages);      // thief and bard skills
 bool AvantNotes(const Personnage& p, QString& messages);        // notes
+// Mage spells: an Intelligence typed, else the one text
+// "Il faut d'abord l'intelligence" (not a message of the list, so no blank).
+bool AvantSortsDeMage(const Personnage& p, QString& messages);
 
 }
 

@@ -41,18 +41,18 @@ void ajouteBonusXP(const Personnage& p, QStringList& lignes)
     const int intelligence = EntierOuDefaut(p.intelligence);
     const int sagesse = EntierOuDefaut(p.sagesse);
     const int dexterite = EntierOuDefaut(p.dexterite);
-    struct Bonus { const char* classe; bool merite; const char* ligne; };
+    struct Bonus { ClasseDeBase classe; bool merite; const char* ligne; };
     const Bonus bonus[] = {
-        {"Guerrier", force >= 16, "+ 10% XP Guerrier"},
-        {"Paladin", force >= 16, "+ 10% XP Paladin"},
-        {"Ranger", force >= 16 && dexterite >= 16 && sagesse >= 16, "+10% XP Ranger "},
-        {"Clerc", sagesse >= 16, "+10% XP Clerc "},
-        {"Mage", intelligence >= 16, "+10% XP Mage "},
-        {"Illusioniste", intelligence >= 16, "+10% XP Illusioniste "},
-        {"Voleur", dexterite >= 16, "+10% XP Voleur "},
+        {ClasseDeBase::Guerrier, force >= 16, "+ 10% XP Guerrier"},
+        {ClasseDeBase::Paladin, force >= 16, "+ 10% XP Paladin"},
+        {ClasseDeBase::Ranger, force >= 16 && dexterite >= 16 && sagesse >= 16, "+10% XP Ranger "},
+        {ClasseDeBase::Clerc, sagesse >= 16, "+10% XP Clerc "},
+        {ClasseDeBase::Mage, intelligence >= 16, "+10% XP Mage "},
+        {ClasseDeBase::Illusioniste, intelligence >= 16, "+10% XP Illusioniste "},
+        {ClasseDeBase::Voleur, dexterite >= 16, "+10% XP Voleur "},
     };
     for (const Bonus& b : bonus)
-        if (p.EstDeClasse(QString::fromUtf8(b.classe)) && b.merite)
+        if (p.EstDeClasse(b.classe) && b.merite)
             lignes.append(QString::fromUtf8(b.ligne));
 }
 
@@ -78,10 +78,10 @@ void ajouteImmunite(const Personnage& p, QStringList& lignes)
 
 void ajouteRanger(const Personnage& p, QStringList& lignes)
 {
-    if (!p.EstDeClasse("Ranger"))
+    if (!p.EstDeClasse(ClasseDeBase::Ranger))
         return;
     // The tracking bonus follows the level itself; the table stops at 16.
-    const int niveau = p.NiveauParClasse("Ranger");
+    const int niveau = p.NiveauParClasse(ClasseDeBase::Ranger);
     if (niveauDeTable(niveau) == 0)
         return;
     static const QStringList table = {
@@ -109,12 +109,12 @@ void ajouteRanger(const Personnage& p, QStringList& lignes)
 
 void ajoutePaladin(const Personnage& p, QStringList& lignes)
 {
-    if (!p.EstDeClasse("Paladin"))
+    if (!p.EstDeClasse(ClasseDeBase::Paladin))
         return;
     // The healing, the cure and the turning follow the level itself (in 64
     // bits: twice a level near the 32-bit limit must not overflow); only the
     // spells table stops at 20.
-    const qint64 niveau = p.NiveauParClasse("Paladin");
+    const qint64 niveau = p.NiveauParClasse(ClasseDeBase::Paladin);
     if (niveau <= 0)
         return;
     static const QStringList sorts = {
@@ -147,9 +147,9 @@ void ajoutePaladin(const Personnage& p, QStringList& lignes)
 
 void ajouteMage(const Personnage& p, QStringList& lignes)
 {
-    if (!p.EstDeClasse("Mage") && !p.EstDeClasse("Illusioniste"))
+    if (!p.EstDeClasse(ClasseDeBase::Mage) && !p.EstDeClasse(ClasseDeBase::Illusioniste))
         return;
-    const int niveau = niveauDeTable(p.NiveauParClasse("Mage") + p.NiveauParClasse("Illusioniste"));
+    const int niveau = niveauDeTable(p.NiveauParClasse(ClasseDeBase::Mage) + p.NiveauParClasse(ClasseDeBase::Illusioniste));
     if (niveau == 0)
         return;
     static const QStringList table = {
@@ -179,9 +179,9 @@ void ajouteMage(const Personnage& p, QStringList& lignes)
 
 void ajoutePretre(const Personnage& p, QStringList& lignes)
 {
-    if (!p.EstDeClasse("Clerc") && !p.EstDeClasse("Druide"))
+    if (!p.EstDeClasse(ClasseDeBase::Clerc) && !p.EstDeClasse(ClasseDeBase::Druide))
         return;
-    const int niveau = niveauDeTable(p.NiveauParClasse("Clerc") + p.NiveauParClasse("Druide"));
+    const int niveau = niveauDeTable(p.NiveauParClasse(ClasseDeBase::Clerc) + p.NiveauParClasse(ClasseDeBase::Druide));
     if (niveau == 0)
         return;
     static const QStringList jusquA10 = {
@@ -248,9 +248,9 @@ void ajoutePretre(const Personnage& p, QStringList& lignes)
 
 void ajouteVoleur(const Personnage& p, QStringList& lignes)
 {
-    if (!p.EstDeClasse("Voleur"))
+    if (!p.EstDeClasse(ClasseDeBase::Voleur))
         return;
-    const int niveau = niveauDeTable(p.NiveauParClasse("Voleur"));
+    const int niveau = niveauDeTable(p.NiveauParClasse(ClasseDeBase::Voleur));
     if (niveau == 0)
         return;
     QString ligne = QStringLiteral("Compétences de Voleur : ");
@@ -269,9 +269,9 @@ void ajouteVoleur(const Personnage& p, QStringList& lignes)
 
 void ajouteBarde(const Personnage& p, QStringList& lignes)
 {
-    if (!p.EstDeClasse("Barde"))
+    if (!p.EstDeClasse(ClasseDeBase::Barde))
         return;
-    const int niveau = niveauDeTable(p.NiveauParClasse("Barde"));
+    const int niveau = niveauDeTable(p.NiveauParClasse(ClasseDeBase::Barde));
     if (niveau == 0)
         return;
     static const QStringList sorts = {

@@ -70,9 +70,9 @@ QString ProgressionPretre(const Personnage& p, const ListeTexte& sorts2)
         const qsizetype fin = finDeBloc(sorts2, debut);
         // A header line that the block does not hold reads as empty.
         auto entete = [&](qsizetype k) { return debut + k < fin ? sorts2.at(debut + k) : QString(); };
-        const QString classe = entete(0);
-        if (p.EstDeClasse(classe) && entete(1) == u"OUI") {
-            const qint64 niveau = p.NiveauParClasse(classe);
+        const std::optional<ClasseDeBase> classe = ClasseDeNom(entete(0));
+        if (classe && p.EstDeClasse(*classe) && entete(1) == u"OUI") {
+            const qint64 niveau = p.NiveauParClasse(*classe);
             const qint64 premier = EntierOuDefaut(entete(3));
             if (niveau >= premier) {
                 // Rows from line 5 up to the "***": the (L - M + 1)-th, or the

@@ -23,7 +23,7 @@ if [ "${#manquants[@]}" -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo_si_besoin[@]}" apt-get install -y -qq "${manquants[@]}"
 fi
 
-if [ ! -f "$racine/$dossier/build.ninja" ]; then
-    cmake -S "$racine" -B "$racine/$dossier" -G Ninja "$@"
-fi
+# Configured every time (it is quick), so that a changed option is never
+# silently ignored.
+cmake -S "$racine" -B "$racine/$dossier" -G Ninja "$@" >/dev/null
 cmake --build "$racine/$dossier" -j "$(nproc)"

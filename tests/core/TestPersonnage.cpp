@@ -1,19 +1,10 @@
 #include "Classes.h"
+#include "Fichiers.h"
+#include "Perso.h"
 #include "Personnage.h"
-#include "PlateformeScriptee.h"
 #include "SortsDeMage.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-Personnage perso(const QString& classe, QString n1 = {}, QString n2 = {}, QString n3 = {})
-{
-    Personnage p;
-    p.classe = classe;
-    p.niveaux = {n1, n2, n3};
-    return p;
-}
-}
 
 TEST(Classes, ListeEtGroupes)
 {
@@ -33,25 +24,31 @@ TEST(Classes, ListeEtGroupes)
             groupes.append(g);
         }
     }
-    EXPECT_EQ(ClassesDuGroupe(COMBATTANT), (QStringList{"Guerrier", "Paladin", "Ranger"}));
-    EXPECT_EQ(ClassesDuGroupe(LARRON), (QStringList{"Voleur", "Barde"}));
+    using C = ClasseDeBase;
+    EXPECT_EQ(ClassesDuGroupe(COMBATTANT), (std::vector<C>{C::Guerrier, C::Paladin, C::Ranger}));
+    EXPECT_EQ(ClassesDuGroupe(MAGICIEN), (std::vector<C>{C::Mage, C::Illusioniste}));
+    EXPECT_EQ(ClassesDuGroupe(PRETRE), (std::vector<C>{C::Clerc, C::Druide}));
+    EXPECT_EQ(ClassesDuGroupe(LARRON), (std::vector<C>{C::Voleur, C::Barde}));
+    EXPECT_TRUE(ClassesDuGroupe("GENERAL").empty());
+    for (C c : ClassesDeBase)
+        EXPECT_EQ(NomDeClasse(c), Classes::NomsDesClassesDeBase()[static_cast<qsizetype>(c)]);
 }
 
 TEST(Personnage, RecherchesParClasse)
 {
-    const Personnage gm = perso("Guerrier-Mage", "5");
-    EXPECT_EQ(gm.NiveauParClasse("Guerrier"), 5);
-    EXPECT_EQ(gm.NiveauParClasse("Mage"), -32767);
-    EXPECT_EQ(gm.NiveauParClasse("Voleur"), 0);
+    const Personnage gm = perso("Guerrier-Mage", {"5"});
+    EXPECT_EQ(gm.NiveauParClasse(ClasseDeBase::Guerrier), 5);
+    EXPECT_EQ(gm.NiveauParClasse(ClasseDeBase::Mage), -32767);
+    EXPECT_EQ(gm.NiveauParClasse(ClasseDeBase::Voleur), 0);
     EXPECT_EQ(gm.NombreDeClasses(), 2);
 
-    EXPECT_FALSE(perso("Guerrier-Illusioniste").EstDeClasse("Mage"));
-    EXPECT_TRUE(perso("Druide-Guerrier-Mage").EstDeClasse("Mage"));
-    EXPECT_FALSE(perso("Clerc").EstDeClasse("Cle"));
-    EXPECT_FALSE(perso("Clerc").EstDeClasse("clerc"));
-    EXPECT_FALSE(perso("").EstDeClasse(""));
+    EXPECT_FALSE(perso("Guerrier-Illusioniste").EstDeClasse(ClasseDeBase::Mage));
+    EXPECT_TRUE(perso("Druide-Guerrier-Mage").EstDeClasse(ClasseDeBase::Mage));
+    EXPECT_FALSE(perso("Cle").EstDeClasse(ClasseDeBase::Clerc));
+    EXPECT_FALSE(perso("clerc").EstDeClasse(ClasseDeBase::Clerc));
+    EXPECT_FALSE(perso("Clerc-Mage-Voleur-Barde", {"1", "1", "1"}).EstDeClasse(ClasseDeBase::Barde));
 
-    const Personnage gmv = perso("Guerrier-Mage-Voleur", "4", "3", "2");
+    const Personnage gmv = perso("Guerrier-Mage-Voleur", {"4", "3", "2"});
     EXPECT_EQ(gmv.NiveauParGroupe(COMBATTANT), 4);
     EXPECT_EQ(gmv.NiveauParGroupe(MAGICIEN), 3);
     EXPECT_EQ(gmv.NiveauParGroupe(LARRON), 2);
@@ -61,24 +58,61 @@ TEST(Personnage, RecherchesParClasse)
 
 TEST(Personnage, SansClasse)
 {
-    auto& p = PlateformeScriptee::remiseAZero();
-    const Personnage vide = perso("", "7");
+    const Personnage vide = perso("", {"7"});
     for (const QString& g : {COMBATTANT, MAGICIEN, PRETRE, LARRON})
         EXPECT_EQ(vide.NiveauParGroupe(g), 0);
     EXPECT_EQ(vide.NombreDeClasses(), 0);
     QString messages;
     EXPECT_TRUE(vide.VerifieNiveaux(messages));
     EXPECT_TRUE(messages.isEmpty());
-    EXPECT_TRUE(p.boites.empty());
 }
 
+// An unknown group is reported to the caller; the command's edge shows it.
 TEST(Personnage, GroupeInconnu)
 {
-    auto& p = PlateformeScriptee::remiseAZero();
-    EXPECT_EQ(perso("Guerrier", "3").NiveauParGroupe("GENERAL"), 0);
-    ASSERT_EQ(p.boites.size(), 1u);
-    EXPECT_EQ(p.boites[0].texte, "Erreur dans NiveauParGroupe, Groupe inconnu : GENERAL");
-    EXPECT_EQ(p.boites[0].boutons, std::vector<Bouton>{Bouton::OK});
+    EXPECT_EQ(echecDe([] { perso("Guerrier", {"3"}).NiveauParGroupe("GENERAL"); }),
+              "Erreur dans NiveauParGroupe, Groupe inconnu : GENERAL");
+}
+
+// What the main window enables, from the class, the levels and the abilities.
+TEST(Personnage, EtatsDeLaFiche)
+{
+    struct Cas {
+        const char* classe; QStringList niveaux; const char* force; const char* constitution;
+        bool extra, tirerPV, voleur, barde, mage, clerc;
+    };
+    const Cas cas[] = {
+        {"", {}, "18", "10",                              false, false, false, false, false, false},
+        {"Guerrier", {"1"}, "18", "10",                   true,  true,  false, false, false, false},
+        {"Guerrier", {"1"}, "018", "10",                  false, true,  false, false, false, false},
+        {"Guerrier", {"1"}, "17", "10",                   false, true,  false, false, false, false},
+        {"Paladin", {"8"}, "18", "10",                    true,  true,  false, false, false, false},
+        {"Paladin", {"9"}, "10", "10",                    false, true,  false, false, false, true},
+        {"Ranger", {"7"}, "18", "10",                     true,  true,  false, false, false, false},
+        {"Ranger", {"8"}, "10", "10",                     false, true,  false, false, false, true},
+        {"Clerc-Ranger", {"1", "1"}, "10", "10",          false, true,  false, false, false, true},
+        {"Druide", {"1"}, "18", "10",                     false, true,  false, false, false, true},
+        {"Mage", {"1"}, "18", "10",                       false, true,  false, false, true,  false},
+        {"Voleur-Illusioniste", {"1", "1"}, "10", "10",   false, true,  true,  false, true,  false},
+        {"Barde", {"1"}, "10", "10",                      false, true,  false, true,  false, false},
+        {"Barde", {"2"}, "10", "10",                      false, true,  false, true,  true,  false},
+        {"Guerrier-Mage-Voleur", {"1", "1", "1"}, "18", "25", true, true, true, false, true, false},
+        {"Guerrier", {"1"}, "10", "26",                   false, false, false, false, false, false},
+        {"Guerrier", {"1"}, "10", "",                     false, false, false, false, false, false},
+        {"Guerrier", {"21"}, "10", "10",                  false, false, false, false, false, false},
+        {"Guerrier-Mage", {"5", ""}, "10", "10",          false, false, false, false, true,  false},
+    };
+    for (const Cas& c : cas) {
+        Personnage p = perso(c.classe, c.niveaux);
+        p.force = c.force;
+        p.constitution = c.constitution;
+        const Personnage::Etats attendu{c.extra, c.tirerPV, c.voleur, c.barde, c.mage, c.clerc};
+        const Personnage::Etats e = p.EtatsDeLaFiche();
+        EXPECT_TRUE(e == attendu) << c.classe << " " << c.niveaux.join('/').toStdString() << " F" << c.force
+                                  << " C" << c.constitution << ": extra " << e.extra << " PV " << e.tirerPV
+                                  << " voleur " << e.talentsVoleur << " barde " << e.talentsBarde
+                                  << " mage " << e.sortsDeMage << " clerc " << e.sortsDeClerc;
+    }
 }
 
 TEST(Personnage, VerifieNiveaux)
@@ -98,7 +132,7 @@ TEST(Personnage, VerifieNiveaux)
     };
     for (const Cas& c : cas) {
         QString messages = "avant ";
-        const bool bon = perso(c.classe, c.n1, c.n2, c.n3).VerifieNiveaux(messages);
+        const bool bon = perso(c.classe, {c.n1, c.n2, c.n3}).VerifieNiveaux(messages);
         EXPECT_EQ(bon, c.bon) << c.classe << " " << c.n1 << "/" << c.n2 << "/" << c.n3;
         EXPECT_EQ(messages, bon ? "avant " : "avant Niveau incorrect (doit être entre 1 et 20) ");
     }

@@ -1,10 +1,12 @@
 #include "Niveaux.h"
 #include "PlateformeScriptee.h"
 #include "UnitPerso.h"
+#include "Verifications.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -139,6 +141,10 @@ TEST_F(FenetrePrincipale, ExtraSeulementPourUnCombattantAvecDixHuit)
     EXPECT_FALSE(f->EditXtra->isEnabled());
     EXPECT_EQ(f->EditXtra->text(), "");
     EXPECT_TRUE(f->Modifie);
+    // The disabled caption is greyed like the others, not black.
+    const QPalette& couleurs = f->LabelXtra->palette();
+    EXPECT_EQ(couleurs.color(QPalette::Active, QPalette::WindowText), QColor(Qt::black));
+    EXPECT_NE(couleurs.color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::black));
 
     choisit(f->ComboClasse, "Ranger");
     f->EditForce->setText("018");
@@ -219,6 +225,17 @@ TEST_F(FenetrePrincipale, LeFocusResteDansLeChampTape)
     EXPECT_EQ(QApplication::focusWidget(), f->EditXtra);
     f->EditForce->setText("17");
     EXPECT_EQ(QApplication::focusWidget(), f->EditNom);
+
+    // The same while a dialog is the active window: the main window's own
+    // focus moves, to be found again when the dialog closes.
+    f->EditForce->setText("18");
+    tape(f->EditXtra, "50");
+    QDialog dialogue(f.get());
+    dialogue.show();
+    dialogue.activateWindow();
+    QApplication::processEvents();
+    f->EditForce->setText("17");
+    EXPECT_EQ(f->focusWidget(), f->EditNom);
 }
 
 TEST_F(FenetrePrincipale, ToutTexteEstGardeTelQuelSaufHorsWindows1252)
@@ -239,7 +256,7 @@ TEST_F(FenetrePrincipale, ToutTexteEstGardeTelQuelSaufHorsWindows1252)
 TEST_F(FenetrePrincipale, CommandeRefuseeMontreTousLesMessages)
 {
     bool montre = false;
-    f->BrancheCommande(TPersoForm::Commande::Notes, {nullptr, [&] { montre = true; }});
+    f->BrancheCommande(TPersoForm::Commande::Notes, {Verifications::AvantNotes, [&] { montre = true; }});
     f->ButtonNotes->click();
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
@@ -262,7 +279,7 @@ TEST_F(FenetrePrincipale, SortsDeMageDemandentLIntelligence)
 {
     classe("Mage", {"3"});
     bool montre = false;
-    f->BrancheCommande(TPersoForm::Commande::SortsDeMage, {nullptr, [&] { montre = true; }});
+    f->BrancheCommande(TPersoForm::Commande::SortsDeMage, {Verifications::AvantSortsDeMage, [&] { montre = true; }});
     f->ButtonSortsDeMage->click();
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].texte, "Il faut d'abord l'intelligence");

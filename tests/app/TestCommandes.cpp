@@ -1,5 +1,5 @@
-#include "Branchements.h"
 #include "Classes.h"
+#include "Commandes.h"
 #include "Niveaux.h"
 #include "UnitFormNotes.h"
 #include "UnitFormSpheres.h"
@@ -7,6 +7,7 @@
 
 #include "Fichiers.h"
 #include "PlateformeScriptee.h"
+#include "Saisie.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,8 +23,8 @@
 
 namespace {
 
-// The main window with its data directory in a scratch folder holding small
-// data files, and the two dialogs attached to it.
+// The windows as the program entry creates them, the main window's data
+// directory in a scratch folder holding small data files.
 class Commandes : public ::testing::Test {
 protected:
     void SetUp() override
@@ -41,19 +42,12 @@ protected:
         QDir::setCurrent(dossier.racine());
         f = std::make_unique<TPersoForm>();
         QDir::setCurrent(avant);
-        spheres = new TFormSpheres(f.get());
-        notes = new TFormNotes(f.get());
-        BrancheDialogues(*f, {spheres, notes});
+        const Fenetres fenetres = CreeFenetres(*f);
+        spheres = fenetres.FormSpheres;
+        notes = fenetres.FormNotes;
         f->show();
         f->activateWindow();
         QApplication::processEvents();
-    }
-
-    void choisit(QComboBox* b, const QString& texte)
-    {
-        const int i = b->findText(texte);
-        b->setCurrentIndex(i);
-        Q_EMIT b->activated(i);
     }
 
     void clerc(const QString& niveau)
@@ -141,6 +135,7 @@ TEST_F(Commandes, NotesSurDesFichiersManquantsOuTropCourts)
     clerc("3");
     notes->FixeLignesStandard({"ancien"});
     QFile::remove(dossier.chemin("comprace.dat"));
+    f->Modifie = false;
     auto sansDialogue = [&] {
         avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
             EXPECT_EQ(d, nullptr);
@@ -151,6 +146,8 @@ TEST_F(Commandes, NotesSurDesFichiersManquantsOuTropCourts)
     EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(boites->boites[0].texte, "Ne peut ouvrir le fichier " + QDir(dossier.racine()).filePath("comprace.dat"));
     EXPECT_EQ(notes->LignesStandard(), QStringList{});
+    // The checks passed: the sheet is marked before the notes are built.
+    EXPECT_TRUE(f->Modifie);
 
     // A race block that runs to the end of the file: the lines read stay shown.
     ListeTexte(QStringList{"Humain", "Langues : commun"}).sauve(dossier.chemin("comprace.dat"));
@@ -201,4 +198,41 @@ TEST_F(Commandes, NouveauVideLesSpheresEtLesNotes)
     EXPECT_EQ(spheres->Choix(), aucune);
     EXPECT_EQ(notes->LignesNotes(), QStringList{});
     EXPECT_FALSE(f->Modifie);
+}
+
+// After the program entry every command has its work, but those whose
+// windows are still to come.
+TEST_F(Commandes, CommandesSansTravail)
+{
+    using C = TPersoForm::Commande;
+    EXPECT_EQ(f->CommandesSansTravail(), (std::vector<C>{C::Ouvrir, C::Sauver, C::Imprimer, C::Apercu, C::Competences,
+                                                          C::Armes, C::TalentsVoleur, C::Barde, C::SortsDeMage}));
+}
+
+// Each command runs its own checks on an empty sheet, shows them in one box
+// and changes nothing.
+TEST_F(Commandes, ChaqueCommandeSesVerifications)
+{
+    struct Cas { void (TPersoForm::*commande)(); const char* texte; };
+    const Cas cas[] = {
+        {&TPersoForm::ButtonNWPClick, "Classe incorrecte Intelligence incorrecte "},
+        {&TPersoForm::ButtonArmesClick, "Classe incorrecte "},
+        {&TPersoForm::ButtonTalentsDeVoleurClick, "Dextérité incorrecte Race incorrecte "},
+        {&TPersoForm::ButtonBardeClick, "Dextérité incorrecte Race incorrecte "},
+        {&TPersoForm::ButtonNotesClick, "Sagesse incorrecte Race incorrecte Classe incorrecte "},
+        {&TPersoForm::ButtonSortsDeMageClick, "Il faut d'abord l'intelligence"},
+        {&TPersoForm::Aperuavantimpression1Click,
+         "Force incorrecte Intelligence incorrecte Sagesse incorrecte Dextérité incorrecte "
+         "Constitution incorrecte Charisme incorrect Beauté incorrecte Race incorrecte "
+         "Classe incorrecte Sexe incorrect Alignement incorrect "},
+    };
+    for (const Cas& c : cas) {
+        boites = &PlateformeScriptee::remiseAZero();
+        (f.get()->*c.commande)();
+        ASSERT_EQ(boites->boites.size(), 1u) << c.texte;
+        EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
+        EXPECT_EQ(boites->boites[0].texte, c.texte);
+        EXPECT_EQ(boites->boites[0].boutons, std::vector<Bouton>{Bouton::Oui});
+        EXPECT_FALSE(f->Modifie) << c.texte;
+    }
 }

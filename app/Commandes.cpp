@@ -1,0 +1,81 @@
+#include "Commandes.h"
+
+#include "ResumeClasseRace.h"
+#include "Spheres.h"
+#include "UnitFormNotes.h"
+#include "UnitFormSpheres.h"
+#include "UnitPerso.h"
+#include "Verifications.h"
+
+namespace {
+
+ChargeurListe chargeur(const TPersoForm& persoForm, const QString& nom)
+{
+    return [&persoForm, nom] { return ListeTexte::charge(persoForm.FichierDonnees(nom)); };
+}
+
+}
+
+void ReconstruitNotesStandard(const TPersoForm& persoForm, const TFormSpheres* spheres, TFormNotes& notes)
+{
+    QStringList lignes;
+    try {
+        ResumeClasseRace(persoForm.personnage(), spheres ? spheres->Choix() : ChoixSpheres{},
+                         chargeur(persoForm, QStringLiteral("comprace.dat")),
+                         chargeur(persoForm, QStringLiteral("XP.dat")), lignes);
+    } catch (...) {
+        notes.FixeLignesStandard(lignes);
+        throw;
+    }
+    notes.FixeLignesStandard(lignes);
+}
+
+void ConstruitSortsDeClerc(TPersoForm& persoForm, const TFormSpheres& spheres)
+{
+    ConstruitSortsDePretre(persoForm.personnage(), spheres.Choix(),
+                           chargeur(persoForm, QStringLiteral("sorts2.dat")),
+                           chargeur(persoForm, QStringLiteral("Clercs5.dat")),
+                           persoForm.SortsDeClercParNiveau);
+}
+
+// Each command: its checks, then its work and its window. The main window
+// runs the checks, marks the sheet modified for a dialog command, then the
+// work (TPersoForm::Travail).
+void BrancheCommandes(const Fenetres& f)
+{
+    using Commande = TPersoForm::Commande;
+    TPersoForm& persoForm = *f.PersoForm;
+    TFormSpheres* spheres = f.FormSpheres;
+    TFormNotes* notes = f.FormNotes;
+
+    // "&Nouveau": the main window empties its fields, then the dialogs
+    // forget their parts of the character.
+    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [spheres, notes] {
+        if (spheres)
+            spheres->DecocheTout();
+        if (notes)
+            notes->VideNotes();
+    }});
+
+    // The choice dialogs still to come: their checks already.
+    persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, {}});
+    persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, {}});
+    persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, {}});
+    persoForm.BrancheCommande(Commande::Barde, {Verifications::AvantTalents, {}});
+    persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, {}});
+
+    // Preview: the full check.
+    persoForm.BrancheCommande(Commande::Apercu, {Verifications::VerifieSaisie, {}});
+
+    // "Sorts de &Clerc": no check; the sphere dialog.
+    if (spheres)
+        persoForm.BrancheCommande(Commande::SortsDeClerc, {nullptr, [spheres] { spheres->exec(); }});
+
+    // "&Notes": Sagesse, race and class; the standard notes rebuilt, then
+    // the notes dialog.
+    if (notes)
+        persoForm.BrancheCommande(Commande::Notes, {Verifications::AvantNotes, [&persoForm, spheres, notes] {
+            ReconstruitNotesStandard(persoForm, spheres, *notes);
+            notes->exec();
+        }});
+}
