@@ -3,7 +3,8 @@
 #include "Branchements.h"
 #include "UnitPerso.h"
 
-Fenetres::Fenetres(TPersoForm& persoForm) : FormSpheres(&persoForm), FormNotes(&persoForm)
+Fenetres::Fenetres(TPersoForm& persoForm)
+    : FormTalentsVoleur(&persoForm), FormSpheres(&persoForm), FormNotes(&persoForm), FormTalentsBarde(&persoForm)
 {
-    BrancheDialogues(persoForm, {&FormSpheres, &FormNotes});
+    BrancheDialogues(persoForm, {&FormSpheres, &FormNotes, &FormTalentsVoleur, &FormTalentsBarde});
 }

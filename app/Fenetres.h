@@ -2,6 +2,8 @@
 
 #include "UnitFormNotes.h"
 #include "UnitFormSpheres.h"
+#include "UnitFormTalentsBarde.h"
+#include "UnitFormTalentsVoleur.h"
 
 class TPersoForm;
 
@@ -13,6 +15,8 @@ class Fenetres {
 public:
     explicit Fenetres(TPersoForm& persoForm);
 
+    TFormTalentsVoleur FormTalentsVoleur;
     TFormSpheres FormSpheres;
     TFormNotes FormNotes;
+    TFormTalentsBarde FormTalentsBarde;
 };

@@ -2,6 +2,7 @@
 
 #include "ResumeClasseRace.h"
 #include "Spheres.h"
+#include "TravauxTalents.h"
 #include "UnitFormNotes.h"
 #include "UnitFormSpheres.h"
 #include "UnitPerso.h"
@@ -51,6 +52,15 @@ void BrancheDialogues(TPersoForm& persoForm, const Dialogues& dialogues)
         persoForm.BrancheCommande(TPersoForm::Commande::Notes, {{}, [&persoForm, spheres, notes] {
             ReconstruitNotesStandard(persoForm, spheres, *notes);
             notes->exec();
+        }});
+
+    if (TFormTalentsVoleur* voleur = dialogues.FormTalentsVoleur)
+        persoForm.BrancheCommande(TPersoForm::Commande::TalentsVoleur, {{}, [&persoForm, voleur] {
+            TravailTalentsVoleur(persoForm, *voleur);
+        }});
+    if (TFormTalentsBarde* barde = dialogues.FormTalentsBarde)
+        persoForm.BrancheCommande(TPersoForm::Commande::Barde, {{}, [&persoForm, barde] {
+            TravailTalentsBarde(persoForm, *barde);
         }});
 
     persoForm.BrancheCommande(TPersoForm::Commande::Nouveau, {{}, [spheres, notes] {

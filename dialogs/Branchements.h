@@ -2,6 +2,8 @@
 
 class TFormNotes;
 class TFormSpheres;
+class TFormTalentsBarde;
+class TFormTalentsVoleur;
 class TPersoForm;
 
 // The dialogs that the commands of the main window reach. The program entry
@@ -10,11 +12,15 @@ class TPersoForm;
 struct Dialogues {
     TFormSpheres* FormSpheres = nullptr;
     TFormNotes* FormNotes = nullptr;
+    TFormTalentsVoleur* FormTalentsVoleur = nullptr;
+    TFormTalentsBarde* FormTalentsBarde = nullptr;
 };
 
 // Attaches the work of the commands to the main window:
 // - "Sorts de &Clerc": shows the sphere dialog;
 // - "&Notes": rebuilds the standard notes, then shows the notes dialog;
+// - "Talents de &Voleur", "Talents de &Barde": TravailTalentsVoleur,
+//   TravailTalentsBarde;
 // - "&Nouveau": unchecks the 48 sphere buttons and empties the user's notes.
 // The dialogs must outlive the main window's use of them.
 void BrancheDialogues(TPersoForm& persoForm, const Dialogues& dialogues);
