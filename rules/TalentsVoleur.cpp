@@ -11,8 +11,8 @@ struct AjustementRacial {
     ValeursTalentsVoleur ajustements;
 };
 
-// These figures are the ones characters were made with; they stay as they
-// are where a printed handbook differs.
+// Characters were made with these figures: they stay as they are, also
+// where a published table differs (hiding in shadows, for one).
 constexpr std::array<AjustementRacial, 5> AjustementsRaciaux = {{
     {u"Demi-Elfe", {+10, 0, 0, 0, +5, 0, 0, 0}},
     {u"Elfe", {+5, -5, 0, +5, +10, +5, 0, 0}},

@@ -38,7 +38,6 @@ TFormTalentsBarde::TFormTalentsBarde(QWidget* parent) : QDialog(parent)
     connect(ButtonRetour, &QPushButton::clicked, this, &TFormTalentsBarde::ButtonRetourClick);
 
     auto* bas = new QHBoxLayout;
-    bas->addStretch(1);
     bas->addWidget(PanelReste);
     bas->addStretch(1);
     bas->addWidget(ButtonRetour, 0, Qt::AlignBottom);
