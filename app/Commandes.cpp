@@ -2,6 +2,7 @@
 
 #include "ResumeClasseRace.h"
 #include "Spheres.h"
+#include "TravauxTalents.h"
 #include "UnitFormNotes.h"
 #include "UnitFormSpheres.h"
 #include "UnitPerso.h"
@@ -47,6 +48,8 @@ void BrancheCommandes(const Fenetres& f)
     TPersoForm& persoForm = *f.PersoForm;
     TFormSpheres* spheres = f.FormSpheres;
     TFormNotes* notes = f.FormNotes;
+    TFormTalentsVoleur* voleur = f.FormTalentsVoleur;
+    TFormTalentsBarde* barde = f.FormTalentsBarde;
 
     // "&Nouveau": the main window empties its fields, then the dialogs
     // forget their parts of the character.
@@ -60,9 +63,20 @@ void BrancheCommandes(const Fenetres& f)
     // The choice dialogs still to come: their checks already.
     persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, {}});
     persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, {}});
-    persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, {}});
-    persoForm.BrancheCommande(Commande::Barde, {Verifications::AvantTalents, {}});
     persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, {}});
+
+    // "Talents de &Voleur": Dextérité, race and levels; the bases and points
+    // of the thief skills, the dialog, and its values kept by the sheet.
+    if (voleur)
+        persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, [&persoForm, voleur] {
+            TravailTalentsVoleur(persoForm, *voleur);
+        }});
+
+    // "Talents de &Barde": the same checks; the bard skills from their bases.
+    if (barde)
+        persoForm.BrancheCommande(Commande::Barde, {Verifications::AvantTalents, [&persoForm, barde] {
+            TravailTalentsBarde(persoForm, *barde);
+        }});
 
     // Preview: the full check.
     persoForm.BrancheCommande(Commande::Apercu, {Verifications::VerifieSaisie, {}});

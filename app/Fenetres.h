@@ -2,6 +2,8 @@
 
 class TFormNotes;
 class TFormSpheres;
+class TFormTalentsBarde;
+class TFormTalentsVoleur;
 class TPersoForm;
 
 // The windows of the program. The dialogs are created once, after the main
@@ -10,8 +12,10 @@ class TPersoForm;
 // These are plain pointers: nothing here owns a window.
 struct Fenetres {
     TPersoForm* PersoForm = nullptr;
+    TFormTalentsVoleur* FormTalentsVoleur = nullptr;
     TFormSpheres* FormSpheres = nullptr;
     TFormNotes* FormNotes = nullptr;
+    TFormTalentsBarde* FormTalentsBarde = nullptr;
 };
 
 // Creates the dialogs under `persoForm` and attaches every command of the

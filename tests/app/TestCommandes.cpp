@@ -58,23 +58,6 @@ protected:
         f->EditNiveau1->setText(niveau);
     }
 
-    // Runs `commande`; while the modal dialog it opens is shown, `pendant`
-    // runs with it (null when no dialog opened).
-    void avecDialogue(const std::function<void()>& commande, const std::function<void(QWidget*)>& pendant)
-    {
-        QObject contexte;
-        bool vu = false;
-        QTimer::singleShot(0, &contexte, [&] {
-            vu = true;
-            pendant(QApplication::activeModalWidget());
-            // A failed check above must not leave the test waiting.
-            if (QWidget* reste = QApplication::activeModalWidget())
-                reste->close();
-        });
-        commande();
-        if (!vu)
-            QApplication::processEvents();   // no dialog: the timer runs now
-    }
 
     DossierTemporaire dossier;
     std::unique_ptr<TPersoForm> f;
@@ -206,7 +189,7 @@ TEST_F(Commandes, CommandesSansTravail)
 {
     using C = TPersoForm::Commande;
     EXPECT_EQ(f->CommandesSansTravail(), (std::vector<C>{C::Ouvrir, C::Sauver, C::Imprimer, C::Apercu, C::Competences,
-                                                          C::Armes, C::TalentsVoleur, C::Barde, C::SortsDeMage}));
+                                                          C::Armes, C::SortsDeMage}));
 }
 
 // Each command runs its own checks on an empty sheet, shows them in one box

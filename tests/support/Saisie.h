@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QComboBox>
+#include <QTimer>
+#include <functional>
 #include <QLineEdit>
 #include <QString>
 #include <QTest>
@@ -28,4 +31,22 @@ inline void tape(QLineEdit* e, const QString& texte)
         QTest::keyClicks(e, texte);
     else
         e->insert(texte);
+}
+
+// Runs `commande`; while the modal dialog it opens is shown, `pendant` runs
+// with it (null when no dialog opened); a dialog still open afterwards is
+// closed, so that a failed expectation never leaves the test waiting.
+inline void avecDialogue(const std::function<void()>& commande, const std::function<void(QWidget*)>& pendant)
+{
+    QObject contexte;
+    bool vu = false;
+    QTimer::singleShot(0, &contexte, [&] {
+        vu = true;
+        pendant(QApplication::activeModalWidget());
+        if (QWidget* reste = QApplication::activeModalWidget())
+            reste->close();
+    });
+    commande();
+    if (!vu)
+        QApplication::processEvents();   // no dialog: the timer runs now
 }
