@@ -39,13 +39,19 @@ ListeTexte ListeTexte::charge(const QString& nom)
 
 void ListeTexte::sauve(const QString& nom) const
 {
+    QSaveFile fichier(nom);
+    sauve(fichier);
+}
+
+void ListeTexte::sauve(QSaveFile& fichier) const
+{
+    const QString nom = fichier.fileName();
     QByteArray octets;
     for (const QString& ligne : lignes_) {
         if (!Windows1252::encode(ligne, octets))
             throw Echec(Messages::nePeutCreer(nom));
         octets.append("\r\n", 2);
     }
-    QSaveFile fichier(nom);
     if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit())
         throw Echec(Messages::nePeutCreer(nom));
 }

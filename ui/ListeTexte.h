@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSaveFile;
+
 // An ordered list of text lines, loaded whole from a text file and saved
 // whole to one. On disk: Windows-1252, CR LF after every line; CR LF, a lone
 // CR and a lone LF all end a line when reading.
@@ -19,6 +21,8 @@ public:
     // that Windows-1252 cannot hold fails the save the same way, before
     // anything is written.
     void sauve(const QString& nom) const;
+    // The same through a file of the caller's (its name is the file's).
+    void sauve(QSaveFile& fichier) const;
 
     // Throws Echec "Index liste hors bornes" outside 0..count()-1.
     const QString& at(qsizetype i) const;

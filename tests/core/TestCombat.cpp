@@ -1,18 +1,11 @@
 #include "Combat.h"
 #include "Echec.h"
 
+#include "Perso.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-Personnage perso(const QString& classe, QStringList niveaux)
-{
-    Personnage p;
-    p.classe = classe;
-    for (qsizetype k = 0; k < niveaux.size(); ++k)
-        p.niveaux[static_cast<std::size_t>(k)] = niveaux[k];
-    return p;
-}
 
 // A saving-throw file whose value for block b, row r, column k is
 // -(1000 b + 10 r + k): the minimum then tells which row and column won.

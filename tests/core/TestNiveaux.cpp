@@ -5,16 +5,15 @@
 #include <climits>
 #include "Fichiers.h"
 
+#include "Perso.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-Personnage perso(const QString& classe, QStringList niveaux, const QString& constitution = "10")
+Personnage avecConstitution(const QString& classe, const QStringList& niveaux, const QString& constitution)
 {
-    Personnage p;
-    p.classe = classe;
-    for (qsizetype k = 0; k < niveaux.size(); ++k)
-        p.niveaux[static_cast<std::size_t>(k)] = niveaux[k];
+    Personnage p = perso(classe, niveaux);
     p.constitution = constitution;
     return p;
 }
@@ -62,7 +61,7 @@ TEST(Niveaux, TirageDesPointsDeVieResteDansSesBornes)
     for (const Cas& c : cas) {
         int vuMin = INT_MAX, vuMax = INT_MIN;
         for (int i = 0; i < 2000; ++i) {
-            const std::optional<int> pv = TirePointsDeVie(perso(c.classe, c.niveaux, c.constitution));
+            const std::optional<int> pv = TirePointsDeVie(avecConstitution(c.classe, c.niveaux, c.constitution));
             ASSERT_TRUE(pv.has_value());
             vuMin = std::min(vuMin, *pv);
             vuMax = std::max(vuMax, *pv);
@@ -73,6 +72,51 @@ TEST(Niveaux, TirageDesPointsDeVieResteDansSesBornes)
     }
     EXPECT_FALSE(TirePointsDeVie(perso("Guerrier", {"0"})).has_value());
     EXPECT_FALSE(TirePointsDeVie(perso("", {"5"})).has_value());
+}
+
+// From the generator's start state, the rolls go to the groups in the order
+// COMBATTANT, MAGICIEN, LARRON, PRETRE: which roll lands on which die decides
+// the total.
+TEST(Niveaux, TirageExactDepuisLEtatDeDepart)
+{
+    struct Cas { const char* classe; QStringList niveaux; const char* constitution; int pv; };
+    const Cas cas[] = {
+        {"Clerc-Voleur", {"4", "4"}, "10", 12},
+        {"Guerrier-Mage", {"2", "2"}, "10", 3},
+        {"Guerrier-Mage-Voleur", {"12", "11", "10"}, "15", 41},
+    };
+    for (const Cas& c : cas) {
+        Hasard::FixeEtat(0);
+        EXPECT_EQ(TirePointsDeVie(avecConstitution(c.classe, c.niveaux, c.constitution)), c.pv) << c.classe;
+    }
+}
+
+// With every die at its largest and at its smallest: nine dice per group at
+// most, the fixed bonus per level above 9, the Constitution adjustment of
+// the group, the share of a multi-class.
+TEST(Niveaux, TirageAvecDesExtremes)
+{
+    const auto maximum = [](int n) { return n; };
+    const auto minimum = [](int) { return 1; };
+    struct Cas { const char* classe; QStringList niveaux; const char* constitution; int max, min; };
+    const Cas cas[] = {
+        {"Guerrier", {"9"}, "10", 90, 9},
+        {"Guerrier", {"12"}, "10", 9 * 10 + 3 * 3, 9 + 3 * 3},
+        {"Mage", {"12"}, "10", 9 * 4 + 1 * 3, 9 + 1 * 3},
+        {"Voleur", {"12"}, "10", 9 * 6 + 2 * 3, 9 + 2 * 3},
+        {"Clerc", {"12"}, "10", 9 * 8 + 2 * 3, 9 + 2 * 3},
+        {"Guerrier", {"3"}, "17", 3 * (10 + 3), 3 * (1 + 3)},
+        {"Mage", {"3"}, "17", 3 * (4 + 2), 3 * (1 + 2)},
+        {"Mage", {"2"}, "1", 2 * (4 - 3), 2 * (1 - 3)},
+        {"Guerrier-Mage", {"12", "12"}, "10", (99 + 39) / 2, (18 + 12) / 2},
+        {"Clerc-Guerrier-Mage", {"20", "20", "20"}, "18", (9 * 10 + 22 + 9 * 14 + 33 + 9 * 6 + 11) / 3,
+         (9 * 3 + 22 + 9 * 5 + 33 + 9 * 3 + 11) / 3},
+    };
+    for (const Cas& c : cas) {
+        const Personnage p = avecConstitution(c.classe, c.niveaux, c.constitution);
+        EXPECT_EQ(TirePointsDeVie(p, maximum), c.max) << c.classe << " " << c.niveaux.join('/').toStdString();
+        EXPECT_EQ(TirePointsDeVie(p, minimum), c.min) << c.classe << " " << c.niveaux.join('/').toStdString();
+    }
 }
 
 TEST(Niveaux, XPNiveauSuivant)

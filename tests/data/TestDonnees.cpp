@@ -1,7 +1,13 @@
 // The data shipped beside the program, read through the program's own text
 // list: the layouts every reader relies on, the encoding, the consistency
 // between files, and a few figures a reader of the rules looks at first.
+#include "Ajustements.h"
 #include "Champs.h"
+#include "Classes.h"
+#include "Combat.h"
+#include "Perso.h"
+#include "ResumeClasseRace.h"
+#include "Spheres.h"
 #include "Collation.h"
 #include "Fichiers.h"
 #include "ListeTexte.h"
@@ -291,4 +297,120 @@ TEST(Donnees, CatalogueDesSortsDeMage)
     EXPECT_EQ(niveau, 10);
     for (int n = 0; n < 9; ++n)
         EXPECT_GE(parNiveau[n], 10) << "niveau " << n + 1;
+}
+
+// The shipped data files, read through the program's own readers, give the
+// published figures for a few typical characters.
+TEST(Donnees, FiguresDePersonnagesTypes)
+{
+    {
+        const ListeTexte aju = charge("Vardel.Aju");
+        Personnage p = perso("Guerrier", {"5"});
+        p.force = "18";
+        p.extra = "100";
+        p.intelligence = "17";
+        p.sagesse = "18";
+        p.dexterite = "16";
+        p.constitution = "16";
+        p.charisme = "13";
+        std::array<QString, NombreAjustements> a;
+        CalculeAjustements(p, aju, a);
+        EXPECT_EQ(a[Ajustement::Toucher], "+3");
+        EXPECT_EQ(a[Ajustement::Degats], "+6");
+        EXPECT_EQ(a[Ajustement::PoidsAutorise], "335");
+        EXPECT_EQ(a[Ajustement::Charge], "480");
+        EXPECT_EQ(a[Ajustement::Barreaux], "40%");
+        EXPECT_EQ(a[Ajustement::NombreLangues], "6");
+        EXPECT_EQ(a[Ajustement::DefenseMagie], "+4");
+        EXPECT_EQ(a[Ajustement::ReactionProjectiles], "+1");
+        EXPECT_EQ(a[Ajustement::Defense], "-2");
+        EXPECT_EQ(a[Ajustement::AjustementPV], "+2");
+        EXPECT_EQ(a[Ajustement::Reaction], "+1");
+        p.classe = "Mage";   // the same 18 without exceptional strength
+        CalculeAjustements(p, aju, a);
+        EXPECT_EQ(a[Ajustement::Toucher], "+1");
+        EXPECT_EQ(a[Ajustement::Degats], "+2");
+        // Every key holds a value for every score.
+        for (int s = 1; s <= 25; ++s) {
+            Personnage q;
+            q.classe = "Guerrier";
+            q.force = q.intelligence = q.sagesse = q.dexterite = q.constitution = q.charisme = QString::number(s);
+            for (int x = (s == 18 ? 1 : 0); x <= (s == 18 ? 100 : 0); ++x) {
+                q.extra = QString::number(x);
+                ASSERT_EQ(echecDe([&] { CalculeAjustements(q, aju, a); }), "") << s << " " << x;
+                for (const QString& v : a)
+                    EXPECT_NE(v, AjustementNonTrouve) << s;
+            }
+        }
+    }
+
+    {
+        const ListeTexte comprace = charge("comprace.dat");
+        const ListeTexte xp = charge("XP.dat");
+        Personnage clerc = perso("Clerc", {"5"});
+        clerc.race = "Humain";
+        clerc.sagesse = "17";
+        QStringList lignes;
+        ResumeClasseRace(clerc, ChoixStandard(), comprace, xp, lignes);
+        EXPECT_EQ(lignes.first(), "Aucun ajustement de caractéristiques");
+        EXPECT_TRUE(lignes.contains("+10% XP Clerc "));
+        EXPECT_TRUE(lignes.contains("Sorts de clerc/jour : 3/3/1 (niveau de maîtrise 5)"));
+        EXPECT_TRUE(lignes.contains("XP pour niveau suivant : 27500 ( Clerc )"));
+
+        Personnage elfe = perso("Mage-Voleur", {"4", "5"});
+        elfe.race = "Elfe";
+        ResumeClasseRace(elfe, ChoixStandard(), comprace, xp, lignes);
+        EXPECT_EQ(lignes.first(), "Ajustements : Dextérité +1, Constitution -1");
+        EXPECT_TRUE(lignes.contains("Sorts de mage/jour : 3/2 (niveau de maîtrise 4)"));
+        EXPECT_TRUE(lignes.contains("Compétences de Voleur : Attaque dans le dos x3"));
+
+        // Every race has its block, closed by an empty line.
+        for (const QString& race : Classes::Races()) {
+            Personnage p = perso("Guerrier", {"1"});
+            p.race = race;
+            ASSERT_EQ(echecDe([&] { ResumeClasseRace(p, ChoixStandard(), comprace, xp, lignes); }), "") << race.toStdString();
+            EXPECT_GE(lignes.size(), 2) << race.toStdString();
+        }
+    }
+
+    {
+        const ListeTexte sorts2 = charge("sorts2.dat");
+        const ListeTexte clercs5 = charge("Clercs5.dat");
+        std::array<QStringList, 7> listes;
+        ConstruitSortsDePretre(perso("Clerc", {"5"}), ChoixStandard(), sorts2, clercs5, listes);
+        EXPECT_TRUE(listes[0].contains("Bénédiction&1 round&6 rounds&60 m&Cube de 15 m&V, S, M"));
+        EXPECT_FALSE(listes[0].contains("Amitié avec les animaux&1 h&Permanente&10 m&1 animal&V, S, M"));
+        EXPECT_FALSE(listes[2].isEmpty());
+        EXPECT_TRUE(listes[3].isEmpty());
+
+        struct Cas { const char* classe; const char* niveau; qsizetype niveaux; };
+        const Cas cas[] = {{"Clerc", "20", 7}, {"Druide", "9", 5}, {"Paladin", "20", 4}, {"Ranger", "16", 3},
+                           {"Paladin", "8", 0}, {"Mage", "20", 0}};
+        ChoixSpheres toutes{};
+        toutes.fill(AccesSphere::Majeur);
+        ConstruitSortsDePretre(perso("Clerc", {"3"}), toutes, sorts2, clercs5, listes);
+        EXPECT_TRUE(listes[1].contains("Aide&4&1 round + 1 round/niv.&Contact&1 créature&V, S, M"));
+        for (const Cas& c : cas) {
+            ConstruitSortsDePretre(perso(c.classe, {c.niveau}), toutes, sorts2, clercs5, listes);
+            for (qsizetype n = 0; n < 7; ++n)
+                EXPECT_EQ(listes[static_cast<std::size_t>(n)].isEmpty(), n >= c.niveaux) << c.classe << " " << n + 1;
+        }
+    }
+}
+
+// The saving throws from the shipped table: a bard reads the warrior and
+// wizard columns too, and keeps the best of each row.
+TEST(Donnees, JetsDeProtectionDesClasses)
+{
+    const ListeTexte st = charge("ST.dat");
+    struct Cas { const char* classe; QStringList niveaux; std::array<QString, 5> jets; };
+    const Cas cas[] = {
+        {"Barde", {"17"}, {"3", "5", "4", "4", "6"}},
+        {"Voleur", {"17"}, {"9", "6", "8", "12", "7"}},
+    };
+    for (const Cas& c : cas) {
+        std::array<QString, 5> jets;
+        CalculeJetsDeProtection(perso(c.classe, c.niveaux), st, jets);
+        EXPECT_EQ(jets, c.jets) << c.classe;
+    }
 }

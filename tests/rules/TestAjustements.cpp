@@ -3,6 +3,8 @@
 #include "Fichiers.h"
 
 #include <functional>
+#include "Perso.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,10 +42,10 @@ QStringList table(const QStringList& sauf = {})
     return lignes;
 }
 
-Personnage perso(const QString& classe, const QString& force, const QString& extra)
+// Force and Extra as given, the other abilities 11 to 15.
+Personnage avecForce(const QString& classe, const QString& force, const QString& extra)
 {
-    Personnage p;
-    p.classe = classe;
+    Personnage p = perso(classe);
     p.force = force;
     p.extra = extra;
     p.intelligence = "11";
@@ -99,7 +101,7 @@ TEST(Ajustements, CalculeAjustementsLitChaqueCleAvecSaCaracteristique)
 {
     const ListeTexte t(table());
     std::array<QString, NombreAjustements> a;
-    CalculeAjustements(perso("Mage", "9", ""), t, a);
+    CalculeAjustements(avecForce("Mage", "9", ""), t, a);
     const char* attendus[] = {"Toucher 9", "Degats 9", "PoidsAutorise 9", "Charge 9", "Portes 9", "Barreaux 9",
                               "NombreLangues 11", "NiveauMaxSorts 11", "ConnaitreLesSorts 11", "NombreMaxDeSorts 11",
                               "ImmuniteIllusions 11", "DefenseMagie 12", "BonusSorts 12", "EchecSorts 12",
@@ -125,7 +127,7 @@ TEST(Ajustements, ForceExceptionnelleSeulementPourUnCombattantAvecDixHuit)
     };
     for (const Cas& c : cas) {
         std::array<QString, NombreAjustements> a;
-        CalculeAjustements(perso(c.classe, c.force, c.extra), t, a);
+        CalculeAjustements(avecForce(c.classe, c.force, c.extra), t, a);
         EXPECT_EQ(a[Ajustement::Toucher], c.toucher) << c.classe << " " << c.force;
         EXPECT_EQ(a[Ajustement::Barreaux], c.barreaux) << c.classe << " " << c.force;
         EXPECT_EQ(a[Ajustement::NombreLangues], "NombreLangues 11");
@@ -141,7 +143,7 @@ TEST(Ajustements, UneCleAbsenteNeGeneQueSaCase)
     dossier.ecrit("Vardel.Aju", (lignes.join("\r\n") + "\r\n").toLatin1());
 
     std::array<QString, NombreAjustements> a;
-    CalculeAjustements(perso("Guerrier", "12", ""), ListeTexte::charge(dossier.chemin("Vardel.Aju")), a);
+    CalculeAjustements(avecForce("Guerrier", "12", ""), ListeTexte::charge(dossier.chemin("Vardel.Aju")), a);
     EXPECT_EQ(a[Ajustement::Defense], "BUG : Ajustement Non Trouvé");
     EXPECT_EQ(a[Ajustement::ReactionProjectiles], "ReactionProjectiles 13");
     EXPECT_EQ(a[Ajustement::AjustementPV], "AjustementPV 14");
@@ -156,7 +158,7 @@ TEST(Ajustements, UnFichierTropCourtArreteLeCalcul)
     lignes = lignes.mid(0, defense + 11);
     std::array<QString, NombreAjustements> a;
     a.fill("ancien");
-    EXPECT_EQ(echecDe([&] { CalculeAjustements(perso("Mage", "9", ""), ListeTexte(lignes), a); }),
+    EXPECT_EQ(echecDe([&] { CalculeAjustements(avecForce("Mage", "9", ""), ListeTexte(lignes), a); }),
               "Index liste hors bornes");
     EXPECT_EQ(a[Ajustement::ReactionProjectiles], "ReactionProjectiles 13");   // before: new value
     EXPECT_EQ(a[Ajustement::Defense], "ancien");                               // the failing slot and after: old

@@ -196,6 +196,73 @@ TEST(ResumeClasseRace, LignesDesClassesSelonLeNiveau)
     }
 }
 
+// Every row of the tables of level pieces, and the level beyond the last row.
+TEST(ResumeClasseRace, ChaqueRangeeDesTables)
+{
+    const QStringList mage = {
+        "1 (niveau de maîtrise 1)", "2 (niveau de maîtrise 2)", "2/1 (niveau de maîtrise 3)",
+        "3/2 (niveau de maîtrise 4)", "4/2/1 (niveau de maîtrise 5)", "4/2/2 (niveau de maîtrise 6)",
+        "4/3/2/1 (niveau de maîtrise 7)", "4/3/3/2 (niveau de maîtrise 8)", "4/3/3/2/1 (niveau de maîtrise 9)",
+        "4/4/3/2/2 (niveau de maîtrise 10)", "4/4/4/3/3 (niveau de maîtrise 11)", "4/4/4/4/4/1 (niveau de maîtrise 12)",
+        "5/5/5/4/4/2 (niveau de maîtrise 13)", "5/5/5/4/4/2/1 (niveau de maîtrise 14)",
+        "5/5/5/5/5/2/1 (niveau de maîtrise 15)", "5/5/5/5/5/3/2/1 (niveau de maîtrise 16)",
+        "5/5/5/5/5/3/3/2 (niveau de maîtrise 17)", "5/5/5/5/5/3/3/2/1 (niveau de maîtrise 18)",
+        "5/5/5/5/5/3/3/3/1 (niveau de maîtrise 19)", "5/5/5/5/5/4/3/3/2 (niveau de maîtrise 20)",
+    };
+    const QStringList ranger = {
+        "10%), se déplacer silencieusement (15%)", "15%), se déplacer silencieusement (21%)",
+        "20%), se déplacer silencieusement (27%)", "25%), se déplacer silencieusement (33%)",
+        "31%), se déplacer silencieusement (40%)", "37%), se déplacer silencieusement (47%)",
+        "43%), se déplacer silencieusement (55%)",
+        "49%), se déplacer silencieusement (62%), sorts de clerc/jour : 1 (niveau de maîtrise 1)",
+        "56%), se déplacer silencieusement (70%), sorts de clerc/jour : 2 (niveau de maîtrise 2)",
+        "63%), se déplacer silencieusement (78%), sorts de clerc/jour : 2/1 (niveau de maîtrise 3)",
+        "70%), se déplacer silencieusement (86%), sorts de clerc/jour : 2/2 (niveau de maîtrise 4)",
+        "77%), se déplacer silencieusement (94%), sorts de clerc/jour : 2/2/1 (niveau de maîtrise 5)",
+        "85%), se déplacer silencieusement (99%), sorts de clerc/jour : 3/2/1 (niveau de maîtrise 6)",
+        "93%), se déplacer silencieusement (99%), sorts de clerc/jour : 3/2/2 (niveau de maîtrise 7)",
+        "99%), se déplacer silencieusement (99%), sorts de clerc/jour : 3/3/2 (niveau de maîtrise 8)",
+        "99%), se déplacer silencieusement (99%), sorts de clerc/jour : 3/3/3 (niveau de maîtrise 9)",
+    };
+    const QStringList paladin = {   // from level 9
+        "1 (niveau de maîtrise 1)", "2 (niveau de maîtrise 2)", "2/1 (niveau de maîtrise 3)",
+        "2/2 (niveau de maîtrise 4)", "2/2/1 (niveau de maîtrise 5)", "3/2/1 (niveau de maîtrise 6)",
+        "3/2/1/1 (niveau de maîtrise 7)", "3/3/2/1 (niveau de maîtrise 8)", "3/3/3/1 (niveau de maîtrise 9)",
+        "3/3/3/1 (niveau de maîtrise 9)", "3/3/3/2 (niveau de maîtrise 9)", "3/3/3/3 (niveau de maîtrise 9)",
+    };
+    const QStringList barde = {   // from level 2
+        "1 (niveau de maîtrise 1)", "2 (niveau de maîtrise 2)", "2/1 (niveau de maîtrise 3)",
+        "3/1 (niveau de maîtrise 4)", "3/2 (niveau de maîtrise 5)", "3/2/1 (niveau de maîtrise 6)",
+        "3/3/1 (niveau de maîtrise 7)", "3/3/2 (niveau de maîtrise 8)", "3/3/2/1 (niveau de maîtrise 9)",
+        "3/3/3/1 (niveau de maîtrise 10)", "3/3/3/2 (niveau de maîtrise 11)", "3/3/3/2/1 (niveau de maîtrise 12)",
+        "3/3/3/3/1 (niveau de maîtrise 13)", "3/3/3/3/2 (niveau de maîtrise 14)",
+        "4/3/3/3/2/1 (niveau de maîtrise 15)", "4/4/3/3/3/1 (niveau de maîtrise 16)",
+        "4/4/4/3/3/2 (niveau de maîtrise 17)", "4/4/4/4/3/2 (niveau de maîtrise 18)",
+        "4/4/4/4/4/3 (niveau de maîtrise 19)",
+    };
+    // The row of a level: the last one for the levels beyond the table.
+    auto rangee = [](const QStringList& table, int premier, int niveau) {
+        return table[qMin<qsizetype>(niveau - premier, table.size() - 1)];
+    };
+    auto ligne = [](const char* classe, int niveau, const QString& debut) {
+        const QStringList l = commencantPar(resume(Perso{classe, {QString::number(niveau)}}), debut);
+        return l.size() == 1 ? l[0] : QStringLiteral("%1 lignes").arg(l.size());
+    };
+    for (int n = 1; n <= 22; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(ligne("Mage", n, "Sorts de mage/jour"), "Sorts de mage/jour : " + rangee(mage, 1, n));
+        EXPECT_EQ(ligne("Illusioniste", n, "Sorts de mage/jour"), "Sorts de mage/jour : " + rangee(mage, 1, n));
+        EXPECT_EQ(ligne("Ranger", n, "Capacités de Ranger"),
+                  Ranger + QString::number(n / 3) + ", se cacher dans l'ombre (" + rangee(ranger, 1, n));
+        if (n >= 9)
+            EXPECT_TRUE(ligne("Paladin", n, "Capacités de Paladin")
+                            .endsWith(", sorts de clerc/jour : " + rangee(paladin, 9, n) + "."));
+        if (n >= 2)
+            EXPECT_EQ(ligne("Barde", n, "Compétences de Barde"),
+                      Barde + ", sorts de mage/jour : " + rangee(barde, 2, n));
+    }
+}
+
 TEST(ResumeClasseRace, SpheresDUnLanceurDeSortsDePretre)
 {
     ChoixSpheres choix = aucune();
@@ -272,112 +339,4 @@ TEST(ResumeClasseRace, FichiersLusAuMomentVoulu)
     EXPECT_EQ(echecDe([&] { ResumeClasseRace(voleur, ChoixStandard(), charge(comprace), charge(xp), lignes); }),
               "Ne peut ouvrir le fichier " + comprace);
     EXPECT_EQ(lignes, QStringList{});
-}
-
-// The shipped data files, read through the program's own readers, give the
-// published figures for a few typical characters.
-TEST(DonneesLivrees, FiguresDePersonnagesTypes)
-{
-    const QString dossier = DossierDonnees();
-    auto present = [&](const char* nom) { return QFile::exists(dossier + "/" + nom); };
-    auto charge = [&](const char* nom) { return ListeTexte::charge(dossier + "/" + nom); };
-    bool teste = false;
-
-    if (present("Vardel.Aju")) {
-        teste = true;
-        const ListeTexte aju = charge("Vardel.Aju");
-        Perso guerrier{"Guerrier", {"5"}};
-        guerrier.force = "18";
-        Personnage p = guerrier;
-        p.extra = "100";
-        p.intelligence = "17";
-        p.sagesse = "18";
-        p.dexterite = "16";
-        p.constitution = "16";
-        p.charisme = "13";
-        std::array<QString, NombreAjustements> a;
-        CalculeAjustements(p, aju, a);
-        EXPECT_EQ(a[Ajustement::Toucher], "+3");
-        EXPECT_EQ(a[Ajustement::Degats], "+6");
-        EXPECT_EQ(a[Ajustement::PoidsAutorise], "335");
-        EXPECT_EQ(a[Ajustement::Charge], "480");
-        EXPECT_EQ(a[Ajustement::Barreaux], "40%");
-        EXPECT_EQ(a[Ajustement::NombreLangues], "6");
-        EXPECT_EQ(a[Ajustement::DefenseMagie], "+4");
-        EXPECT_EQ(a[Ajustement::ReactionProjectiles], "+1");
-        EXPECT_EQ(a[Ajustement::Defense], "-2");
-        EXPECT_EQ(a[Ajustement::AjustementPV], "+2");
-        EXPECT_EQ(a[Ajustement::Reaction], "+1");
-        p.classe = "Mage";   // the same 18 without exceptional strength
-        CalculeAjustements(p, aju, a);
-        EXPECT_EQ(a[Ajustement::Toucher], "+1");
-        EXPECT_EQ(a[Ajustement::Degats], "+2");
-        // Every key holds a value for every score.
-        for (int s = 1; s <= 25; ++s) {
-            Personnage q;
-            q.classe = "Guerrier";
-            q.force = q.intelligence = q.sagesse = q.dexterite = q.constitution = q.charisme = QString::number(s);
-            for (int x = (s == 18 ? 1 : 0); x <= (s == 18 ? 100 : 0); ++x) {
-                q.extra = QString::number(x);
-                ASSERT_EQ(echecDe([&] { CalculeAjustements(q, aju, a); }), "") << s << " " << x;
-                for (const QString& v : a)
-                    EXPECT_NE(v, AjustementNonTrouve) << s;
-            }
-        }
-    }
-
-    if (present("comprace.dat") && present("XP.dat")) {
-        teste = true;
-        const ListeTexte comprace = charge("comprace.dat");
-        const ListeTexte xp = charge("XP.dat");
-        Perso clerc{"Clerc", {"5"}};
-        clerc.sagesse = "17";
-        QStringList lignes;
-        ResumeClasseRace(clerc, ChoixStandard(), comprace, xp, lignes);
-        EXPECT_EQ(lignes.first(), "Aucun ajustement de caractéristiques");
-        EXPECT_TRUE(lignes.contains("+10% XP Clerc "));
-        EXPECT_TRUE(lignes.contains("Sorts de clerc/jour : 3/3/1 (niveau de maîtrise 5)"));
-        EXPECT_TRUE(lignes.contains("XP pour niveau suivant : 27500 ( Clerc )"));
-
-        Perso elfe{"Mage-Voleur", {"4", "5"}};
-        elfe.race = "Elfe";
-        ResumeClasseRace(elfe, ChoixStandard(), comprace, xp, lignes);
-        EXPECT_EQ(lignes.first(), "Ajustements : Dextérité +1, Constitution -1");
-        EXPECT_TRUE(lignes.contains("Sorts de mage/jour : 3/2 (niveau de maîtrise 4)"));
-        EXPECT_TRUE(lignes.contains("Compétences de Voleur : Attaque dans le dos x3"));
-
-        // Every race has its block, closed by an empty line.
-        for (const QString& race : Classes::Races()) {
-            Perso p{"Guerrier", {"1"}};
-            p.race = race;
-            ASSERT_EQ(echecDe([&] { ResumeClasseRace(p, ChoixStandard(), comprace, xp, lignes); }), "") << race.toStdString();
-            EXPECT_GE(lignes.size(), 2) << race.toStdString();
-        }
-    }
-
-    if (present("sorts2.dat") && present("Clercs5.dat")) {
-        teste = true;
-        const ListeTexte sorts2 = charge("sorts2.dat");
-        const ListeTexte clercs5 = charge("Clercs5.dat");
-        std::array<QStringList, 7> listes;
-        ConstruitSortsDePretre(Perso{"Clerc", {"5"}}, ChoixStandard(), sorts2, clercs5, listes);
-        EXPECT_TRUE(listes[0].contains("Bénédiction&1 round&6 rounds&60 m&Cube de 15 m&V, S, M"));
-        EXPECT_FALSE(listes[0].contains("Amitié avec les animaux&1 h&Permanente&10 m&1 animal&V, S, M"));
-        EXPECT_FALSE(listes[2].isEmpty());
-        EXPECT_TRUE(listes[3].isEmpty());
-
-        struct Cas { const char* classe; const char* niveau; qsizetype niveaux; };
-        const Cas cas[] = {{"Clerc", "20", 7}, {"Druide", "9", 5}, {"Paladin", "20", 4}, {"Ranger", "16", 3},
-                           {"Paladin", "8", 0}, {"Mage", "20", 0}};
-        ChoixSpheres toutes{};
-        toutes.fill(AccesSphere::Majeur);
-        for (const Cas& c : cas) {
-            ConstruitSortsDePretre(Perso{c.classe, {c.niveau}}, toutes, sorts2, clercs5, listes);
-            for (qsizetype n = 0; n < 7; ++n)
-                EXPECT_EQ(listes[static_cast<std::size_t>(n)].isEmpty(), n >= c.niveaux) << c.classe << " " << n + 1;
-        }
-    }
-
-    if (!teste)
-        GTEST_SKIP() << "pas de fichiers de données dans " << dossier.toStdString();
 }

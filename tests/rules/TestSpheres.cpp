@@ -3,18 +3,11 @@
 #include "Spheres.h"
 
 #include <functional>
+#include "Perso.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-Personnage perso(const QString& classe, const QStringList& niveaux)
-{
-    Personnage p;
-    p.classe = classe;
-    for (qsizetype k = 0; k < niveaux.size(); ++k)
-        p.niveaux[static_cast<std::size_t>(k)] = niveaux[k];
-    return p;
-}
 
 ChoixSpheres tous(AccesSphere acces)
 {

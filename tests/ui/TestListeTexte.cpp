@@ -4,6 +4,8 @@
 #include "Windows1252.h"
 
 #include <QFile>
+#include <QDir>
+#include <QSaveFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,6 +93,23 @@ TEST(ListeTexte, UneSauvegardeRateeLaisseLAncienFichierEntier)
     EXPECT_EQ(messageDe([&] { ListeTexte({"nouveau", QStringLiteral("ő")}).sauve(nom); }),
               "Ne peut créer le fichier " + nom);
     EXPECT_EQ(dossier.lit("perso.vdl"), QByteArray("ancien\r\n"));
+
+    // A device that fails halfway through the writing (a full disk).
+    class FichierQuiEchoue : public QSaveFile {
+    public:
+        using QSaveFile::QSaveFile;
+    protected:
+        qint64 writeData(const char* donnees, qint64 taille) override
+        {
+            QSaveFile::writeData(donnees, taille / 2);
+            return -1;
+        }
+    };
+    FichierQuiEchoue fichier(nom);
+    EXPECT_EQ(messageDe([&] { ListeTexte({"nouveau", "plus long que l'ancien"}).sauve(fichier); }),
+              "Ne peut créer le fichier " + nom);
+    EXPECT_EQ(dossier.lit("perso.vdl"), QByteArray("ancien\r\n"));
+    EXPECT_EQ(QDir(dossier.racine()).entryList(QDir::Files), QStringList{"perso.vdl"});
 }
 
 TEST(Windows1252, CaracteresHorsDuJeu)
