@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitFormArmes.h"
+#include "UnitFormNWP.h"
 #include "UnitFormNotes.h"
 #include "UnitFormSpheres.h"
 
@@ -13,6 +15,9 @@ class Fenetres {
 public:
     explicit Fenetres(TPersoForm& persoForm);
 
+    // TFormPreview comes before these two when it exists.
+    TFormNWP FormNWP;
+    TFormArmes FormArmes;
     TFormSpheres FormSpheres;
     TFormNotes FormNotes;
 };

@@ -1,5 +1,7 @@
 #include "Branchements.h"
 
+#include "CommandesChoix.h"
+
 #include "ResumeClasseRace.h"
 #include "Spheres.h"
 #include "UnitFormNotes.h"
@@ -41,6 +43,13 @@ void BrancheDialogues(TPersoForm& persoForm, const Dialogues& dialogues)
 {
     TFormSpheres* spheres = dialogues.FormSpheres;
     TFormNotes* notes = dialogues.FormNotes;
+    TFormNWP* nwp = dialogues.FormNWP;
+    TFormArmes* armes = dialogues.FormArmes;
+
+    if (nwp)
+        persoForm.BrancheCommande(TPersoForm::Commande::Competences, {{}, [&persoForm, nwp] { TravailCompetences(persoForm, *nwp); }});
+    if (armes)
+        persoForm.BrancheCommande(TPersoForm::Commande::Armes, {{}, [&persoForm, armes] { TravailArmes(persoForm, *armes); }});
 
     if (spheres)
         persoForm.BrancheCommande(TPersoForm::Commande::SortsDeClerc, {{}, [spheres] { spheres->exec(); }});
@@ -53,7 +62,8 @@ void BrancheDialogues(TPersoForm& persoForm, const Dialogues& dialogues)
             notes->exec();
         }});
 
-    persoForm.BrancheCommande(TPersoForm::Commande::Nouveau, {{}, [spheres, notes] {
+    persoForm.BrancheCommande(TPersoForm::Commande::Nouveau, {{}, [spheres, notes, nwp, armes] {
+        VideChoix(nwp, armes);
         if (spheres)
             spheres->DecocheTout();
         if (notes)

@@ -1,6 +1,8 @@
 #pragma once
 
+class TFormArmes;
 class TFormNotes;
+class TFormNWP;
 class TFormSpheres;
 class TPersoForm;
 
@@ -10,12 +12,16 @@ class TPersoForm;
 struct Dialogues {
     TFormSpheres* FormSpheres = nullptr;
     TFormNotes* FormNotes = nullptr;
+    TFormNWP* FormNWP = nullptr;
+    TFormArmes* FormArmes = nullptr;
 };
 
 // Attaches the work of the commands to the main window:
 // - "Sorts de &Clerc": shows the sphere dialog;
 // - "&Notes": rebuilds the standard notes, then shows the notes dialog;
-// - "&Nouveau": unchecks the 48 sphere buttons and empties the user's notes.
+// - "&Compétences", "&Armes": the work of CommandesChoix.h;
+// - "&Nouveau": unchecks the 48 sphere buttons, empties the user's notes,
+//   unmarks the proficiencies and the weapons and drops the specialisation.
 // The dialogs must outlive the main window's use of them.
 void BrancheDialogues(TPersoForm& persoForm, const Dialogues& dialogues);
 
