@@ -47,9 +47,17 @@ TEST_F(Liste, TrieeParLaCollationEtMesuree)
     EXPECT_EQ(liste.Courante(), 0);
     EXPECT_TRUE(marquees().isEmpty());
 
+    // The widest text of each column, in the list's font.
     const QFontMetrics m(liste.font());
-    EXPECT_EQ(liste.LargeursColonnes, (std::vector<int>{m.horizontalAdvance("astrologie"), m.horizontalAdvance("2"),
-                                                        m.horizontalAdvance("Intelligence"), m.horizontalAdvance("-2")}));
+    auto plusLarge = [&](const QStringList& textes) {
+        int l = 0;
+        for (const QString& t : textes)
+            l = std::max(l, m.horizontalAdvance(t));
+        return l;
+    };
+    EXPECT_EQ(liste.LargeursColonnes,
+              (std::vector<int>{plusLarge({"Natation", "équitation", "Escalade", "Cuisine", "astrologie"}), plusLarge({"1", "2"}),
+                                plusLarge({"Force", "Dextérité", "Intelligence"}), plusLarge({"0", "-2", "+1"})}));
 }
 
 TEST_F(Liste, UnClicOuLEspaceBasculeUneMarque)

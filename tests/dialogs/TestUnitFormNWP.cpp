@@ -1,3 +1,4 @@
+#include "Champs.h"
 #include "ListeMarquee.h"
 #include "UnitFormNWP.h"
 
