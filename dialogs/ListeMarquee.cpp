@@ -63,6 +63,13 @@ private:
 
 }
 
+QFont PoliceDesListes()
+{
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPointSize(8);
+    return police;
+}
+
 ListeMarquee::ListeMarquee(int colonnes, int hauteurEntree, QWidget* parent)
     : QListWidget(parent), LargeursColonnes(static_cast<std::size_t>(std::max(colonnes, 0)), 0),
       colonnes_(std::max(colonnes, 0)), hauteurEntree_(hauteurEntree)
@@ -72,6 +79,7 @@ ListeMarquee::ListeMarquee(int colonnes, int hauteurEntree, QWidget* parent)
     setSpacing(0);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setItemDelegate(new DelegueColonnes(this));
+    setFont(PoliceDesListes());
     // Black text on the list's background, whatever the platform's theme.
     QPalette p = palette();
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QFont>
 #include <QListWidget>
 #include <QStringList>
 #include <functional>
 #include <vector>
+
+// The font of the choice dialogs and of their lists: "MS Sans Serif" 8
+// points; the column offsets and the titles above them are laid out for it.
+QFont PoliceDesListes();
 
 // The list of a choice dialog (proficiencies, weapons): the lines of a data
 // file in the one order of the sorted lists, each drawn in columns, several

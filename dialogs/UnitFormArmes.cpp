@@ -31,10 +31,15 @@ QLabel* titre(QWidget* parent, const char* nom, const QString& texte, int x)
 TFormArmes::TFormArmes(const QString& fichierArmes, QWidget* parent) : QDialog(parent)
 {
     PrepareFenetre(*this, "FormArmes", QStringLiteral("Choix des armes"));
+    setFont(PoliceDesListes());
     setFixedSize(790, 568);
     move(3, 4);
 
     LabelArme = titre(this, "LabelArme", QStringLiteral("ARME"), 80);
+    QFont grande(QStringLiteral("MS Sans Serif"));
+    grande.setPixelSize(13);
+    LabelArme->setFont(grande);
+    LabelArme->adjustSize();
     LabelFacteurVitesse = titre(this, "LabelFacteurVitesse", QStringLiteral("Facteur vitesse"), 216);
     LabelPM = titre(this, "LabelPM", QStringLiteral("P-M"), 312);
     LabelG = titre(this, "LabelG", QStringLiteral("G"), 384);

@@ -27,6 +27,7 @@ TFormNWP::TFormNWP(const QString& fichierCategories, const QString& fichierCompe
     : QDialog(parent)
 {
     PrepareFenetre(*this, "FormNWP", QStringLiteral("Choix des compétences"));
+    setFont(PoliceDesListes());
     setFixedSize(645, 498);
     move(4, 7);
 

@@ -87,6 +87,9 @@ TEST_F(FenetreNWP, Presentation)
     EXPECT_EQ(liste.width(), 369);
     EXPECT_EQ(liste.height(), 2 * cadre + (424 - 2 * cadre) / 20 * 20);
     EXPECT_EQ(f->ListBoxNWP->visualItemRect(f->ListBoxNWP->item(0)).height(), 20);
+    EXPECT_EQ(f->ListBoxNWP->font().family(), "MS Sans Serif");
+    EXPECT_EQ(f->ListBoxNWP->font().pointSize(), 8);
+    EXPECT_EQ(f->ListBoxNWP->palette().color(QPalette::Text), QColor(Qt::black));
 
     EXPECT_EQ(f->PanelReste->geometry(), QRect(412, 260, 209, 41));
     const QFont police = f->PanelReste->font();
