@@ -1,6 +1,7 @@
 #include "Commandes.h"
 
 #include "ResumeClasseRace.h"
+#include "CommandesChoix.h"
 #include "Spheres.h"
 #include "TravauxTalents.h"
 #include "UnitFormNotes.h"
@@ -48,12 +49,15 @@ void BrancheCommandes(const Fenetres& f)
     TPersoForm& persoForm = *f.PersoForm;
     TFormSpheres* spheres = f.FormSpheres;
     TFormNotes* notes = f.FormNotes;
+    TFormNWP* nwp = f.FormNWP;
+    TFormArmes* armes = f.FormArmes;
     TFormTalentsVoleur* voleur = f.FormTalentsVoleur;
     TFormTalentsBarde* barde = f.FormTalentsBarde;
 
     // "&Nouveau": the main window empties its fields, then the dialogs
     // forget their parts of the character.
-    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [spheres, notes] {
+    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [spheres, notes, nwp, armes] {
+        VideChoix(nwp, armes);
         if (spheres)
             spheres->DecocheTout();
         if (notes)
@@ -61,9 +65,20 @@ void BrancheCommandes(const Fenetres& f)
     }});
 
     // The choice dialogs still to come: their checks already.
-    persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, {}});
-    persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, {}});
     persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, {}});
+
+    // "&Compétences": class, Intelligence and levels; the groups and the
+    // budget, then the proficiency dialog.
+    if (nwp)
+        persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, [&persoForm, nwp] {
+            TravailCompetences(persoForm, *nwp);
+        }});
+
+    // "&Armes": class and levels; the weapon slots, then the weapon dialog.
+    if (armes)
+        persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, [&persoForm, armes] {
+            TravailArmes(persoForm, *armes);
+        }});
 
     // "Talents de &Voleur": Dextérité, race and levels; the bases and points
     // of the thief skills, the dialog, and its values kept by the sheet.

@@ -1,5 +1,7 @@
 #pragma once
 
+class TFormArmes;
+class TFormNWP;
 class TFormNotes;
 class TFormSpheres;
 class TFormTalentsBarde;
@@ -12,6 +14,8 @@ class TPersoForm;
 // These are plain pointers: nothing here owns a window.
 struct Fenetres {
     TPersoForm* PersoForm = nullptr;
+    TFormNWP* FormNWP = nullptr;
+    TFormArmes* FormArmes = nullptr;
     TFormTalentsVoleur* FormTalentsVoleur = nullptr;
     TFormSpheres* FormSpheres = nullptr;
     TFormNotes* FormNotes = nullptr;

@@ -24,9 +24,10 @@ class CommandesTalents : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        boites = &PlateformeScriptee::remiseAZero();
         f = std::make_unique<TPersoForm>();
         const Fenetres fenetres = CreeFenetres(*f);
+        // The files the choice lists read at start are not all here.
+        boites = &PlateformeScriptee::remiseAZero();
         voleur = fenetres.FormTalentsVoleur;
         barde = fenetres.FormTalentsBarde;
         f->show();

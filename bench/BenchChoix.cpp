@@ -1,0 +1,121 @@
+// Speed of the proficiency and weapon choice dialogs on the shipped data:
+// their creation at start, an opening (budget, panel, the whole window
+// drawn) and one click on an entry (toggle, recount, panel and list drawn).
+#include "ListeMarquee.h"
+#include "Niveaux.h"
+#include "Polices.h"
+#include "UnitFormArmes.h"
+#include "UnitFormNWP.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QString Dossier = QStringLiteral(VARDEL_DONNEES "/");
+
+Personnage clercVoleur()
+{
+    Personnage p;
+    p.classe = QStringLiteral("Clerc-Voleur");
+    p.niveaux = {QStringLiteral("9"), QStringLiteral("10"), QString()};
+    p.intelligence = QStringLiteral("25");   // room enough: no box stops a click
+    return p;
+}
+
+void CreationCompetences(benchmark::State& etat)
+{
+    for (auto _ : etat) {
+        TFormNWP f(Dossier + "Vardel.cat", Dossier + "Vardel.nwp");
+        benchmark::DoNotOptimize(f.ListBoxNWP->Nombre());
+    }
+}
+BENCHMARK(CreationCompetences)->Unit(benchmark::kMillisecond);
+
+void OuvertureCompetences(benchmark::State& etat)
+{
+    TFormNWP f(Dossier + "Vardel.cat", Dossier + "Vardel.nwp");
+    f.FixeMarques({1, 5, 10, 20});
+    const Personnage p = clercVoleur();
+    for (auto _ : etat) {
+        f.CalculeCompetences(p);
+        f.ListBoxNWPClick();
+        f.show();
+        f.repaint();
+        f.hide();
+    }
+}
+BENCHMARK(OuvertureCompetences)->Unit(benchmark::kMillisecond);
+
+void ClicCompetence(benchmark::State& etat)
+{
+    TFormNWP f(Dossier + "Vardel.cat", Dossier + "Vardel.nwp");
+    f.CalculeCompetences(clercVoleur());
+    f.show();
+    ListeMarquee* l = f.ListBoxNWP;
+    const QPoint ou = l->visualItemRect(l->item(3)).center();
+    for (auto _ : etat) {
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, ou);
+        l->viewport()->repaint();
+    }
+}
+BENCHMARK(ClicCompetence)->Unit(benchmark::kMicrosecond);
+
+void CreationArmes(benchmark::State& etat)
+{
+    for (auto _ : etat) {
+        TFormArmes f(Dossier + "Vardel.Arm");
+        benchmark::DoNotOptimize(f.ListBoxArmes->Nombre());
+    }
+}
+BENCHMARK(CreationArmes)->Unit(benchmark::kMillisecond);
+
+void OuvertureArmes(benchmark::State& etat)
+{
+    TFormArmes f(Dossier + "Vardel.Arm");
+    f.FixeMarques({1, 5, 10});
+    f.FixeSpecialisation(f.ListBoxArmes->Texte(5));
+    Personnage p;
+    p.classe = QStringLiteral("Guerrier");
+    p.niveaux[0] = QStringLiteral("12");
+    for (auto _ : etat) {
+        f.PointsArmes = CalculeEmplacementsArmes(p);
+        f.AfficheReste();
+        f.CheckBoxSpecialiste->setEnabled(p.classe == QStringLiteral("Guerrier"));
+        f.show();
+        f.repaint();
+        f.hide();
+    }
+}
+BENCHMARK(OuvertureArmes)->Unit(benchmark::kMillisecond);
+
+void ClicArme(benchmark::State& etat)
+{
+    TFormArmes f(Dossier + "Vardel.Arm");
+    f.PointsArmes = 10;
+    f.show();
+    ListeMarquee* l = f.ListBoxArmes;
+    const QPoint ou = l->visualItemRect(l->item(3)).center();
+    for (auto _ : etat) {
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, ou);
+        l->viewport()->repaint();
+    }
+}
+BENCHMARK(ClicArme)->Unit(benchmark::kMicrosecond);
+
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    InstallePolices();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,228 @@
+#include "ListeMarquee.h"
+
+#include "Collation.h"
+#include "Colonnes.h"
+#include "Echec.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Draws one entry: the background of a marked or unmarked entry, then the
+// columns of its texts at the measured offsets, vertically centred on the
+// height of a "D"; a focus frame around the current entry when the list has
+// the focus.
+class DelegueColonnes : public QStyledItemDelegate {
+public:
+    explicit DelegueColonnes(ListeMarquee* liste) : QStyledItemDelegate(liste), liste_(liste) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool marquee = option.state.testFlag(QStyle::State_Selected);
+        // Marks stay as visible when the list has not the focus.
+        const QPalette& palette = liste_->palette();
+        const QColor fond = palette.color(QPalette::Active, marquee ? QPalette::Highlight : QPalette::Base);
+        const QColor encre = palette.color(QPalette::Active, marquee ? QPalette::HighlightedText : QPalette::Text);
+
+        painter->save();
+        painter->fillRect(option.rect, fond);
+        painter->setPen(encre);
+        painter->setFont(liste_->font());
+        const QFontMetrics mesure(liste_->font());
+        const int haut = option.rect.top() + (option.rect.height() - mesure.height()) / 2;
+        const int ligneDeBase = haut + mesure.ascent();
+        const int ligne = index.row();
+        const QStringList textes = liste_->TextesAffiches ? liste_->TextesAffiches(ligne)
+                                                          : DecoupeColonnes(liste_->Lignes().value(ligne), liste_->NombreColonnes());
+        const int n = std::min<int>(static_cast<int>(textes.size()), liste_->NombreColonnes());
+        for (int k = 0; k < n; ++k)
+            painter->drawText(option.rect.left() + DebutColonne(liste_->LargeursColonnes, k), ligneDeBase, textes[k]);
+
+        if (option.state.testFlag(QStyle::State_HasFocus)) {
+            QStyleOptionFocusRect cadre;
+            cadre.initFrom(liste_);
+            cadre.rect = option.rect;
+            cadre.backgroundColor = fond;
+            liste_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &cadre, painter, liste_);
+        }
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return {1, liste_->HauteurEntree()};
+    }
+
+private:
+    ListeMarquee* liste_;
+};
+
+}
+
+QFont PoliceDesListes()
+{
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPointSize(8);
+    return police;
+}
+
+ListeMarquee::ListeMarquee(int colonnes, int hauteurEntree, QWidget* parent)
+    : QListWidget(parent), LargeursColonnes(static_cast<std::size_t>(std::max(colonnes, 0)), 0),
+      colonnes_(std::max(colonnes, 0)), hauteurEntree_(hauteurEntree)
+{
+    setSelectionMode(QAbstractItemView::MultiSelection);
+    setUniformItemSizes(true);
+    setSpacing(0);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new DelegueColonnes(this));
+    setFont(PoliceDesListes());
+    // Black text on the list's background, whatever the platform's theme.
+    QPalette p = palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(g, QPalette::Text, Qt::black);
+    setPalette(p);
+}
+
+void ListeMarquee::FixeLignes(QStringList lignes)
+{
+    Collation::trie(lignes);
+    clear();
+    lignes_ = std::move(lignes);
+    addItems(lignes_);
+
+    std::fill(LargeursColonnes.begin(), LargeursColonnes.end(), 0);
+    const QFontMetrics mesure(font());
+    for (const QString& l : lignes_) {
+        const QStringList champs = DecoupeColonnes(l, colonnes_);
+        for (int k = 0; k < colonnes_; ++k)
+            LargeursColonnes[static_cast<std::size_t>(k)] =
+                std::max(LargeursColonnes[static_cast<std::size_t>(k)], mesure.horizontalAdvance(champs[k]));
+    }
+    // As in a platform list, the first entry is the current one until a
+    // click moves it.
+    if (!lignes_.isEmpty())
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+}
+
+int ListeMarquee::Nombre() const
+{
+    return static_cast<int>(lignes_.size());
+}
+
+void ListeMarquee::verifieIndex(int i) const
+{
+    if (i < 0 || i >= Nombre())
+        throw Echec(Messages::indexHorsBornes());
+}
+
+QString ListeMarquee::Texte(int i) const
+{
+    verifieIndex(i);
+    return lignes_[i];
+}
+
+bool ListeMarquee::EstMarquee(int i) const
+{
+    verifieIndex(i);
+    return item(i)->isSelected();
+}
+
+void ListeMarquee::DemarqueTout()
+{
+    clearSelection();
+}
+
+void ListeMarquee::Marque(int i)
+{
+    verifieIndex(i);
+    item(i)->setSelected(true);
+}
+
+void ListeMarquee::Demarque(int i)
+{
+    verifieIndex(i);
+    item(i)->setSelected(false);
+}
+
+QList<qsizetype> ListeMarquee::Marquees() const
+{
+    QList<qsizetype> positions;
+    for (int i = 0; i < count(); ++i)
+        if (item(i)->isSelected())
+            positions.append(i);
+    return positions;
+}
+
+QStringList ListeMarquee::LignesMarquees() const
+{
+    QStringList lignes;
+    for (int i = 0; i < count(); ++i)
+        if (item(i)->isSelected())
+            lignes.append(lignes_[i]);
+    return lignes;
+}
+
+int ListeMarquee::Courante() const
+{
+    return currentRow();
+}
+
+void ListeMarquee::PlaceEnEntreesEntieres(int x, int y, int largeur, int hauteur)
+{
+    const int cadre = frameWidth();
+    const int entrees = std::max(1, (hauteur - 2 * cadre) / hauteurEntree_);
+    setGeometry(x, y, largeur, 2 * cadre + entrees * hauteurEntree_);
+}
+
+QItemSelectionModel::SelectionFlags ListeMarquee::selectionCommand(const QModelIndex&, const QEvent*) const
+{
+    // The view never changes the marks by itself (no drag, no select-all,
+    // no selection that follows the current entry): only bascule does.
+    return QItemSelectionModel::NoUpdate;
+}
+
+void ListeMarquee::bascule(const QModelIndex& index)
+{
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(index, QItemSelectionModel::Toggle);
+    Q_EMIT Clic();
+}
+
+void ListeMarquee::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QListWidget::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid())
+        bascule(index);
+    event->accept();
+}
+
+void ListeMarquee::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second click of a double click toggles again, like any click.
+    mousePressEvent(event);
+}
+
+void ListeMarquee::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        const QModelIndex index = currentIndex();
+        if (index.isValid())
+            bascule(index);
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <vector>
+
+class ListeMarquee;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// The dialog "Choix des armes": the weapons of "Vardel.Arm" in five
+// columns, the marked ones being the weapons the character is proficient
+// in, within the slots the class groups and levels give; a single-class
+// Guerrier may specialise in one of them. It is created once at start,
+// reads its data file then, and keeps the marks and the specialisation for
+// the whole run.
+class TFormArmes : public QDialog {
+    Q_OBJECT
+public:
+    // Reads the weapon file; when it cannot be read an error box says so and
+    // the list stays empty.
+    explicit TFormArmes(const QString& fichierArmes, QWidget* parent = nullptr);
+
+    int PointsRestants() const;
+
+    // The marks as plain values (zero-based positions, ascending), as for
+    // the proficiencies; and the specialisation, the whole line of the
+    // specialised weapon or empty.
+    QList<qsizetype> Marques() const;
+    void FixeMarques(const QList<qsizetype>& positions);
+    const QString& Specialisation() const { return specialisation_; }
+    void FixeSpecialisation(const QString& ligne);
+
+    // Shows the slots left in PanelReste.
+    void AfficheReste();
+
+    // Handlers.
+    void ListBoxArmesClick();
+    void ButtonRetourClick();
+
+    // State beyond the controls.
+    int PointsArmes = 0;
+    const std::vector<int>& LargeursColonnes() const;
+
+    // The controls, named as the system names them.
+    ListeMarquee* ListBoxArmes = nullptr;
+    QLabel* PanelReste = nullptr;
+    QCheckBox* CheckBoxSpecialiste = nullptr;
+    QPushButton* ButtonRetour = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel *LabelArme = nullptr, *LabelFacteurVitesse = nullptr, *LabelPM = nullptr, *LabelG = nullptr,
+           *LabelCadence = nullptr;
+
+private:
+    QStringList textesAffiches(int i) const;
+
+    QString specialisation_;
+};

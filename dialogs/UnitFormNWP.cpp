@@ -1,0 +1,123 @@
+#include "UnitFormNWP.h"
+
+#include "Colonnes.h"
+#include "ListeMarquee.h"
+#include "ListeTexte.h"
+#include "Plateforme.h"
+#include "PreparationFenetre.h"
+#include "ZoneReste.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QLabel* titre(QWidget* parent, const char* nom, const QString& texte, int x, int y)
+{
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(nom);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+}
+
+TFormNWP::TFormNWP(const QString& fichierCategories, const QString& fichierCompetences, QWidget* parent)
+    : QDialog(parent)
+{
+    PrepareFenetre(*this, "FormNWP", QStringLiteral("Choix des compétences"));
+    setFont(PoliceDesListes());
+    setFixedSize(645, 498);
+    move(4, 7);
+
+    LabelCompetence = titre(this, "LabelCompetence", QStringLiteral("Compétence"), 24, 16);
+    LabelCout = titre(this, "LabelCout", QStringLiteral("Coût"), 176, 16);
+    LabelCaracteristique = titre(this, "LabelCaracteristique", QStringLiteral("Caractéristique"), 216, 16);
+    LabelModificateur = titre(this, "LabelModificateur", QStringLiteral("Modificateur"), 304, 16);
+
+    ListBoxNWP = new ListeMarquee(4, 20, this);
+    ListBoxNWP->setObjectName("ListBoxNWP");
+    ListBoxNWP->PlaceEnEntreesEntieres(16, 32, 369, 424);
+    ListBoxNWP->TextesAffiches = [this](int i) { return textesAffiches(i); };
+    connect(ListBoxNWP, &ListeMarquee::Clic, this, [this] { ExecuteCommande([this] { ListBoxNWPClick(); }); });
+
+    PanelReste = CreeZoneReste(*this, QRect(412, 260, 209, 41));
+
+    ButtonRetour = BoutonRetour(*this);
+    ButtonRetour->setGeometry(472, 416, 89, 33);
+    ButtonRetour->setDefault(true);
+    connect(ButtonRetour, &QPushButton::clicked, this, &TFormNWP::ButtonRetourClick);
+
+    setTabOrder(ListBoxNWP, ButtonRetour);
+
+    // The data files, once for the whole run; the first that fails ends the
+    // reading.
+    ExecuteCommande([&] {
+        Categories = ListeTexte::charge(fichierCategories).lignes();
+        ListBoxNWP->FixeLignes(ListeTexte::charge(fichierCompetences).lignes());
+    });
+}
+
+const std::vector<int>& TFormNWP::LargeursColonnes() const
+{
+    return ListBoxNWP->LargeursColonnes;
+}
+
+void TFormNWP::CalculeCompetences(const Personnage& p)
+{
+    BudgetCompetences b = ::CalculeCompetences(p);
+    GroupesAutorises = std::move(b.GroupesAutorises);
+    PointsCompetences = b.PointsCompetences;
+}
+
+bool TFormNWP::CompetenceAutorisee(const QString& nom) const
+{
+    return ::CompetenceAutorisee(Categories, GroupesAutorises, nom);
+}
+
+qint64 TFormNWP::Cout(int i) const
+{
+    return CoutCompetence(ListBoxNWP->Texte(i), Categories, GroupesAutorises);
+}
+
+int TFormNWP::PointsRestants() const
+{
+    return ::PointsRestants(PointsCompetences, ListBoxNWP->LignesMarquees(), Categories, GroupesAutorises);
+}
+
+QList<qsizetype> TFormNWP::Marques() const
+{
+    return ListBoxNWP->Marquees();
+}
+
+void TFormNWP::FixeMarques(const QList<qsizetype>& positions)
+{
+    ListBoxNWP->DemarqueTout();
+    for (qsizetype i : positions)
+        ListBoxNWP->Marque(i < 0 || i > INT_MAX ? -1 : static_cast<int>(i));
+}
+
+QStringList TFormNWP::textesAffiches(int i) const
+{
+    QStringList textes = DecoupeColonnes(ListBoxNWP->Lignes().value(i), 4);
+    // The cost as the rules count it, one more outside the open groups.
+    textes[1] = QString::number(CoutCompetence(ListBoxNWP->Lignes().value(i), Categories, GroupesAutorises));
+    return textes;
+}
+
+void TFormNWP::ListBoxNWPClick()
+{
+    if (PointsRestants() < 0) {
+        const int courante = ListBoxNWP->Courante();
+        if (courante >= 0)
+            ListBoxNWP->Demarque(courante);
+        boite(GenreBoite::Erreur, QStringLiteral("Pas assez de points"), {Bouton::Oui});
+    }
+    AfficheReste(*PanelReste, PointsRestants());
+}
+
+void TFormNWP::ButtonRetourClick()
+{
+    accept();
+}

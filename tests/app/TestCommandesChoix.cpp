@@ -1,0 +1,191 @@
+#include "Fenetres.h"
+#include "Saisie.h"
+#include "Champs.h"
+#include "ListeMarquee.h"
+#include "UnitFormArmes.h"
+#include "UnitFormNWP.h"
+#include "UnitPerso.h"
+
+#include "Fichiers.h"
+#include "PlateformeScriptee.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window on the shipped data, with the two choice dialogs created
+// as at start and attached to its commands.
+class CommandesChoix : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        boites = &PlateformeScriptee::remiseAZero();
+        const QString avant = QDir::currentPath();
+        QDir::setCurrent(DossierDonnees());
+        f = std::make_unique<TPersoForm>();
+        QDir::setCurrent(avant);
+        const Fenetres fenetres = CreeFenetres(*f);
+        nwp = fenetres.FormNWP;
+        armes = fenetres.FormArmes;
+        f->show();
+        f->activateWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(boites->boites.empty());
+    }
+
+    void personnage(const QString& classe, const QStringList& niveaux, const QString& intelligence = "12")
+    {
+        choisit(f->ComboClasse, classe);
+        QLineEdit* edits[] = {f->EditNiveau1, f->EditNiveau2, f->EditNiveau3};
+        for (qsizetype k = 0; k < niveaux.size(); ++k)
+            edits[k]->setText(niveaux[k]);
+        f->EditIntelligence->setText(intelligence);
+    }
+
+
+    static int position(const ListeMarquee* l, const QString& nom)
+    {
+        for (int i = 0; i < l->Nombre(); ++i)
+            if (Champ1(l->Texte(i)) == nom)
+                return i;
+        ADD_FAILURE() << nom.toStdString();
+        return -1;
+    }
+
+    static void clique(ListeMarquee* l, int i)
+    {
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(i)).center());
+    }
+
+    std::unique_ptr<TPersoForm> f;
+    TFormNWP* nwp = nullptr;
+    TFormArmes* armes = nullptr;
+    PlateformeScriptee* boites = nullptr;
+};
+
+}
+
+TEST_F(CommandesChoix, CompetencesGardeLesMarquesEtRecoupeUnBudgetReduit)
+{
+    // Clerc-Voleur 3/4 with Intelligence 12: 8 points.
+    personnage("Clerc-Voleur", {"3", "4"}, "12");
+    f->Modifie = false;
+    const QStringList choix = {"Astrologie", "Armurier", "Agriculture", "Acrobatie", "Cuisine"};   // 2, 2 + 1, 1, 1, 1
+    avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget* d) {
+        ASSERT_EQ(d, nwp);
+        EXPECT_TRUE(f->Modifie);
+        EXPECT_EQ(nwp->PanelReste->text(), "Il reste 8 points");
+        for (const QString& nom : choix)
+            clique(nwp->ListBoxNWP, position(nwp->ListBoxNWP, nom));
+        EXPECT_EQ(nwp->PanelReste->text(), "Il reste 0 point");
+        QTest::mouseClick(nwp->ButtonRetour, Qt::LeftButton);
+    });
+    EXPECT_FALSE(nwp->isVisible());
+    EXPECT_TRUE(boites->boites.empty());
+    QList<qsizetype> marques;
+    for (const QString& nom : choix)
+        marques.append(position(nwp->ListBoxNWP, nom));
+    std::sort(marques.begin(), marques.end());
+    EXPECT_EQ(nwp->Marques(), marques);
+
+    // Intelligence 9: 7 points. The opening unmarks the current entry, the
+    // last one clicked, once.
+    f->EditIntelligence->setText("9");
+    avecDialogue([&] { QTest::mouseClick(f->SpeedButtonNWP, Qt::LeftButton); }, [&](QWidget* d) {
+        ASSERT_EQ(d, nwp);
+        EXPECT_EQ(nwp->PanelReste->text(), "Il reste 0 point");
+    });
+    ASSERT_EQ(boites->boites.size(), 1u);
+    EXPECT_EQ(boites->boites[0].texte, "Pas assez de points");
+    marques.removeOne(position(nwp->ListBoxNWP, "Cuisine"));
+    EXPECT_EQ(nwp->Marques(), marques);
+
+    // The marks stay from one opening to the next.
+    avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget*) {});
+    EXPECT_EQ(boites->boites.size(), 1u);
+    EXPECT_EQ(nwp->Marques(), marques);
+
+    // A failed check shows no dialog and leaves the sheet as it was.
+    f->EditIntelligence->setText("");
+    f->Modifie = false;
+    avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget* d) { EXPECT_EQ(d, nullptr); });
+    ASSERT_EQ(boites->boites.size(), 2u);
+    EXPECT_EQ(boites->boites[1].texte, "Intelligence incorrecte ");
+    EXPECT_FALSE(f->Modifie);
+}
+
+TEST_F(CommandesChoix, ArmesSelonLaClasseEtLesNiveaux)
+{
+    struct Cas { const char* classe; QStringList niveaux; const char* reste; bool specialiste; };
+    const Cas cas[] = {
+        {"Guerrier", {"1"}, "Il reste 4 points", true},
+        {"Guerrier", {"3"}, "Il reste 5 points", true},
+        {"Guerrier", {"6"}, "Il reste 6 points", true},
+        {"Mage", {"6"}, "Il reste 2 points", false},
+        {"Clerc-Voleur", {"3", "4"}, "Il reste 3 points", false},
+        {"Clerc-Guerrier", {"5", "5"}, "Il reste 5 points", false},
+        {"Guerrier-Mage", {"1", "1"}, "Il reste 4 points", false},
+    };
+    for (const Cas& c : cas) {
+        personnage(c.classe, c.niveaux);
+        f->Modifie = false;
+        avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget* d) {
+            ASSERT_EQ(d, armes) << c.classe;
+            EXPECT_TRUE(f->Modifie);
+            EXPECT_EQ(armes->PanelReste->text(), c.reste) << c.classe << " " << c.niveaux.join('/').toStdString();
+            EXPECT_EQ(armes->CheckBoxSpecialiste->isEnabled(), c.specialiste) << c.classe;
+        });
+    }
+    EXPECT_TRUE(boites->boites.empty());
+}
+
+TEST_F(CommandesChoix, ArmesMontreUnDepassementSansRienDemarquer)
+{
+    personnage("Guerrier", {"6"});
+    avecDialogue([&] { QTest::mouseClick(f->SpeedButtonArmes, Qt::LeftButton); }, [&](QWidget*) {
+        armes->CheckBoxSpecialiste->setChecked(true);
+        // Each new mark asks; the last one becomes the specialisation (2 slots).
+        boites->reponses = {Bouton::Non, Bouton::Non, Bouton::Non, Bouton::Non, Bouton::Oui};
+        for (int i : {0, 1, 2, 3, 10})
+            clique(armes->ListBoxArmes, i);
+        EXPECT_EQ(armes->PanelReste->text(), "Il reste 0 point");
+    });
+    ASSERT_EQ(boites->boites.size(), 5u);   // the five specialisation questions
+    const QString specialisation = armes->ListBoxArmes->Texte(10);
+    EXPECT_EQ(armes->Specialisation(), specialisation);
+
+    // A Mage 6 has 2 slots: the count goes below zero, nothing is unmarked,
+    // the check box stays ticked but greyed.
+    personnage("Mage", {"6"});
+    avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget*) {
+        EXPECT_EQ(armes->PanelReste->text(), "Il reste -4 point");
+        EXPECT_TRUE(armes->CheckBoxSpecialiste->isChecked());
+        EXPECT_FALSE(armes->CheckBoxSpecialiste->isEnabled());
+    });
+    EXPECT_EQ(boites->boites.size(), 5u);
+    EXPECT_EQ(armes->Marques(), (QList<qsizetype>{0, 1, 2, 3, 10}));
+    EXPECT_EQ(armes->Specialisation(), specialisation);
+}
+
+TEST_F(CommandesChoix, NouveauVideLesChoix)
+{
+    nwp->FixeMarques({0, 5});
+    armes->FixeMarques({2, 3});
+    armes->FixeSpecialisation(armes->ListBoxArmes->Texte(3));
+    f->Modifie = false;
+    f->Nouveau1Click();
+    EXPECT_TRUE(nwp->Marques().isEmpty());
+    EXPECT_TRUE(armes->Marques().isEmpty());
+    EXPECT_TRUE(armes->Specialisation().isEmpty());
+    EXPECT_TRUE(boites->boites.empty());
+}
