@@ -38,7 +38,7 @@ QLabel* legende(QWidget* parent, const QString& texte, int x, int y)
 TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
 {
     PrepareFenetre(*this, "PersoForm", QStringLiteral("Caractéristiques du personnage"));
-    setWindowIcon(QIcon(":/images/vardel.svg"));
+    setWindowIcon(QIcon(":/images/vardel.png"));
     // Black text; a disabled caption keeps the style's grey.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
@@ -105,19 +105,19 @@ void TPersoForm::construitOutils()
         x += 39;
         return b;
     };
-    SpeedButtonNouveau = bouton("SpeedButtonNouveau", "nouveau.svg", QStringLiteral("Nouveau personnage"), &TPersoForm::Nouveau1Click);
-    SpeedButtonOuvrir = bouton("SpeedButtonOuvrir", "ouvrir.svg", QStringLiteral("Ouvrir un fichier personnage"), &TPersoForm::Ouvrir1Click);
-    SpeedButtonSauver = bouton("SpeedButtonSauver", "sauver.svg", QStringLiteral("Sauver le personnage"), &TPersoForm::Sauver1Click);
-    SpeedButtonPrint = bouton("SpeedButtonPrint", "imprimer.svg", QStringLiteral("Impression du personnage"), &TPersoForm::Imprimer1Click);
-    SpeedButtonQuitter = bouton("SpeedButtonQuitter", "quitter.svg", QStringLiteral("Quitter"), &TPersoForm::Quitter1Click);
-    SpeedButton1 = bouton("SpeedButton1", "apercu.svg", QStringLiteral("Aperçu avant impression"), &TPersoForm::Aperuavantimpression1Click);
-    SpeedButtonNWP = bouton("SpeedButtonNWP", "competences.svg", QStringLiteral("Choix des compétences"), &TPersoForm::ButtonNWPClick, 12);
-    SpeedButtonArmes = bouton("SpeedButtonArmes", "armes.svg", QStringLiteral("Choix des armes"), &TPersoForm::ButtonArmesClick);
-    SpeedButtonTalentsVoleur = bouton("SpeedButtonTalentsVoleur", "talents_voleur.svg", QStringLiteral("Talents de Voleur"), &TPersoForm::ButtonTalentsDeVoleurClick);
-    SpeedButtonSortsDeMage = bouton("SpeedButtonSortsDeMage", "sorts_mage.svg", QStringLiteral("Sorts de Mage"), &TPersoForm::ButtonSortsDeMageClick);
-    SpeedButtonSortsDeClerc = bouton("SpeedButtonSortsDeClerc", "sorts_clerc.svg", QStringLiteral("Sphères d'influence du prêtre"), &TPersoForm::ButtonSortsDeClercClick);
-    SpeedButtonTalentsDeBarde = bouton("SpeedButtonTalentsDeBarde", "talents_barde.svg", QStringLiteral("Talents de Barde"), &TPersoForm::ButtonBardeClick);
-    SpeedButtonNotes = bouton("SpeedButtonNotes", "notes.svg", QStringLiteral("Entrée des notes"), &TPersoForm::ButtonNotesClick);
+    SpeedButtonNouveau = bouton("SpeedButtonNouveau", "nouveau.png", QStringLiteral("Nouveau personnage"), &TPersoForm::Nouveau1Click);
+    SpeedButtonOuvrir = bouton("SpeedButtonOuvrir", "ouvrir.png", QStringLiteral("Ouvrir un fichier personnage"), &TPersoForm::Ouvrir1Click);
+    SpeedButtonSauver = bouton("SpeedButtonSauver", "sauver.png", QStringLiteral("Sauver le personnage"), &TPersoForm::Sauver1Click);
+    SpeedButtonPrint = bouton("SpeedButtonPrint", "imprimer.png", QStringLiteral("Impression du personnage"), &TPersoForm::Imprimer1Click);
+    SpeedButtonQuitter = bouton("SpeedButtonQuitter", "quitter.png", QStringLiteral("Quitter"), &TPersoForm::Quitter1Click);
+    SpeedButton1 = bouton("SpeedButton1", "apercu.png", QStringLiteral("Aperçu avant impression"), &TPersoForm::Aperuavantimpression1Click);
+    SpeedButtonNWP = bouton("SpeedButtonNWP", "competences.png", QStringLiteral("Choix des compétences"), &TPersoForm::ButtonNWPClick, 12);
+    SpeedButtonArmes = bouton("SpeedButtonArmes", "armes.png", QStringLiteral("Choix des armes"), &TPersoForm::ButtonArmesClick);
+    SpeedButtonTalentsVoleur = bouton("SpeedButtonTalentsVoleur", "talents_voleur.png", QStringLiteral("Talents de Voleur"), &TPersoForm::ButtonTalentsDeVoleurClick);
+    SpeedButtonSortsDeMage = bouton("SpeedButtonSortsDeMage", "sorts_mage.png", QStringLiteral("Sorts de Mage"), &TPersoForm::ButtonSortsDeMageClick);
+    SpeedButtonSortsDeClerc = bouton("SpeedButtonSortsDeClerc", "sorts_clerc.png", QStringLiteral("Sphères d'influence du prêtre"), &TPersoForm::ButtonSortsDeClercClick);
+    SpeedButtonTalentsDeBarde = bouton("SpeedButtonTalentsDeBarde", "talents_barde.png", QStringLiteral("Talents de Barde"), &TPersoForm::ButtonBardeClick);
+    SpeedButtonNotes = bouton("SpeedButtonNotes", "notes.png", QStringLiteral("Entrée des notes"), &TPersoForm::ButtonNotesClick);
 }
 
 void TPersoForm::construitChamps()
@@ -240,20 +240,20 @@ void TPersoForm::construitBoutons()
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
-    ButtonNWP = grand("ButtonNWP", QStringLiteral("&Compétences"), "competences.svg", QStringLiteral("Choisir les compétences"), 16, 300, &TPersoForm::ButtonNWPClick);
-    ButtonArmes = grand("ButtonArmes", QStringLiteral("&Armes"), "armes.svg", QStringLiteral("Choisir les armes"), 16, 380, &TPersoForm::ButtonArmesClick);
-    ButtonNotes = grand("ButtonNotes", QStringLiteral("&Notes"), "notes.svg",
+    ButtonNWP = grand("ButtonNWP", QStringLiteral("&Compétences"), "competences.png", QStringLiteral("Choisir les compétences"), 16, 300, &TPersoForm::ButtonNWPClick);
+    ButtonArmes = grand("ButtonArmes", QStringLiteral("&Armes"), "armes.png", QStringLiteral("Choisir les armes"), 16, 380, &TPersoForm::ButtonArmesClick);
+    ButtonNotes = grand("ButtonNotes", QStringLiteral("&Notes"), "notes.png",
                         QStringLiteral("Voir les notes liées à la classe et la race ; Ajouter ses propres notes"), 16, 460, &TPersoForm::ButtonNotesClick);
 
     auto* image = new QLabel(c);
     image->setObjectName("Image1");
     image->setGeometry(216, 284, 311, 273);
-    image->setPixmap(QIcon(":/images/decor.svg").pixmap(311, 273));
+    image->setPixmap(QPixmap(":/images/decor.png"));
 
-    ButtonSortsDeMage = grand("ButtonSortsDeMage", QStringLiteral("Sorts de &Mage"), "sorts_mage.svg", QStringLiteral("Choix des sorts de mage"), 560, 284, &TPersoForm::ButtonSortsDeMageClick);
-    ButtonSortsDeClerc = grand("ButtonSortsDeClerc", QStringLiteral("Sorts de &Clerc"), "sorts_clerc.svg", QStringLiteral("Choix des sphères de clerc"), 560, 356, &TPersoForm::ButtonSortsDeClercClick);
-    ButtonTalentsDeVoleur = grand("ButtonTalentsDeVoleur", QStringLiteral("Talents de &Voleur"), "talents_voleur.svg", QStringLiteral("Choix des talents de voleur"), 560, 428, &TPersoForm::ButtonTalentsDeVoleurClick);
-    ButtonBarde = grand("ButtonBarde", QStringLiteral("Talents de &Barde"), "talents_barde.svg", QStringLiteral("Choix des talents de barde"), 560, 500, &TPersoForm::ButtonBardeClick);
+    ButtonSortsDeMage = grand("ButtonSortsDeMage", QStringLiteral("Sorts de &Mage"), "sorts_mage.png", QStringLiteral("Choix des sorts de mage"), 560, 284, &TPersoForm::ButtonSortsDeMageClick);
+    ButtonSortsDeClerc = grand("ButtonSortsDeClerc", QStringLiteral("Sorts de &Clerc"), "sorts_clerc.png", QStringLiteral("Choix des sphères de clerc"), 560, 356, &TPersoForm::ButtonSortsDeClercClick);
+    ButtonTalentsDeVoleur = grand("ButtonTalentsDeVoleur", QStringLiteral("Talents de &Voleur"), "talents_voleur.png", QStringLiteral("Choix des talents de voleur"), 560, 428, &TPersoForm::ButtonTalentsDeVoleurClick);
+    ButtonBarde = grand("ButtonBarde", QStringLiteral("Talents de &Barde"), "talents_barde.png", QStringLiteral("Choix des talents de barde"), 560, 500, &TPersoForm::ButtonBardeClick);
 
     const QList<QWidget*> ordre = {EditNom, ComboRace, ComboSexe, EditAge, EditTaille, EditPoids,
                                    ComboAlignement, EditPV, ComboClasse, EditNiveau1, EditNiveau2,

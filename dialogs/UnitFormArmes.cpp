@@ -54,7 +54,7 @@ TFormArmes::TFormArmes(const QString& fichierArmes, QWidget* parent) : QDialog(p
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(593, 24, 153, 153);
-    Image1->setPixmap(QIcon(":/images/armes.svg").pixmap(153, 153));
+    Image1->setPixmap(QPixmap(":/images/armes_grand.png"));
 
     PanelReste = CreeZoneReste(*this, QRect(577, 272, 185, 41));
 

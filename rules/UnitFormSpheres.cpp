@@ -56,7 +56,7 @@ TFormSpheres::TFormSpheres(QWidget* parent) : QDialog(parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QIcon(":/images/spheres.svg").pixmap(TailleImage, TailleImage));
+    Image1->setPixmap(QPixmap(":/images/spheres.png"));
     Image1->setFixedSize(TailleImage, TailleImage);
 
     ButtonStandard = new QPushButton(QStringLiteral("&Standard"), this);
