@@ -3,7 +3,16 @@
 #include "Branchements.h"
 #include "UnitPerso.h"
 
-Fenetres::Fenetres(TPersoForm& persoForm) : FormSpheres(&persoForm), FormNotes(&persoForm)
+#include <QLineEdit>
+
+Fenetres::Fenetres(TPersoForm& persoForm)
+    : FormSpheres(&persoForm),
+      FormSortsDeMage(persoForm.SortsDeMageParNiveau, [&persoForm] { return persoForm.EditIntelligence->text(); },
+                      &persoForm),
+      FormNotes(&persoForm),
+      FormPourcentage(&persoForm),
+      FormNouveauSortDeMage(&persoForm)
 {
-    BrancheDialogues(persoForm, {&FormSpheres, &FormNotes});
+    FormSortsDeMage.RelieDialogues(&FormPourcentage, &FormNouveauSortDeMage);
+    BrancheDialogues(persoForm, {&FormSpheres, &FormNotes, &FormSortsDeMage});
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "UnitFormNotes.h"
+#include "UnitFormPourcentage.h"
+#include "UnitFormSortsDeMage.h"
 #include "UnitFormSpheres.h"
+#include "UnitNouveauSortDeMage.h"
 
 class TPersoForm;
 
@@ -13,6 +16,10 @@ class Fenetres {
 public:
     explicit Fenetres(TPersoForm& persoForm);
 
+    // In the order of the program entry.
     TFormSpheres FormSpheres;
+    TFormSortsDeMage FormSortsDeMage;
     TFormNotes FormNotes;
+    TFormPourcentage FormPourcentage;
+    TFormNouveauSortDeMage FormNouveauSortDeMage;
 };

@@ -1,8 +1,10 @@
 #include "Branchements.h"
 
+#include "CommandeSortsDeMage.h"
 #include "ResumeClasseRace.h"
 #include "Spheres.h"
 #include "UnitFormNotes.h"
+#include "UnitFormSortsDeMage.h"
 #include "UnitFormSpheres.h"
 #include "UnitPerso.h"
 
@@ -41,6 +43,7 @@ void BrancheDialogues(TPersoForm& persoForm, const Dialogues& dialogues)
 {
     TFormSpheres* spheres = dialogues.FormSpheres;
     TFormNotes* notes = dialogues.FormNotes;
+    TFormSortsDeMage* sortsDeMage = dialogues.FormSortsDeMage;
 
     if (spheres)
         persoForm.BrancheCommande(TPersoForm::Commande::SortsDeClerc, {{}, [spheres] { spheres->exec(); }});
@@ -53,10 +56,17 @@ void BrancheDialogues(TPersoForm& persoForm, const Dialogues& dialogues)
             notes->exec();
         }});
 
-    persoForm.BrancheCommande(TPersoForm::Commande::Nouveau, {{}, [spheres, notes] {
+    if (sortsDeMage)
+        persoForm.BrancheCommande(TPersoForm::Commande::SortsDeMage, {{}, [sortsDeMage] {
+            TravailSortsDeMage(*sortsDeMage);
+        }});
+
+    persoForm.BrancheCommande(TPersoForm::Commande::Nouveau, {{}, [spheres, notes, sortsDeMage] {
         if (spheres)
             spheres->DecocheTout();
         if (notes)
             notes->VideNotes();
+        if (sortsDeMage)
+            sortsDeMage->DemarqueTout();
     }});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class TFormNotes;
+class TFormSortsDeMage;
 class TFormSpheres;
 class TPersoForm;
 
@@ -10,12 +11,15 @@ class TPersoForm;
 struct Dialogues {
     TFormSpheres* FormSpheres = nullptr;
     TFormNotes* FormNotes = nullptr;
+    TFormSortsDeMage* FormSortsDeMage = nullptr;
 };
 
 // Attaches the work of the commands to the main window:
 // - "Sorts de &Clerc": shows the sphere dialog;
 // - "&Notes": rebuilds the standard notes, then shows the notes dialog;
-// - "&Nouveau": unchecks the 48 sphere buttons and empties the user's notes.
+// - "Sorts de &Mage": shows the spell catalogue (TravailSortsDeMage);
+// - "&Nouveau": unchecks the 48 sphere buttons, empties the user's notes and
+//   unmarks the spell catalogue.
 // The dialogs must outlive the main window's use of them.
 void BrancheDialogues(TPersoForm& persoForm, const Dialogues& dialogues);
 

@@ -1,0 +1,8 @@
+#include "CommandeSortsDeMage.h"
+
+#include "UnitFormSortsDeMage.h"
+
+void TravailSortsDeMage(TFormSortsDeMage& formSortsDeMage)
+{
+    formSortsDeMage.exec();
+}
