@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -193,6 +194,13 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
     PageControl1 = new QTabWidget(fond);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setGeometry(8, 8, 569, 473);
+    // The nine tabs side by side, without scroll arrows.
+    PageControl1->tabBar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 3px 5px; margin-right: -1px; border: 1px solid palette(mid);"
+        " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+        " background: palette(button); }"
+        "QTabBar::tab:selected { background: palette(window); padding-bottom: 5px; margin-bottom: -1px; }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
     for (int n = 1; n <= NombreNiveauxSorts; ++n) {
         auto* liste = new ListeSorts(n, nullptr);
         liste->setItemDelegate(new DelegueSort(*this, liste));
@@ -225,6 +233,8 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
         QStringLiteral("Non coché : un simple click sélectionne le sort (avec un pourcentage de 1%)"));
     CheckBoxPourcent->move(592, 456);
     CheckBoxPourcent->adjustSize();
+    // Room for the whole caption, whatever the font.
+    fond->setFixedWidth(std::max(LargeurFond, CheckBoxPourcent->geometry().right() + 9));
     connect(CheckBoxPourcent, &QCheckBox::toggled, this, &TFormSortsDeMage::CheckBoxPourcentClick);
 
     LabelAide = new QLabel(
@@ -624,7 +634,7 @@ void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau
     QString texte;
     const EtatSort etat = EtatDuSort(sorts, nom, intelligence_ ? intelligence_() : QString());
     if (etat == EtatSort::Rate) {
-        encre = pal.color(QPalette::Disabled, QPalette::WindowText);
+        encre = pal.color(QPalette::Disabled, QPalette::WindowText);   // grey text
         fond = Magenta;
     } else if (etat == EtatSort::Appris) {
         encre = pal.color(QPalette::HighlightedText);
