@@ -552,10 +552,10 @@ void TFormSortsDeMage::ListBox9Click() { ChoisitSort(ListBoxes[8], 9); }
 void TFormSortsDeMage::ChoisitSort(ListeSorts* l, int niveau)
 {
     // The list has already toggled the current entry's mark.
-    if (!Valide || l->count() == 0 || !pourcentage_)
+    if (!Valide)
         return;
     QListWidgetItem* entree = l->currentItem();
-    if (!entree) {
+    if (l->count() == 0 || !entree || !pourcentage_) {
         Valide = false;
         return;
     }

@@ -520,6 +520,14 @@ TEST_F(FenetreSorts, NouveauSortASaPlaceEtQuestionALaFermeture)
     ASSERT_EQ(boites->dialogues.size(), 1u);
     EXPECT_TRUE(boites->dialogues[0].sauvegarde);
 
+    // A save that fails keeps the dialog open, with the failure shown.
+    boites->reponses = {Bouton::Oui};
+    boites->fichiers = {dossier.racine()};
+    form->close();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(textesDesBoites().back(), "Ne peut créer le fichier " + dossier.racine());
+
+    boites->boites.clear();
     boites->reponses = {Bouton::Non};
     form->close();
     EXPECT_FALSE(form->isVisible());
@@ -529,7 +537,7 @@ TEST_F(FenetreSorts, NouveauSortASaPlaceEtQuestionALaFermeture)
     boites->fichiers = {dossier.chemin("Nouveau.mag")};
     form->ButtonRetourClick();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(boites->boites.size(), 4u);
+    EXPECT_EQ(textesDesBoites(), std::vector<QString>(2, question));
     EXPECT_EQ(ListeTexte::charge(dossier.chemin("Nouveau.mag")).lignes(),
               (QStringList{Bouclier, Charme, Sommeil, "***", "***", BouleDeFeu, clairvoyance, Vol, "***", "***",
                            "***", "***", "***", "***", "***"}));
