@@ -5,6 +5,7 @@
 #include "Spheres.h"
 #include "TravauxTalents.h"
 #include "UnitFormNotes.h"
+#include "UnitFormSortsDeMage.h"
 #include "UnitFormSpheres.h"
 #include "UnitPerso.h"
 #include "Verifications.h"
@@ -51,21 +52,28 @@ void BrancheCommandes(const Fenetres& f)
     TFormNotes* notes = f.FormNotes;
     TFormNWP* nwp = f.FormNWP;
     TFormArmes* armes = f.FormArmes;
+    TFormSortsDeMage* sortsDeMage = f.FormSortsDeMage;
     TFormTalentsVoleur* voleur = f.FormTalentsVoleur;
     TFormTalentsBarde* barde = f.FormTalentsBarde;
 
     // "&Nouveau": the main window empties its fields, then the dialogs
     // forget their parts of the character.
-    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [spheres, notes, nwp, armes] {
+    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [spheres, notes, nwp, armes, sortsDeMage] {
         VideChoix(nwp, armes);
+        if (sortsDeMage)
+            sortsDeMage->DemarqueTout();
         if (spheres)
             spheres->DecocheTout();
         if (notes)
             notes->VideNotes();
     }});
 
-    // The choice dialogs still to come: their checks already.
-    persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, {}});
+    // "Sorts de &Mage": an Intelligence typed; the spell catalogue, which
+    // writes the character's spells into the main window's lists.
+    if (sortsDeMage)
+        persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, [sortsDeMage] {
+            sortsDeMage->exec();
+        }});
 
     // "&Compétences": class, Intelligence and levels; the groups and the
     // budget, then the proficiency dialog.

@@ -4,10 +4,15 @@
 #include "UnitFormArmes.h"
 #include "UnitFormNWP.h"
 #include "UnitFormNotes.h"
+#include "UnitFormPourcentage.h"
+#include "UnitFormSortsDeMage.h"
 #include "UnitFormSpheres.h"
 #include "UnitFormTalentsBarde.h"
 #include "UnitFormTalentsVoleur.h"
+#include "UnitNouveauSortDeMage.h"
 #include "UnitPerso.h"
+
+#include <QLineEdit>
 
 Fenetres CreeFenetres(TPersoForm& persoForm)
 {
@@ -18,8 +23,13 @@ Fenetres CreeFenetres(TPersoForm& persoForm)
     f.FormArmes = new TFormArmes(persoForm.FichierDonnees(QStringLiteral("Vardel.Arm")), &persoForm);
     f.FormTalentsVoleur = new TFormTalentsVoleur(&persoForm);
     f.FormSpheres = new TFormSpheres(&persoForm);
+    f.FormSortsDeMage = new TFormSortsDeMage(
+        persoForm.SortsDeMageParNiveau, [&persoForm] { return persoForm.EditIntelligence->text(); }, &persoForm);
     f.FormNotes = new TFormNotes(&persoForm);
     f.FormTalentsBarde = new TFormTalentsBarde(&persoForm);
+    f.FormPourcentage = new TFormPourcentage(&persoForm);
+    f.FormNouveauSortDeMage = new TFormNouveauSortDeMage(&persoForm);
+    f.FormSortsDeMage->RelieDialogues(f.FormPourcentage, f.FormNouveauSortDeMage);
     BrancheCommandes(f);
     return f;
 }

@@ -3,6 +3,9 @@
 class TFormArmes;
 class TFormNWP;
 class TFormNotes;
+class TFormNouveauSortDeMage;
+class TFormPourcentage;
+class TFormSortsDeMage;
 class TFormSpheres;
 class TFormTalentsBarde;
 class TFormTalentsVoleur;
@@ -18,8 +21,11 @@ struct Fenetres {
     TFormArmes* FormArmes = nullptr;
     TFormTalentsVoleur* FormTalentsVoleur = nullptr;
     TFormSpheres* FormSpheres = nullptr;
+    TFormSortsDeMage* FormSortsDeMage = nullptr;
     TFormNotes* FormNotes = nullptr;
     TFormTalentsBarde* FormTalentsBarde = nullptr;
+    TFormPourcentage* FormPourcentage = nullptr;
+    TFormNouveauSortDeMage* FormNouveauSortDeMage = nullptr;
 };
 
 // Creates the dialogs under `persoForm` and attaches every command of the

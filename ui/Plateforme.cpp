@@ -3,6 +3,9 @@
 #include "Echec.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,7 +31,49 @@ QString libelleDe(Bouton bouton)
     return {};
 }
 
+QStringList filtresDeDialogue(const QString& filtre)
+{
+    QStringList filtres;
+    const QStringList morceaux = filtre.split(u'|');
+    for (qsizetype i = 0; i + 1 < morceaux.size(); i += 2) {
+        QStringList masques;
+        for (const QString& m : morceaux[i + 1].split(u';', Qt::SkipEmptyParts))
+            masques.append(m.trimmed() == QLatin1String("*.*") ? QStringLiteral("*") : m.trimmed());
+        const QString motifs = masques.join(u' ');
+        QString description = morceaux[i].trimmed();
+        // A description that already shows its masks keeps its own words.
+        if (!description.endsWith(QLatin1Char('(') + motifs + QLatin1Char(')')))
+            description += QStringLiteral(" (") + motifs + QLatin1Char(')');
+        filtres.append(description);
+    }
+    return filtres;
+}
+
 namespace {
+
+QString sansPoint(const QString& extension)
+{
+    return extension.startsWith(u'.') ? extension.mid(1) : extension;
+}
+
+// The name typed, with the default extension when it has none.
+QString avecExtension(const QString& nom, const QString& extension)
+{
+    const QString e = sansPoint(extension);
+    if (nom.isEmpty() || e.isEmpty() || QFileInfo(nom).fileName().contains(u'.'))
+        return nom;
+    return nom + QLatin1Char('.') + e;
+}
+
+void prepareDialogue(QFileDialog& d, const DialogueFichier& dialogue)
+{
+    const QStringList filtres = filtresDeDialogue(dialogue.filtre);
+    if (!filtres.isEmpty())
+        d.setNameFilters(filtres);
+    d.setDefaultSuffix(sansPoint(dialogue.extensionParDefaut));
+    if (!dialogue.nomInitial.isEmpty())
+        d.selectFile(dialogue.nomInitial);
+}
 
 class PlateformeQt : public Plateforme {
 public:
@@ -58,6 +103,41 @@ public:
             if (box.clickedButton() == poussoir)
                 return b;
         return boutons.empty() ? Bouton::OK : boutons.back();
+    }
+
+    QString fichierAOuvrir(const DialogueFichier& dialogue) override
+    {
+        QFileDialog d(QApplication::activeWindow(),
+                      dialogue.titre.isEmpty() ? QStringLiteral("Ouvrir") : dialogue.titre);
+        d.setAcceptMode(QFileDialog::AcceptOpen);
+        d.setFileMode(QFileDialog::ExistingFile);
+        prepareDialogue(d, dialogue);
+        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+            return {};
+        return d.selectedFiles().constFirst();
+    }
+
+    QString fichierASauver(const DialogueFichier& dialogue) override
+    {
+        QFileDialog d(QApplication::activeWindow(),
+                      dialogue.titre.isEmpty() ? QStringLiteral("Enregistrer sous") : dialogue.titre);
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        d.setFileMode(QFileDialog::AnyFile);
+        // The question before replacing a file is asked here, in French.
+        d.setOption(QFileDialog::DontConfirmOverwrite, true);
+        prepareDialogue(d, dialogue);
+        for (;;) {
+            if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+                return {};
+            const QString nom = avecExtension(d.selectedFiles().constFirst(), dialogue.extensionParDefaut);
+            if (!QFileInfo::exists(nom))
+                return nom;
+            const QString question = QDir::toNativeSeparators(nom)
+                                   + QStringLiteral(" existe déjà.\nVoulez-vous le remplacer ?");
+            if (boite(GenreBoite::Confirmation, question, {Bouton::Oui, Bouton::Non}) == Bouton::Oui)
+                return nom;
+            d.selectFile(nom);
+        }
     }
 };
 

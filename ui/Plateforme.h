@@ -7,8 +7,8 @@
 
 class QWidget;
 
-// The thin layer over the platform's message boxes (and, as they are
-// needed, its file dialogs and printer). Windows never call QMessageBox
+// The thin layer over the platform's message boxes and file dialogs (and,
+// as it is needed, its printer). Windows never call QMessageBox
 // directly: they go through the installed Plateforme, which the tests
 // replace by a scripted double.
 
@@ -21,6 +21,23 @@ using Boutons = std::initializer_list<Bouton>;
 QString titreDe(GenreBoite genre);   // "Avertissement", "Erreur", ...
 QString libelleDe(Bouton bouton);    // "&Oui", "&Non", "OK", "Annuler"
 
+// An open or save file dialog. The filter is a list of entries, each a
+// description and a pattern separated by "|", the entries also separated
+// by "|" ("Fichiers Sorts de Mage|*.mag|Tous Fichiers|*.*"); a pattern may
+// hold several masks separated by ";". The default extension ("mag", a dot
+// before it is allowed) is added to a name typed without one. An empty
+// title leaves the platform's own.
+struct DialogueFichier {
+    QString titre;
+    QString filtre;
+    QString extensionParDefaut;
+    QString nomInitial;
+};
+
+// The same filter in the toolkit's form: one "Description (*.a *.b)" per
+// entry; "*.*" becomes "*" (every file, with or without an extension).
+QStringList filtresDeDialogue(const QString& filtre);
+
 class Plateforme {
 public:
     virtual ~Plateforme() = default;
@@ -29,6 +46,14 @@ public:
     // returns the button chosen. Closing the box without a button answers
     // the box's last button (its "cancel" in every box the program shows).
     virtual Bouton boite(GenreBoite genre, const QString& texte, const std::vector<Bouton>& boutons) = 0;
+
+    // Asks for an existing file to open; its full name, or the empty text
+    // when the user cancels.
+    virtual QString fichierAOuvrir(const DialogueFichier& dialogue) = 0;
+    // Asks for the name of a file to write; its full name, or the empty
+    // text when the user cancels. An existing file is replaced only after
+    // the user said so.
+    virtual QString fichierASauver(const DialogueFichier& dialogue) = 0;
 };
 
 // The installed platform; the real one unless a test installed another.

@@ -33,8 +33,8 @@ protected:
         const QString avant = QDir::currentPath();
         QDir::setCurrent(DossierDonnees());
         f = std::make_unique<TPersoForm>();
-        QDir::setCurrent(avant);
         const Fenetres fenetres = CreeFenetres(*f);
+        QDir::setCurrent(avant);
         nwp = fenetres.FormNWP;
         armes = fenetres.FormArmes;
         f->show();

@@ -11,6 +11,31 @@ Bouton PlateformeScriptee::boite(GenreBoite genre, const QString& texte, const s
     return boutons.empty() ? Bouton::OK : boutons.front();
 }
 
+namespace {
+
+QString prochain(std::deque<QString>& fichiers)
+{
+    if (fichiers.empty())
+        return {};
+    QString nom = fichiers.front();
+    fichiers.pop_front();
+    return nom;
+}
+
+}
+
+QString PlateformeScriptee::fichierAOuvrir(const DialogueFichier& dialogue)
+{
+    dialogues.push_back({false, dialogue});
+    return prochain(fichiers);
+}
+
+QString PlateformeScriptee::fichierASauver(const DialogueFichier& dialogue)
+{
+    dialogues.push_back({true, dialogue});
+    return prochain(fichiers);
+}
+
 PlateformeScriptee& PlateformeScriptee::courante()
 {
     return static_cast<PlateformeScriptee&>(plateforme());
@@ -21,5 +46,7 @@ PlateformeScriptee& PlateformeScriptee::remiseAZero()
     auto& p = courante();
     p.reponses.clear();
     p.boites.clear();
+    p.fichiers.clear();
+    p.dialogues.clear();
     return p;
 }

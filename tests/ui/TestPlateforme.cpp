@@ -25,3 +25,20 @@ TEST(Plateforme, TitresEtLibelles)
     EXPECT_EQ(libelleDe(Bouton::Oui), "&Oui");
     EXPECT_EQ(libelleDe(Bouton::Annuler), "Annuler");
 }
+
+TEST(Plateforme, FiltresDesDialoguesDeFichiers)
+{
+    struct Cas {
+        const char* filtre;
+        QStringList attendu;
+    };
+    const Cas cas[] = {
+        {"Fichiers Sorts de Mage|*.mag|Tous Fichiers|*.*", {"Fichiers Sorts de Mage (*.mag)", "Tous Fichiers (*)"}},
+        {"Fichier Personnage de Vardel (*.vdl)|*.vdl", {"Fichier Personnage de Vardel (*.vdl)"}},
+        {"Textes|*.txt;*.dat", {"Textes (*.txt *.dat)"}},
+        {"", {}},
+        {"Description sans motif", {}},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(filtresDeDialogue(QString::fromUtf8(c.filtre)), c.attendu) << c.filtre;
+}

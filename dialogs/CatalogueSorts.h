@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ListeTexte.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The catalogue of known mage spells and the character's choice among them,
+// as values.
+//
+// A catalogue record is one known spell: name, casting time, duration,
+// range, area of effect and components joined by "&" (the components are
+// all that follows the fifth "&"). A spell entry of the character is the
+// name, "&" and the percentage as typed.
+
+inline constexpr int NombreNiveauxSorts = 9;
+
+// Nine lists of records, for the levels 1 to 9.
+using CatalogueSorts = std::array<QStringList, NombreNiveauxSorts>;
+
+// The line that ends each level in a spell file.
+inline const QString FinDeNiveauSorts = QStringLiteral("***");
+
+// Reads a spell file's lines: level by level, the records of the level, then
+// "***"; the lines after the ninth "***" are ignored. The records are added
+// to `catalogue` in the file's order (the window sorts them). A file with
+// fewer than nine "***" throws Echec "Index liste hors bornes" once its
+// lines run out; `catalogue` then holds what was read.
+void LitCatalogue(const ListeTexte& lignes, CatalogueSorts& catalogue);
+
+// The lines of the spell file of that catalogue: each level's records in
+// list order, then "***".
+ListeTexte EcritCatalogue(const CatalogueSorts& catalogue);
+
+// Where `ligne` goes in a list kept in the order of Collation: after the
+// lines equal to it, before the first that comes after it.
+qsizetype PlaceTriee(const QStringList& liste, const QString& ligne);
+
+// The five details of a record (fields 2 to 6) and the record made of a
+// name and five details.
+struct DetailsSort {
+    QString vitesse, duree, portee, zoneDEffet, composants;
+    bool operator==(const DetailsSort&) const = default;
+};
+DetailsSort DetailsDe(const QString& enregistrement);
+QString EnregistrementSort(const QString& nom, const DetailsSort& details);
+
+// A percentage as typed is accepted when it is empty (no spell) or reads,
+// leniently (EntierOuDefaut), as a whole number from 1 to 100.
+bool PourcentageAccepte(const QString& pourcentage);
+
+// How a catalogue spell stands for the character: not chosen; chosen and
+// learned; or chosen and failed, its percentage above the chance to learn
+// spells of the Intelligence (as typed, read leniently). A percentage that
+// is no number reads as -32767 and so counts as learned.
+enum class EtatSort { NonChoisi, Appris, Rate };
+EtatSort EtatDuSort(const QStringList& sortsDuNiveau, const QString& nom, const QString& intelligence);
+
+// The answer of the percentage dialog applied to the character's spells of
+// one level: the last entry of that name (IndexSortDeMage) takes the new
+// percentage, or is removed when it is empty; without such an entry a
+// non-empty percentage appends "nom&pourcentage". The percentage must be
+// accepted (PourcentageAccepte) before.
+void FixePourcentage(QStringList& sortsDuNiveau, const QString& nom, const QString& pourcentage);

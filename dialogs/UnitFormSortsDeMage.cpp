@@ -1,0 +1,684 @@
+#include "UnitFormSortsDeMage.h"
+
+#include "Champs.h"
+#include "Collation.h"
+#include "Echec.h"
+#include "PreparationFenetre.h"
+#include "SortsDeMage.h"
+#include "UnitFormPourcentage.h"
+#include "UnitNouveauSortDeMage.h"
+
+#include <QCheckBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The design: 763 x 560 with its frame and menu; the controls where the
+// design puts them, below the menu.
+constexpr int LargeurFond = 755;
+constexpr int HauteurFond = 506;
+constexpr int HauteurEntree = 18;
+constexpr int TailleImage = 153;
+
+const QString FiltreSorts = QStringLiteral("Fichiers Sorts de Mage|*.mag|Tous Fichiers|*.*");
+const QColor Magenta(255, 0, 255);
+
+// Each entry of a level's list is drawn by the dialog, with the current
+// entry framed when the list has the focus.
+class DelegueSort : public QStyledItemDelegate {
+public:
+    DelegueSort(const TFormSortsDeMage& form, ListeSorts* liste)
+        : QStyledItemDelegate(liste), form_(form), liste_(liste)
+    {
+    }
+
+    void paint(QPainter* peintre, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        peintre->save();
+        peintre->setClipRect(option.rect);
+        form_.DessineSort(*peintre, option.rect, liste_->niveau(), index.data(Qt::DisplayRole).toString());
+        if (option.state & QStyle::State_HasFocus) {
+            peintre->setPen(QPen(liste_->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+            peintre->setBrush(Qt::NoBrush);
+            peintre->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        }
+        peintre->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        const QSize grille = liste_->gridSize();
+        return grille.isValid() ? grille : QSize(100, HauteurEntree);
+    }
+
+private:
+    const TFormSortsDeMage& form_;
+    ListeSorts* liste_;
+};
+
+}
+
+// ---------------------------------------------------------------------------
+
+ListeSorts::ListeSorts(int niveau, QWidget* parent) : QListWidget(parent), niveau_(niveau)
+{
+    setObjectName(QStringLiteral("ListBox%1").arg(niveau));
+    setSelectionMode(QAbstractItemView::MultiSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    // Two columns: the entries run down the first, then the second; more
+    // entries than both can hold scroll sideways.
+    setViewMode(QListView::ListMode);
+    setFlow(QListView::TopToBottom);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true);
+    setSpacing(0);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setGridSize(QSize(100, HauteurEntree));
+    QPalette p = palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    setPalette(p);
+}
+
+QItemSelectionModel::SelectionFlags ListeSorts::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    // Only a left press on an entry and the space bar change a mark; moving
+    // (keys, a drag, the program setting the current entry) never does.
+    if (!event || !index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton)
+            return QItemSelectionModel::Toggle;
+        break;
+    case QEvent::KeyPress:
+        if (static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Space)
+            return QItemSelectionModel::Toggle;
+        break;
+    default:
+        break;
+    }
+    return QItemSelectionModel::NoUpdate;
+}
+
+void ListeSorts::mousePressEvent(QMouseEvent* event)
+{
+    appuye_ = event->button() == Qt::LeftButton ? QPersistentModelIndex(indexAt(event->position().toPoint()))
+                                                : QPersistentModelIndex();
+    QListWidget::mousePressEvent(event);
+}
+
+void ListeSorts::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second click of a double click is a click of its own.
+    mousePressEvent(event);
+}
+
+void ListeSorts::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    const bool clic = event->button() == Qt::LeftButton && appuye_.isValid() && viewport()->rect().contains(pos)
+                   && indexAt(pos) == QModelIndex(appuye_);
+    appuye_ = QPersistentModelIndex();
+    QListWidget::mouseReleaseEvent(event);
+    if (clic)
+        Q_EMIT Relache();
+}
+
+void ListeSorts::keyPressEvent(QKeyEvent* event)
+{
+    const int touche = event->key();
+    if (event->matches(QKeySequence::SelectAll)) {
+        event->accept();   // marks follow the character's spells only
+    } else if (touche == Qt::Key_Space) {
+        // Toggle the current entry, and nothing else: the view's own
+        // handling would also search the entries for a blank.
+        if (QListWidgetItem* entree = currentItem())
+            entree->setSelected(!entree->isSelected());
+        event->accept();
+    } else {
+        QListWidget::keyPressEvent(event);
+    }
+    Q_EMIT Touche(touche);
+}
+
+void ListeSorts::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    setGridSize(QSize(std::max(1, viewport()->width() / 2), HauteurEntree));
+}
+
+// ---------------------------------------------------------------------------
+
+TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau,
+                                   std::function<QString()> intelligence, QWidget* parent)
+    : QDialog(parent), sortsDeMageParNiveau_(sortsDeMageParNiveau), intelligence_(std::move(intelligence))
+{
+    PrepareFenetre(*this, "FormSortsDeMage", QStringLiteral("Choix des sorts de Mage"));
+    // Only the system menu among the title-bar buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    move(13, 10);
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName("MainMenu1");
+    Ouvrir1 = MainMenu1->addAction(QStringLiteral("&Ouvrir"));
+    Ouvrir1->setObjectName("Ouvrir1");
+    Sauver1 = MainMenu1->addAction(QStringLiteral("&Sauver"));
+    Sauver1->setObjectName("Sauver1");
+    connect(Ouvrir1, &QAction::triggered, this, &TFormSortsDeMage::Ouvrir1Click);
+    connect(Sauver1, &QAction::triggered, this, &TFormSortsDeMage::Sauver1Click);
+
+    auto* fond = new QWidget(this);
+    fond->setObjectName("Fond");
+    fond->setFixedSize(LargeurFond, HauteurFond);
+    auto* mise = new QVBoxLayout(this);
+    mise->setContentsMargins(0, 0, 0, 0);
+    mise->setMenuBar(MainMenu1);
+    mise->addWidget(fond);
+    mise->setSizeConstraint(QLayout::SetFixedSize);
+
+    PageControl1 = new QTabWidget(fond);
+    PageControl1->setObjectName("PageControl1");
+    PageControl1->setGeometry(8, 8, 569, 473);
+    // The nine tabs side by side, without scroll arrows.
+    PageControl1->tabBar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 3px 5px; margin-right: -1px; border: 1px solid palette(mid);"
+        " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+        " background: palette(button); }"
+        "QTabBar::tab:selected { background: palette(window); padding-bottom: 5px; margin-bottom: -1px; }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
+    for (int n = 1; n <= NombreNiveauxSorts; ++n) {
+        auto* liste = new ListeSorts(n, nullptr);
+        liste->setItemDelegate(new DelegueSort(*this, liste));
+        PageControl1->addTab(liste, QStringLiteral("Niveau %1").arg(n));
+        connect(liste, &ListeSorts::Relache, this, &TFormSortsDeMage::ValideATrue);
+        connect(liste, &ListeSorts::Touche, this, &TFormSortsDeMage::FormKeyPress);
+        ListBoxes[static_cast<std::size_t>(n - 1)] = liste;
+    }
+
+    Image1 = new QLabel(fond);
+    Image1->setObjectName("Image1");
+    Image1->setPixmap(QPixmap(":/images/sorts_mage_grand.png"));
+    Image1->setGeometry(593, 13, TailleImage, TailleImage);
+
+    ButtonRetour = BoutonRetour(*fond);
+    ButtonRetour->setAutoDefault(false);
+    ButtonRetour->setGeometry(624, 231, 89, 27);
+    connect(ButtonRetour, &QPushButton::clicked, this, &TFormSortsDeMage::ButtonRetourClick);
+
+    BitBtnNouveauSort = new QPushButton(QIcon(":/images/nouveau.png"), QStringLiteral("&Nouveau"), fond);
+    BitBtnNouveauSort->setObjectName("BitBtnNouveauSort");
+    BitBtnNouveauSort->setToolTip(QStringLiteral("Introduire un nouveau sort"));
+    BitBtnNouveauSort->setAutoDefault(false);
+    BitBtnNouveauSort->setGeometry(624, 336, 89, 27);
+    connect(BitBtnNouveauSort, &QPushButton::clicked, this, &TFormSortsDeMage::BitBtnNouveauSortClick);
+
+    CheckBoxPourcent = new QCheckBox(QStringLiteral("Conserver les poucentages"), fond);
+    CheckBoxPourcent->setObjectName("CheckBoxPourcent");
+    CheckBoxPourcent->setToolTip(
+        QStringLiteral("Non coché : un simple click sélectionne le sort (avec un pourcentage de 1%)"));
+    CheckBoxPourcent->move(592, 456);
+    CheckBoxPourcent->adjustSize();
+    // Room for the whole caption, whatever the font.
+    fond->setFixedWidth(std::max(LargeurFond, CheckBoxPourcent->geometry().right() + 9));
+    connect(CheckBoxPourcent, &QCheckBox::toggled, this, &TFormSortsDeMage::CheckBoxPourcentClick);
+
+    LabelAide = new QLabel(
+        QStringLiteral("Sélectionnez un sort en appuyant la touche <Espace> ou avec un click de mulot"), fond);
+    LabelAide->setObjectName("Label1");
+    LabelAide->setTextFormat(Qt::PlainText);
+    LabelAide->move(8, 486);
+    LabelAide->adjustSize();
+
+    setTabOrder(PageControl1, ButtonRetour);
+    setTabOrder(ButtonRetour, BitBtnNouveauSort);
+    setTabOrder(BitBtnNouveauSort, CheckBoxPourcent);
+
+    FormCreate();
+}
+
+void TFormSortsDeMage::FormCreate()
+{
+    // The catalogue of the working directory, as at program start. A
+    // failure ends the creation here: the box unticked, the lists empty.
+    ExecuteCommande([this] {
+        ChargeSorts(NomOuverture);
+        CheckBoxPourcent->setChecked(true);
+        SortsModifies = false;
+    });
+}
+
+void TFormSortsDeMage::RelieDialogues(TFormPourcentage* pourcentage, TFormNouveauSortDeMage* nouveauSort)
+{
+    pourcentage_ = pourcentage;
+    nouveauSort_ = nouveauSort;
+}
+
+ListeSorts* TFormSortsDeMage::liste(int niveau) const
+{
+    return ListBoxes.at(static_cast<std::size_t>(niveau - 1));
+}
+
+const QStringList& TFormSortsDeMage::sortsDuNiveau(int niveau) const
+{
+    return sortsDeMageParNiveau_.at(static_cast<std::size_t>(niveau - 1));
+}
+
+QStringList& TFormSortsDeMage::sortsDuNiveau(int niveau)
+{
+    return sortsDeMageParNiveau_.at(static_cast<std::size_t>(niveau - 1));
+}
+
+// --- The catalogue as values ------------------------------------------------
+
+QStringList TFormSortsDeMage::Sorts(int niveau) const
+{
+    const ListeSorts* l = liste(niveau);
+    QStringList sorts;
+    sorts.reserve(l->count());
+    for (int i = 0; i < l->count(); ++i)
+        sorts.append(l->item(i)->text());
+    return sorts;
+}
+
+CatalogueSorts TFormSortsDeMage::Catalogue() const
+{
+    CatalogueSorts catalogue;
+    for (int n = 1; n <= NombreNiveauxSorts; ++n)
+        catalogue[static_cast<std::size_t>(n - 1)] = Sorts(n);
+    return catalogue;
+}
+
+void TFormSortsDeMage::FixeCatalogue(const CatalogueSorts& catalogue)
+{
+    for (int n = 1; n <= NombreNiveauxSorts; ++n) {
+        QStringList sorts = catalogue[static_cast<std::size_t>(n - 1)];
+        Collation::trie(sorts);
+        ListeSorts* l = liste(n);
+        l->clear();
+        l->addItems(sorts);
+    }
+    remarqueTout();
+}
+
+bool TFormSortsDeMage::EstMarque(int niveau, int position) const
+{
+    const QListWidgetItem* entree = liste(niveau)->item(position);
+    return entree && entree->isSelected();
+}
+
+void TFormSortsDeMage::Marque(int niveau, int position, bool marque)
+{
+    if (QListWidgetItem* entree = liste(niveau)->item(position))
+        entree->setSelected(marque);
+}
+
+QList<int> TFormSortsDeMage::Marques(int niveau) const
+{
+    const ListeSorts* l = liste(niveau);
+    QList<int> marques;
+    for (int i = 0; i < l->count(); ++i)
+        if (l->item(i)->isSelected())
+            marques.append(i);
+    return marques;
+}
+
+QStringList TFormSortsDeMage::SortsMarques(int niveau) const
+{
+    QStringList sorts;
+    for (int i : Marques(niveau))
+        sorts.append(liste(niveau)->item(i)->text());
+    return sorts;
+}
+
+void TFormSortsDeMage::DemarqueNiveau(int niveau)
+{
+    liste(niveau)->clearSelection();
+}
+
+void TFormSortsDeMage::DemarqueTout()
+{
+    for (int n = 1; n <= NombreNiveauxSorts; ++n)
+        DemarqueNiveau(n);
+}
+
+int TFormSortsDeMage::ChercheSort(int niveau, const QString& nom) const
+{
+    const ListeSorts* l = liste(niveau);
+    for (int i = l->count() - 1; i >= 0; --i)
+        if (Champ1(l->item(i)->text()) == nom)
+            return i;
+    return -1;
+}
+
+int TFormSortsDeMage::AjouteSort(int niveau, const QString& enregistrement)
+{
+    const int place = static_cast<int>(PlaceTriee(Sorts(niveau), enregistrement));
+    liste(niveau)->insertItem(place, enregistrement);
+    return place;
+}
+
+void TFormSortsDeMage::remarque(ListeSorts* l, int niveau, const QString& nom)
+{
+    const bool choisi = IndexSortDeMage(sortsDuNiveau(niveau), nom) != -1;
+    for (int i = 0; i < l->count(); ++i) {
+        QListWidgetItem* entree = l->item(i);
+        if (Champ1(entree->text()) == nom)
+            entree->setSelected(choisi);
+    }
+}
+
+void TFormSortsDeMage::remarqueTout()
+{
+    for (int n = 1; n <= NombreNiveauxSorts; ++n) {
+        ListeSorts* l = liste(n);
+        const QStringList& sorts = sortsDuNiveau(n);
+        for (int i = 0; i < l->count(); ++i) {
+            QListWidgetItem* entree = l->item(i);
+            entree->setSelected(IndexSortDeMage(sorts, Champ1(entree->text())) != -1);
+        }
+    }
+}
+
+// --- Spell files --------------------------------------------------------------
+
+void TFormSortsDeMage::ChargeSorts(const QString& nom)
+{
+    // The whole file first: a file that cannot be read leaves the catalogue
+    // as it was.
+    const ListeTexte lignes = ListeTexte::charge(nom);
+    CatalogueSorts catalogue;
+    std::exception_ptr echec;
+    try {
+        LitCatalogue(lignes, catalogue);
+    } catch (const Echec&) {
+        echec = std::current_exception();
+    }
+    FixeCatalogue(catalogue);
+    if (echec)
+        std::rethrow_exception(echec);
+}
+
+void TFormSortsDeMage::SauveSorts(const QString& nom) const
+{
+    EcritCatalogue(Catalogue()).sauve(nom);
+}
+
+DialogueFichier TFormSortsDeMage::dialogue(bool sauvegarde) const
+{
+    if (sauvegarde)
+        return {QStringLiteral("Sauvegarde des Sorts de Mage"), FiltreSorts, QStringLiteral(".mag"), NomSauvegarde};
+    return {QString(), FiltreSorts, QStringLiteral(".mag"), NomOuverture};
+}
+
+void TFormSortsDeMage::Ouvrir1Click()
+{
+    const QString nom = plateforme().fichierAOuvrir(dialogue(false));
+    if (nom.isEmpty())
+        return;
+    NomOuverture = nom;
+    ExecuteCommande([this, &nom] { ChargeSorts(nom); });
+}
+
+void TFormSortsDeMage::Sauver1Click()
+{
+    const QString nom = plateforme().fichierASauver(dialogue(true));
+    if (nom.isEmpty())
+        return;
+    NomSauvegarde = nom;
+    ExecuteCommande([this, &nom] { SauveSorts(nom); });
+}
+
+// --- Closing --------------------------------------------------------------------
+
+bool TFormSortsDeMage::FormCloseQuery()
+{
+    if (!SortsModifies)
+        return true;
+    switch (boite(GenreBoite::Avertissement, QStringLiteral("Les sorts ont été modifiés, sauver les modifications ?"),
+                  {Bouton::Oui, Bouton::Non, Bouton::Annuler})) {
+    case Bouton::Non:
+        return true;
+    case Bouton::Oui: {
+        const QString nom = plateforme().fichierASauver(dialogue(true));
+        if (nom.isEmpty())
+            return false;
+        NomSauvegarde = nom;
+        // A save that fails keeps the dialog open, the catalogue with it.
+        bool sauve = false;
+        ExecuteCommande([&] {
+            SauveSorts(nom);
+            sauve = true;
+        });
+        return sauve;
+    }
+    default:
+        return false;
+    }
+}
+
+void TFormSortsDeMage::done(int resultat)
+{
+    if (!FormCloseQuery())
+        return;
+    QDialog::done(resultat);
+}
+
+void TFormSortsDeMage::ButtonRetourClick()
+{
+    accept();
+}
+
+void TFormSortsDeMage::FormActivate()
+{
+    Valide = false;
+}
+
+void TFormSortsDeMage::showEvent(QShowEvent* event)
+{
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TFormSortsDeMage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    QDialog::changeEvent(event);
+}
+
+// --- Spell actions -----------------------------------------------------------------
+
+ListeSorts* TFormSortsDeMage::ListeActive() const
+{
+    return ListBoxes.at(static_cast<std::size_t>(std::max(0, PageControl1->currentIndex())));
+}
+
+void TFormSortsDeMage::ValideATrue()
+{
+    Valide = true;
+    ClicListeActive();
+}
+
+void TFormSortsDeMage::FormKeyPress(int touche)
+{
+    Valide = touche == Qt::Key_Space;
+    if (Valide)
+        ClicListeActive();
+}
+
+void TFormSortsDeMage::ClicListeActive()
+{
+    ExecuteCommande([this] {
+        switch (ListeActive()->niveau()) {
+        case 1: ListBox1Click(); break;
+        case 2: ListBox2Click(); break;
+        case 3: ListBox3Click(); break;
+        case 4: ListBox4Click(); break;
+        case 5: ListBox5Click(); break;
+        case 6: ListBox6Click(); break;
+        case 7: ListBox7Click(); break;
+        case 8: ListBox8Click(); break;
+        case 9: ListBox9Click(); break;
+        default: break;
+        }
+    });
+}
+
+void TFormSortsDeMage::ListBox1Click() { ChoisitSort(ListBoxes[0], 1); }
+void TFormSortsDeMage::ListBox2Click() { ChoisitSort(ListBoxes[1], 2); }
+void TFormSortsDeMage::ListBox3Click() { ChoisitSort(ListBoxes[2], 3); }
+void TFormSortsDeMage::ListBox4Click() { ChoisitSort(ListBoxes[3], 4); }
+void TFormSortsDeMage::ListBox5Click() { ChoisitSort(ListBoxes[4], 5); }
+void TFormSortsDeMage::ListBox6Click() { ChoisitSort(ListBoxes[5], 6); }
+void TFormSortsDeMage::ListBox7Click() { ChoisitSort(ListBoxes[6], 7); }
+void TFormSortsDeMage::ListBox8Click() { ChoisitSort(ListBoxes[7], 8); }
+void TFormSortsDeMage::ListBox9Click() { ChoisitSort(ListBoxes[8], 9); }
+
+void TFormSortsDeMage::ChoisitSort(ListeSorts* l, int niveau)
+{
+    // The list has already toggled the current entry's mark.
+    if (!Valide)
+        return;
+    QListWidgetItem* entree = l->currentItem();
+    if (l->count() == 0 || !entree || !pourcentage_) {
+        Valide = false;
+        return;
+    }
+    const QString nom = Champ1(entree->text());
+    const bool coche = CheckBoxPourcent->isChecked();
+    const bool vientDEtreChoisi = entree->isSelected();
+    QStringList& sorts = sortsDuNiveau(niveau);
+    TFormPourcentage& p = *pourcentage_;
+
+    if (coche) {
+        p.setWindowTitle(QStringLiteral("Entrez le pourcentage du sort"));
+        p.LabelSort->setText(QStringLiteral("Pourcentage pour ") + nom);
+        const int k = IndexSortDeMage(sorts, nom);
+        p.EditPourcentage->setText(vientDEtreChoisi || k < 0 ? QString() : ChampsDepuis2(sorts[k]));
+        p.EditPourcentage->setFocus();
+        p.EditPourcentage->selectAll();
+    } else {
+        p.EditPourcentage->setText(vientDEtreChoisi ? QStringLiteral("1") : QString());
+    }
+    entree->setSelected(true);
+    p.FixeDetails(DetailsDe(entree->text()));
+    // Filling the fields is no change by the user: only what is typed in
+    // the dialog asks to keep changed details.
+    p.DetailsModifies = false;
+
+    const int resultat = coche ? p.exec() : TFormPourcentage::Valide;
+    bool efface = false;
+    if (resultat == TFormPourcentage::Valide) {
+        const QString pourcentage = p.EditPourcentage->text();
+        if (!PourcentageAccepte(pourcentage)) {
+            boite(GenreBoite::Erreur, QStringLiteral("Vous devez entrer un pourcentage entre 1 et 100 !!"), {Bouton::OK});
+        } else {
+            if (p.DetailsModifies
+                && boite(GenreBoite::Avertissement,
+                         QStringLiteral("Attention, vous avez modifié les caractéristiques du sort ") + nom
+                             + QStringLiteral(", Voulez-vous conserver ces modifications ?"),
+                         {Bouton::Oui, Bouton::Non})
+                       == Bouton::Oui) {
+                // The new record takes its sorted place.
+                l->takeItem(l->row(entree));
+                entree->setText(EnregistrementSort(nom, p.Details()));
+                l->insertItem(static_cast<int>(PlaceTriee(Sorts(niveau), entree->text())), entree);
+                l->setCurrentItem(entree, QItemSelectionModel::NoUpdate);
+                SortsModifies = true;
+            }
+            FixePourcentage(sorts, nom, pourcentage);
+        }
+    } else if (resultat == TFormPourcentage::Efface) {
+        if (boite(GenreBoite::Avertissement, QStringLiteral("Effacer le sort ") + nom + QStringLiteral(" ?"),
+                  {Bouton::Oui, Bouton::Non})
+            == Bouton::Oui) {
+            delete l->takeItem(l->row(entree));
+            SortsModifies = true;
+            efface = true;
+        }
+    }
+    if (!efface)
+        remarque(l, niveau, nom);
+    l->viewport()->update();
+    Valide = false;
+}
+
+// --- Drawing ----------------------------------------------------------------------
+
+void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau, const QString& enregistrement) const
+{
+    const QPalette& pal = palette();
+    const QColor faceBouton = pal.color(QPalette::Button);
+    peintre.fillRect(r, faceBouton);
+
+    const QString nom = Champ1(enregistrement);
+    const QStringList& sorts = sortsDuNiveau(niveau);
+    QColor encre = Qt::black;
+    QColor fond = faceBouton;
+    bool souligne = false;
+    QString texte;
+    const EtatSort etat = EtatDuSort(sorts, nom, intelligence_ ? intelligence_() : QString());
+    if (etat == EtatSort::Rate) {
+        encre = pal.color(QPalette::Disabled, QPalette::WindowText);   // grey text
+        fond = Magenta;
+    } else if (etat == EtatSort::Appris) {
+        encre = pal.color(QPalette::HighlightedText);
+        fond = pal.color(QPalette::Highlight);
+        souligne = true;
+    }
+    if (etat != EtatSort::NonChoisi)
+        texte = PourcentageSortDeMage(sorts, nom) + QStringLiteral(" % ");
+    if (!CheckBoxPourcent->isChecked())
+        texte.clear();
+
+    // A strip of button face separates the two columns.
+    peintre.fillRect(r.adjusted(0, 0, -5, 0), fond);
+    QFont police = font();
+    police.setUnderline(souligne);
+    peintre.setFont(police);
+    peintre.setPen(encre);
+    const QFontMetrics mesure(police);
+    const int ligneDeBase = r.top() + (r.height() - mesure.height()) / 2 + mesure.ascent();
+    peintre.drawText(QPoint(r.left(), ligneDeBase), texte);
+    peintre.drawText(QPoint(r.left() + mesure.horizontalAdvance(QStringLiteral("100 % ")), ligneDeBase), nom);
+}
+
+// --- The other commands of the dialog ---------------------------------------------
+
+void TFormSortsDeMage::BitBtnNouveauSortClick()
+{
+    if (!nouveauSort_)
+        return;
+    const int n = PageControl1->currentIndex() + 1;
+    nouveauSort_->setWindowTitle(QStringLiteral("Nouveau Sort de Mage de Niveau %1").arg(n));
+    if (nouveauSort_->exec() != QDialog::Accepted)
+        return;
+    SortsModifies = true;
+    const QString enregistrement = nouveauSort_->Enregistrement();
+    ListeSorts* l = liste(n);
+    const int place = AjouteSort(n, enregistrement);
+    // A spell the character already holds shows marked, like the others.
+    remarque(l, n, Champ1(enregistrement));
+    l->scrollToItem(l->item(place));
+    l->viewport()->update();
+}
+
+void TFormSortsDeMage::CheckBoxPourcentClick()
+{
+    ListeActive()->viewport()->update();
+}

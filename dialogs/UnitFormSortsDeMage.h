@@ -1,0 +1,160 @@
+#pragma once
+
+#include "CatalogueSorts.h"
+#include "Plateforme.h"
+
+#include <QDialog>
+#include <QListWidget>
+#include <array>
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenuBar;
+class QPainter;
+class QPushButton;
+class QTabWidget;
+class TFormNouveauSortDeMage;
+class TFormPourcentage;
+
+// One level of the spell catalogue: a two-column list of records, kept
+// sorted, whose marks are the character's chosen spells. A left click marks
+// or unmarks the entry pressed, the space bar the current entry; the other
+// keys only move. `Relache` follows a left click released over the entry
+// it pressed, `Touche` every key the list has handled.
+class ListeSorts : public QListWidget {
+    Q_OBJECT
+public:
+    ListeSorts(int niveau, QWidget* parent);
+    int niveau() const { return niveau_; }
+
+Q_SIGNALS:
+    void Relache();
+    void Touche(int touche);
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int niveau_;
+    QPersistentModelIndex appuye_;
+};
+
+// The dialog "Choix des sorts de Mage": the catalogue of known mage spells,
+// nine levels on nine tabs, with the character's chosen spells marked and
+// drawn with their percentage. The catalogue comes from the spell file
+// "Mage.mag" of the working directory at creation; the menu opens and saves
+// other spell files.
+//
+// The dialog reads and writes the character's nine lists of spell entries
+// ("name&percentage", the main window's SortsDeMageParNiveau) and reads its
+// Intelligence as typed; the percentage and new-spell dialogs are attached
+// once they exist (RelieDialogues).
+class TFormSortsDeMage : public QDialog {
+    Q_OBJECT
+public:
+    TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau,
+                     std::function<QString()> intelligence, QWidget* parent = nullptr);
+
+    void RelieDialogues(TFormPourcentage* pourcentage, TFormNouveauSortDeMage* nouveauSort);
+
+    // The catalogue as values (levels 1 to 9). FixeCatalogue sorts each
+    // level and marks the character's chosen spells.
+    CatalogueSorts Catalogue() const;
+    void FixeCatalogue(const CatalogueSorts& catalogue);
+
+    // One level's list, for the character file and the spellbook.
+    QStringList Sorts(int niveau) const;
+    bool EstMarque(int niveau, int position) const;
+    void Marque(int niveau, int position, bool marque = true);
+    QList<int> Marques(int niveau) const;        // the marked positions, ascending
+    QStringList SortsMarques(int niveau) const;  // their records, in list order
+    void DemarqueNiveau(int niveau);
+    void DemarqueTout();
+    // The position of the last record whose name (field 1) is `nom`,
+    // exactly; -1 when there is none.
+    int ChercheSort(int niveau, const QString& nom) const;
+    // Adds a record at its sorted place, unmarked; returns that place.
+    int AjouteSort(int niveau, const QString& enregistrement);
+
+    // Spell files. ChargeSorts reads the whole file before it replaces the
+    // catalogue (Echec "Ne peut ouvrir le fichier ..." changes nothing); a
+    // file with fewer than nine "***" throws Echec "Index liste hors bornes"
+    // and keeps what it read. SauveSorts replaces the file atomically.
+    void ChargeSorts(const QString& nom);
+    void SauveSorts(const QString& nom) const;
+
+    // The catalogue changed since start (new spell, details changed, spell
+    // erased); opening or saving a spell file does not clear it.
+    bool SortsModifies = false;
+    // A spell action is armed (a click released over a list, the space bar).
+    bool Valide = false;
+
+    // Handlers.
+    void ChoisitSort(ListeSorts* liste, int niveau);
+    void ListBox1Click();
+    void ListBox2Click();
+    void ListBox3Click();
+    void ListBox4Click();
+    void ListBox5Click();
+    void ListBox6Click();
+    void ListBox7Click();
+    void ListBox8Click();
+    void ListBox9Click();
+    void ValideATrue();
+    void FormKeyPress(int touche);
+    void ClicListeActive();
+    ListeSorts* ListeActive() const;
+    void DessineSort(QPainter& peintre, const QRect& rectangle, int niveau, const QString& enregistrement) const;
+    void BitBtnNouveauSortClick();
+    void CheckBoxPourcentClick();
+    void Ouvrir1Click();
+    void Sauver1Click();
+    bool FormCloseQuery();
+    void ButtonRetourClick();
+
+    // The dialogs' file names: the open and the save dialog each show the
+    // last name chosen in it ("Mage.mag" at first).
+    QString NomOuverture = QStringLiteral("Mage.mag");
+    QString NomSauvegarde = QStringLiteral("Mage.mag");
+
+    // The controls, named as the system names them.
+    QMenuBar* MainMenu1 = nullptr;
+    QAction *Ouvrir1 = nullptr, *Sauver1 = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    std::array<ListeSorts*, NombreNiveauxSorts> ListBoxes{};
+    QLabel* Image1 = nullptr;
+    QLabel* LabelAide = nullptr;
+    QPushButton* ButtonRetour = nullptr;
+    QPushButton* BitBtnNouveauSort = nullptr;
+    QCheckBox* CheckBoxPourcent = nullptr;
+
+    void done(int resultat) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormActivate();
+    ListeSorts* liste(int niveau) const;
+    const QStringList& sortsDuNiveau(int niveau) const;
+    QStringList& sortsDuNiveau(int niveau);
+    // Marks every entry of that name exactly when the character holds it.
+    void remarque(ListeSorts* liste, int niveau, const QString& nom);
+    void remarqueTout();
+    DialogueFichier dialogue(bool sauvegarde) const;
+
+    std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau_;
+    std::function<QString()> intelligence_;
+    TFormPourcentage* pourcentage_ = nullptr;
+    TFormNouveauSortDeMage* nouveauSort_ = nullptr;
+};

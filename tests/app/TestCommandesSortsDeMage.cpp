@@ -1,0 +1,71 @@
+#include "CatalogueSorts.h"
+#include "Fenetres.h"
+#include "UnitFormSortsDeMage.h"
+#include "UnitPerso.h"
+
+#include "Fichiers.h"
+#include "PlateformeScriptee.h"
+#include "Saisie.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// "Sorts de &Mage" as the program entry wires it, on a small catalogue.
+TEST(CommandesSortsDeMage, CatalogueDepuisLaFiche)
+{
+    DossierTemporaire dossier;
+    ListeTexte({"Sommeil&1&5 rounds/niv.&30 m&Spéciale&V, S, M", "Bouclier&1&5 rounds/niv.&0&Spéciale&V, S",
+                "Charme-personne&1&Spéciale&120 m&1 personne&V, S", "***", "***", "***", "***", "***", "***",
+                "***", "***", "***"})
+        .sauve(dossier.chemin("Mage.mag"));
+    const QString avant = QDir::currentPath();
+    QDir::setCurrent(dossier.racine());
+    TPersoForm persoForm;
+    const Fenetres fenetres = CreeFenetres(persoForm);
+    QDir::setCurrent(avant);
+    TFormSortsDeMage* catalogue = fenetres.FormSortsDeMage;
+    auto* boites = &PlateformeScriptee::remiseAZero();
+    persoForm.show();
+    QApplication::processEvents();
+    choisit(persoForm.ComboClasse, "Mage");
+    persoForm.EditNiveau1->setText("3");
+
+    // Without Intelligence: the box, and nothing else.
+    persoForm.Modifie = false;
+    persoForm.ButtonSortsDeMageClick();
+    ASSERT_EQ(boites->boites.size(), 1u);
+    EXPECT_EQ(boites->boites[0].texte, "Il faut d'abord l'intelligence");
+    EXPECT_FALSE(persoForm.Modifie);
+
+    // With it: the catalogue, modal, the sheet marked; the spell chosen
+    // there lands in the main window's lists, and its state follows the
+    // Intelligence typed in the sheet.
+    persoForm.EditIntelligence->setText("9");
+    persoForm.Modifie = false;
+    bool modifie = false;
+    avecDialogue([&] { QTest::mouseClick(persoForm.ButtonSortsDeMage, Qt::LeftButton); }, [&](QWidget* d) {
+        ASSERT_EQ(d, catalogue);
+        modifie = persoForm.Modifie;
+        catalogue->CheckBoxPourcent->setChecked(false);
+        ListeSorts* l = catalogue->ListBoxes[0];
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(2)).center());
+        catalogue->ButtonRetourClick();
+    });
+    EXPECT_TRUE(modifie);
+    EXPECT_FALSE(catalogue->isVisible());
+    EXPECT_EQ(persoForm.SortsDeMageParNiveau[0], QStringList{"Sommeil&1"});
+    EXPECT_EQ(EtatDuSort(persoForm.SortsDeMageParNiveau[0], "Sommeil", persoForm.EditIntelligence->text()),
+              EtatSort::Appris);
+
+    // "&Nouveau" unmarks the catalogue.
+    persoForm.Modifie = false;
+    persoForm.Nouveau1Click();
+    EXPECT_EQ(catalogue->Marques(1), QList<int>{});
+}

@@ -1,0 +1,139 @@
+#include "CatalogueSorts.h"
+
+#include "Fichiers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList niveaux(std::initializer_list<const char*> lignes)
+{
+    QStringList l;
+    for (const char* x : lignes)
+        l.append(QString::fromUtf8(x));
+    return l;
+}
+
+}
+
+TEST(CatalogueSorts, LitNeufNiveauxEtIgnoreLaSuite)
+{
+    // Level 2 empty, a record of level 9 ("Souhait"), then stray lines
+    // after the ninth "***".
+    const ListeTexte fichier(niveaux({"Sommeil&1", "Bouclier&1", "***", "***", "Boule de feu&3", "***", "***", "***",
+                                      "***", "***", "***", "Souhait&3", "***", "Après&1", "***", "Encore"}));
+    CatalogueSorts c;
+    LitCatalogue(fichier, c);
+    EXPECT_EQ(c[0], niveaux({"Sommeil&1", "Bouclier&1"}));   // the file's order
+    EXPECT_TRUE(c[1].isEmpty());
+    EXPECT_EQ(c[2], niveaux({"Boule de feu&3"}));
+    EXPECT_EQ(c[8], niveaux({"Souhait&3"}));
+    for (std::size_t i : {3u, 4u, 5u, 6u, 7u})
+        EXPECT_TRUE(c[i].isEmpty()) << i;
+
+    // Written back: each level then "***", nothing of the stray lines.
+    EXPECT_EQ(EcritCatalogue(c).lignes(), fichier.lignes().mid(0, 13));
+}
+
+TEST(CatalogueSorts, FichierTropCourtGardeCeQuiEstLu)
+{
+    struct Cas {
+        QStringList lignes;
+        std::size_t niveauDuDernier;   // level holding "Dernier"
+    };
+    const Cas cas[] = {
+        {niveaux({"Un&1", "Dernier&1"}), 0},                               // no "***" at all
+        {niveaux({"Un&1", "***", "***", "Dernier&1", "***"}), 2},          // three levels
+        {niveaux({"Un&1", "***", "***", "***", "***", "***", "***", "***", "***", "Dernier&1"}), 8},
+    };
+    for (const Cas& c : cas) {
+        CatalogueSorts catalogue;
+        EXPECT_EQ(echecDe([&] { LitCatalogue(ListeTexte(c.lignes), catalogue); }), "Index liste hors bornes");
+        EXPECT_EQ(catalogue[0].first(), "Un&1");
+        EXPECT_EQ(catalogue[c.niveauDuDernier].last(), "Dernier&1");
+    }
+}
+
+TEST(CatalogueSorts, PlaceTrieeSansCasseNiAccents)
+{
+    const QStringList liste = niveaux({"Armure&1", "bouclier&1", "Cécité&2", "Charme&1", "Sommeil&1"});
+    struct Cas {
+        const char* ligne;
+        qsizetype place;
+    };
+    const Cas cas[] = {
+        {"Alarme&1", 0},
+        {"Bouclier&1", 1},     // upper case before lower case of the same word
+        {"bouclier&1", 2},     // an equal line goes after
+        {"Cecite&2", 2},       // without accent, before the accented one
+        {"Cerveau&1", 3},      // "é" among the "e"
+        {"Zone&1", 5},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(PlaceTriee(liste, QString::fromUtf8(c.ligne)), c.place) << c.ligne;
+    EXPECT_EQ(PlaceTriee({}, "Seul"), 0);
+}
+
+TEST(CatalogueSorts, DetailsDUnEnregistrement)
+{
+    EXPECT_EQ(DetailsDe("Toile&2&2 tours/niv.&5 m/niv.&Cube de 3 m&V, S, M (toile & soie)"),
+              (DetailsSort{"2", "2 tours/niv.", "5 m/niv.", "Cube de 3 m", "V, S, M (toile & soie)"}));
+    EXPECT_EQ(DetailsDe("Nom&5"), (DetailsSort{"", "", "", "", "5"}));
+    EXPECT_EQ(DetailsDe("Sans champ"), (DetailsSort{"", "", "", "", "Sans champ"}));
+    EXPECT_EQ(EnregistrementSort("Toile", {"2", "", "5 m", "Cube", "V & S"}), "Toile&2&&5 m&Cube&V & S");
+}
+
+TEST(CatalogueSorts, PourcentageAccepte)
+{
+    struct Cas {
+        const char* texte;
+        bool accepte;
+    };
+    const Cas cas[] = {
+        {"", true},   {"1", true},      {"100", true},   {" 7", true},   {"+7", true},   {"$1F", true},
+        {"0", false}, {"101", false},   {"-0", false},   {"-5", false},  {"50abc", false}, {"50 ", false},
+        {"5.0", false}, {"abc", false}, {"1234567890123456789012345678901234567890", false},
+        {"4294967346", false},   // 50 beyond 2^32: no wrap-around
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(PourcentageAccepte(QString::fromUtf8(c.texte)), c.accepte) << c.texte;
+}
+
+TEST(CatalogueSorts, EtatDuSortSelonLIntelligence)
+{
+    const QStringList sorts = niveaux({"Sommeil&50", "Bouclier&51", "Armure&abc", "Charme&1", "Charme&60"});
+    struct Cas {
+        const char* nom;
+        const char* intelligence;
+        EtatSort etat;
+    };
+    const Cas cas[] = {
+        {"Sommeil", "12", EtatSort::Appris},    // at exactly the chance (50)
+        {"Bouclier", "12", EtatSort::Rate},     // one above
+        {"Bouclier", "13", EtatSort::Appris},   // chance 55
+        {"Sommeil", "8", EtatSort::Rate},       // below 9: no chance at all
+        {"Charme", "8", EtatSort::Rate},
+        {"Sommeil", "", EtatSort::Rate},
+        {"Sommeil", "26", EtatSort::Rate},
+        {"Armure", "8", EtatSort::Appris},      // a percentage that is no number
+        {"Charme", "18", EtatSort::Appris},     // the last entry of the name: 60 <= 85
+        {"Charme", "12", EtatSort::Rate},       // 60 > 50, whatever the first entry says
+        {"Lumière", "18", EtatSort::NonChoisi},
+        {"sommeil", "18", EtatSort::NonChoisi}, // names compare with case
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(EtatDuSort(sorts, QString::fromUtf8(c.nom), c.intelligence), c.etat) << c.nom << " " << c.intelligence;
+}
+
+TEST(CatalogueSorts, FixePourcentage)
+{
+    QStringList sorts = niveaux({"Charme&10", "Sommeil&20", "Charme&30"});
+    FixePourcentage(sorts, "Sommeil", "25");   // keeps its place
+    EXPECT_EQ(sorts, niveaux({"Charme&10", "Sommeil&25", "Charme&30"}));
+    FixePourcentage(sorts, "Charme", "");      // the last one of the name goes
+    EXPECT_EQ(sorts, niveaux({"Charme&10", "Sommeil&25"}));
+    FixePourcentage(sorts, "Lumière", " 7");   // kept as typed
+    EXPECT_EQ(sorts, niveaux({"Charme&10", "Sommeil&25", "Lumière& 7"}));
+    FixePourcentage(sorts, "Absent", "");      // nothing to remove
+    EXPECT_EQ(sorts.size(), 3);
+}
