@@ -3,6 +3,7 @@
 #include "CanevasEnregistreur.h"
 #include "DonneesImpression.h"
 #include "Fichiers.h"
+#include "Champs.h"
 
 // A human fighter of level 5 with every score at 12, read against the
 // shipped data.
