@@ -1,4 +1,7 @@
 #include "Combat.h"
+#include "ListeTexte.h"
+
+#include <QDir>
 #include "Exemples.h"
 #include "Pages.h"
 
@@ -111,48 +114,78 @@ TEST_F(Fiche, ConditionalAdjustmentsByClassAndScores)
             EXPECT_EQ(c.contient(l), k.attendus.contains(l)) << k.classe << " " << l;
     }
 
-    // Every slot in its column (h = 94) and row, with its adjustment below it.
+}
+
+TEST_F(Fiche, EveryAdjustmentUnderItsAbilityFromItsSlot)
+{
+    // A table in which every key gives its own name and the score: "Poison:20".
+    DossierTemporaire dossier;
+    for (const char* nom : {"ST.dat", "comprace.dat", "XP.dat"})
+        ListeTexte::charge(QDir(DossierDonnees()).filePath(nom)).sauve(dossier.chemin(nom));
+    ListeTexte table;
+    for (const QString& cle : ClesAjustements()) {
+        table.append(cle);
+        for (int i = 1; i <= 25; ++i)
+            table.append(cle + ":" + QString::number(i));
+    }
+    table.sauve(dossier.chemin("Vardel.Aju"));
+    d.RepertoireDonnees = dossier.racine();
     d.Perso.classe = "Clerc-Mage";
     d.Perso.niveaux = {"5", "5", ""};
-    d.Perso.constitution = "20";
+    d.Perso.force = "11";
     d.Perso.intelligence = "19";
+    d.Perso.sagesse = "13";
+    d.Perso.dexterite = "14";
+    d.Perso.constitution = "20";
+    d.Perso.charisme = "15";
     dessine();
+    EXPECT_EQ(d.Ajustements[Ajustement::Poison], "Poison:20");
+
     const struct {
         const char* legende;
         int colonne, rangee;
-        std::size_t slot;
+        const char* valeur;
     } places[] = {
-        {"Nombre langues", 2, 0, Ajustement::NombreLangues},
-        {"Défense magie", 3, 0, Ajustement::DefenseMagie},
-        {"Réaction projectiles", 4, 0, Ajustement::ReactionProjectiles},
-        {"Niveau max sorts", 2, 1, Ajustement::NiveauMaxSorts},
-        {"Echec sort", 3, 1, Ajustement::EchecSorts},
-        {"Max suivants", 6, 1, Ajustement::MaxSuivants},
-        {"Connaître les sorts", 2, 2, Ajustement::ConnaitreLesSorts},
-        {"Résurrection", 5, 2, Ajustement::Resurrection},
-        {"Loyauté", 6, 2, Ajustement::Loyaute},
-        {"Nombre max de sorts", 2, 3, Ajustement::NombreMaxDeSorts},
-        {"Poison", 5, 3, Ajustement::Poison},
-        {"Bonus sorts de clerc", 3, 4, Ajustement::BonusSorts},
-        {"Régénération", 5, 4, Ajustement::Regeneration},
-        {"Immunité aux illusions", 4, 5, Ajustement::ImmuniteIllusions},
+        {"Toucher", 1, 0, "Toucher:11"},
+        {"Nombre langues", 2, 0, "NombreLangues:19"},
+        {"Défense magie", 3, 0, "DefenseMagie:13"},
+        {"Réaction projectiles", 4, 0, "ReactionProjectiles:14"},
+        {"Ajustement PV", 5, 0, "AjustementPV:20"},
+        {"Réaction", 6, 0, "Reaction:15"},
+        {"Dégâts", 1, 1, "Degats:11"},
+        {"Niveau max sorts", 2, 1, "NiveauMaxSorts:19"},
+        {"Echec sort", 3, 1, "EchecSorts:13"},
+        {"Défense", 4, 1, "Defense:14"},
+        {"Choc métabolique", 5, 1, "ChocMetabolique:20"},
+        {"Max suivants", 6, 1, "MaxSuivants:15"},
+        {"Poids autorisé", 1, 2, "PoidsAutorise:11"},
+        {"Connaître les sorts", 2, 2, "ConnaitreLesSorts:19"},
+        {"Résurrection", 5, 2, "Resurrection:20"},
+        {"Loyauté", 6, 2, "Loyaute:15"},
+        {"Charge", 1, 3, "Charge:11"},
+        {"Nombre max de sorts", 2, 3, "NombreMaxDeSorts:19"},
+        {"Poison", 5, 3, "Poison:20"},
+        {"Portes", 1, 4, "Portes:11"},
+        {"Bonus sorts de clerc", 3, 4, "BonusSorts:13"},
+        {"Régénération", 5, 4, "Regeneration:20"},
+        {"Barreaux", 1, 5, "Barreaux:11"},
+        {"Immunité aux illusions", 4, 5, "ImmuniteIllusions:19"},
     };
+    const auto t = c.textes();
+    int cases = 0;
+    for (qsizetype i = 0; i + 1 < t.size(); ++i)
+        cases += t[i + 1].texte.contains(':') && t[i + 1].texte.startsWith(' ');
+    EXPECT_EQ(cases, 24);   // ImmuniteSorts is not printed
     for (const auto& p : places) {
         const QString legende = QString::fromUtf8(p.legende);
         const int y = 276 + 44 * p.rangee;
+        // Centred on the ability's column (h = 94), the value boxed 16 + 4 below.
         EXPECT_EQ(position(c, legende), P(94 * p.colonne - int(legende.size()) * 4, y)) << p.legende;
-        // The value is written right after its legend, boxed 16 + 4 below.
-        const auto t = c.textes();
-        for (qsizetype i = 0; i < t.size(); ++i)
-            if (t[i].texte == legende) {
-                ASSERT_LT(i + 1, t.size());
-                EXPECT_EQ(t[i + 1].texte, " " + d.Ajustements[p.slot] + " ") << p.legende;
-                EXPECT_EQ(t[i + 1].y1, y + 20) << p.legende;
-                break;
-            }
+        const QString valeur = " " + QString::fromUtf8(p.valeur) + " ";
+        EXPECT_EQ(position(c, valeur), P(94 * p.colonne - int(valeur.size()) * 4, y + 20)) << p.legende;
     }
-    EXPECT_FALSE(d.Ajustements[Ajustement::Toucher].isEmpty());
 }
+
 
 TEST_F(Fiche, ProficienciesGoTwoALineRightAligned)
 {
@@ -280,6 +313,22 @@ TEST_F(Fiche, NotesBesideTheSavingThrows)
         EXPECT_EQ(v.texte, " " + d.JetsDeProtection[std::size_t(i)] + " ");
         EXPECT_EQ(P(v.x1, v.y1), P(828, 937 + 27 * i));
     }
+}
+
+}
+
+namespace {
+
+TEST(DessineFiche, AMissingRuleFileFailsBeforeAnythingIsDrawn)
+{
+    DossierTemporaire vide;
+    DonneesImpression d = donneesGuerrier();
+    d.RepertoireDonnees = vide.racine();
+    CanevasEnregistreur c;
+    PageDeDessin page(c, 755, 1250);
+    EXPECT_EQ(echecDe([&] { DessineFiche(page, d); }),
+              "Ne peut ouvrir le fichier " + QDir(vide.racine()).filePath("Vardel.Aju"));
+    EXPECT_TRUE(c.traces.isEmpty());
 }
 
 }
