@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-CanevasPeintre::CanevasPeintre(QPainter& peintre) : peintre_(peintre)
+CanevasPeintre::CanevasPeintre(QPainter& peintre)
+    : peintre_(peintre), mesure_(peintre.font(), peintre.device())
 {
     peintre_.setRenderHint(QPainter::Antialiasing, false);
     peintre_.setBackgroundMode(Qt::TransparentMode);
@@ -23,7 +24,11 @@ void CanevasPeintre::Police(const QString& nom, int taille, StylePolice style)
     police.setStrikeOut(style & Barre);
     // Widths add up as the device measures them, glyph by glyph.
     police.setKerning(false);
+    if (police == peintre_.font())
+        return;
     peintre_.setFont(police);
+    mesure_ = QFontMetrics(police, peintre_.device());
+    largeurs_.clear();
 }
 
 void CanevasPeintre::CouleurPinceau(const QColor& couleur)
@@ -69,20 +74,22 @@ void CanevasPeintre::Ecrit(int x, int y, const QString& texte)
 {
     if (texte.isEmpty())
         return;
-    const QFontMetrics mesure(peintre_.font(), peintre_.device());
-    peintre_.fillRect(QRect(x, y, mesure.horizontalAdvance(texte), mesure.height()), pinceau_);
+    peintre_.fillRect(QRect(x, y, LargeurTexte(texte), mesure_.height()), pinceau_);
     const QPen plume = peintre_.pen();
     peintre_.setPen(QPen(Qt::black));   // page text is black
-    peintre_.drawText(x, y + mesure.ascent(), texte);
+    peintre_.drawText(x, y + mesure_.ascent(), texte);
     peintre_.setPen(plume);
 }
 
 int CanevasPeintre::LargeurTexte(const QString& texte)
 {
-    return QFontMetrics(peintre_.font(), peintre_.device()).horizontalAdvance(texte);
+    auto i = largeurs_.constFind(texte);
+    if (i == largeurs_.constEnd())
+        i = largeurs_.insert(texte, mesure_.horizontalAdvance(texte));
+    return *i;
 }
 
 int CanevasPeintre::HauteurTexte(const QString&)
 {
-    return QFontMetrics(peintre_.font(), peintre_.device()).height();
+    return mesure_.height();
 }

@@ -2,6 +2,8 @@
 
 #include "Canevas.h"
 
+#include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <QPoint>
 
@@ -28,4 +30,9 @@ private:
     QColor pinceau_ = Qt::white;
     QColor plume_ = Qt::black;
     QPoint position_;
+    // The metrics of the current font on the device, taken when it is chosen.
+    QFontMetrics mesure_;
+    // Widths already measured in the current font: the wrapped cells measure
+    // the same words over and over.
+    QHash<QString, int> largeurs_;
 };
