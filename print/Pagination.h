@@ -1,0 +1,24 @@
+#pragma once
+
+class PageDeDessin;
+class QPagedPaintDevice;
+
+// How the spell pages go on to a new page. The printer begins a new page of
+// its document; the preview clears its paint box, or stops drawing once the
+// page it shows is full. The page code then writes the page title itself.
+class Pagination {
+public:
+    virtual ~Pagination() = default;
+    // Begins the next page; false when the drawing must stop here.
+    virtual bool NouvellePage(PageDeDessin& page) = 0;
+};
+
+// A printer or PDF document: each break is a new page of the device, blank.
+class PaginationPeripherique : public Pagination {
+public:
+    explicit PaginationPeripherique(QPagedPaintDevice& peripherique) : peripherique_(peripherique) {}
+    bool NouvellePage(PageDeDessin& page) override;
+
+private:
+    QPagedPaintDevice& peripherique_;
+};
