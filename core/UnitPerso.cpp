@@ -3,6 +3,7 @@
 #include "Champs.h"
 #include "Classes.h"
 #include "Echec.h"
+#include "Images.h"
 #include "Niveaux.h"
 #include "Plateforme.h"
 #include "PreparationFenetre.h"
@@ -38,7 +39,7 @@ QLabel* legende(QWidget* parent, const QString& texte, int x, int y)
 TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
 {
     PrepareFenetre(*this, "PersoForm", QStringLiteral("Caractéristiques du personnage"));
-    setWindowIcon(QIcon(":/images/vardel.png"));
+    setWindowIcon(Icone("vardel"));
     // Black text; a disabled caption keeps the style's grey.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
@@ -96,7 +97,7 @@ void TPersoForm::construitOutils()
         auto* b = new QToolButton(panneau);
         b->setObjectName(nom);
         b->setGeometry(x, 2, 37, 37);
-        b->setIcon(QIcon(QStringLiteral(":/images/") + image));
+        b->setIcon(Icone(image));
         b->setIconSize(QSize(28, 28));
         b->setToolTip(bulle);
         b->setAutoRaise(true);
@@ -105,19 +106,19 @@ void TPersoForm::construitOutils()
         x += 39;
         return b;
     };
-    SpeedButtonNouveau = bouton("SpeedButtonNouveau", "nouveau.png", QStringLiteral("Nouveau personnage"), &TPersoForm::Nouveau1Click);
-    SpeedButtonOuvrir = bouton("SpeedButtonOuvrir", "ouvrir.png", QStringLiteral("Ouvrir un fichier personnage"), &TPersoForm::Ouvrir1Click);
-    SpeedButtonSauver = bouton("SpeedButtonSauver", "sauver.png", QStringLiteral("Sauver le personnage"), &TPersoForm::Sauver1Click);
-    SpeedButtonPrint = bouton("SpeedButtonPrint", "imprimer.png", QStringLiteral("Impression du personnage"), &TPersoForm::Imprimer1Click);
-    SpeedButtonQuitter = bouton("SpeedButtonQuitter", "quitter.png", QStringLiteral("Quitter"), &TPersoForm::Quitter1Click);
-    SpeedButton1 = bouton("SpeedButton1", "apercu.png", QStringLiteral("Aperçu avant impression"), &TPersoForm::Aperuavantimpression1Click);
-    SpeedButtonNWP = bouton("SpeedButtonNWP", "competences.png", QStringLiteral("Choix des compétences"), &TPersoForm::ButtonNWPClick, 12);
-    SpeedButtonArmes = bouton("SpeedButtonArmes", "armes.png", QStringLiteral("Choix des armes"), &TPersoForm::ButtonArmesClick);
-    SpeedButtonTalentsVoleur = bouton("SpeedButtonTalentsVoleur", "talents_voleur.png", QStringLiteral("Talents de Voleur"), &TPersoForm::ButtonTalentsDeVoleurClick);
-    SpeedButtonSortsDeMage = bouton("SpeedButtonSortsDeMage", "sorts_mage.png", QStringLiteral("Sorts de Mage"), &TPersoForm::ButtonSortsDeMageClick);
-    SpeedButtonSortsDeClerc = bouton("SpeedButtonSortsDeClerc", "sorts_clerc.png", QStringLiteral("Sphères d'influence du prêtre"), &TPersoForm::ButtonSortsDeClercClick);
-    SpeedButtonTalentsDeBarde = bouton("SpeedButtonTalentsDeBarde", "talents_barde.png", QStringLiteral("Talents de Barde"), &TPersoForm::ButtonBardeClick);
-    SpeedButtonNotes = bouton("SpeedButtonNotes", "notes.png", QStringLiteral("Entrée des notes"), &TPersoForm::ButtonNotesClick);
+    SpeedButtonNouveau = bouton("SpeedButtonNouveau", "nouveau", QStringLiteral("Nouveau personnage"), &TPersoForm::Nouveau1Click);
+    SpeedButtonOuvrir = bouton("SpeedButtonOuvrir", "ouvrir", QStringLiteral("Ouvrir un fichier personnage"), &TPersoForm::Ouvrir1Click);
+    SpeedButtonSauver = bouton("SpeedButtonSauver", "sauver", QStringLiteral("Sauver le personnage"), &TPersoForm::Sauver1Click);
+    SpeedButtonPrint = bouton("SpeedButtonPrint", "imprimer", QStringLiteral("Impression du personnage"), &TPersoForm::Imprimer1Click);
+    SpeedButtonQuitter = bouton("SpeedButtonQuitter", "quitter", QStringLiteral("Quitter"), &TPersoForm::Quitter1Click);
+    SpeedButton1 = bouton("SpeedButton1", "apercu", QStringLiteral("Aperçu avant impression"), &TPersoForm::Aperuavantimpression1Click);
+    SpeedButtonNWP = bouton("SpeedButtonNWP", "competences", QStringLiteral("Choix des compétences"), &TPersoForm::ButtonNWPClick, 12);
+    SpeedButtonArmes = bouton("SpeedButtonArmes", "armes", QStringLiteral("Choix des armes"), &TPersoForm::ButtonArmesClick);
+    SpeedButtonTalentsVoleur = bouton("SpeedButtonTalentsVoleur", "talents_voleur", QStringLiteral("Talents de Voleur"), &TPersoForm::ButtonTalentsDeVoleurClick);
+    SpeedButtonSortsDeMage = bouton("SpeedButtonSortsDeMage", "sorts_mage", QStringLiteral("Sorts de Mage"), &TPersoForm::ButtonSortsDeMageClick);
+    SpeedButtonSortsDeClerc = bouton("SpeedButtonSortsDeClerc", "sorts_clerc", QStringLiteral("Sphères d'influence du prêtre"), &TPersoForm::ButtonSortsDeClercClick);
+    SpeedButtonTalentsDeBarde = bouton("SpeedButtonTalentsDeBarde", "talents_barde", QStringLiteral("Talents de Barde"), &TPersoForm::ButtonBardeClick);
+    SpeedButtonNotes = bouton("SpeedButtonNotes", "notes", QStringLiteral("Entrée des notes"), &TPersoForm::ButtonNotesClick);
 }
 
 void TPersoForm::construitChamps()
@@ -232,7 +233,7 @@ void TPersoForm::construitBoutons()
     QWidget* c = centralWidget();
     auto grand = [this, c](const char* nom, const QString& texte, const char* image, const QString& bulle,
                            int x, int y, void (TPersoForm::*handler)()) {
-        auto* b = new QPushButton(QIcon(QStringLiteral(":/images/") + image), texte, c);
+        auto* b = new QPushButton(Icone(image), texte, c);
         b->setObjectName(nom);
         b->setGeometry(x, y, 177, 57);
         b->setIconSize(QSize(32, 32));
@@ -240,20 +241,20 @@ void TPersoForm::construitBoutons()
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
-    ButtonNWP = grand("ButtonNWP", QStringLiteral("&Compétences"), "competences.png", QStringLiteral("Choisir les compétences"), 16, 300, &TPersoForm::ButtonNWPClick);
-    ButtonArmes = grand("ButtonArmes", QStringLiteral("&Armes"), "armes.png", QStringLiteral("Choisir les armes"), 16, 380, &TPersoForm::ButtonArmesClick);
-    ButtonNotes = grand("ButtonNotes", QStringLiteral("&Notes"), "notes.png",
+    ButtonNWP = grand("ButtonNWP", QStringLiteral("&Compétences"), "competences", QStringLiteral("Choisir les compétences"), 16, 300, &TPersoForm::ButtonNWPClick);
+    ButtonArmes = grand("ButtonArmes", QStringLiteral("&Armes"), "armes", QStringLiteral("Choisir les armes"), 16, 380, &TPersoForm::ButtonArmesClick);
+    ButtonNotes = grand("ButtonNotes", QStringLiteral("&Notes"), "notes",
                         QStringLiteral("Voir les notes liées à la classe et la race ; Ajouter ses propres notes"), 16, 460, &TPersoForm::ButtonNotesClick);
 
     auto* image = new QLabel(c);
     image->setObjectName("Image1");
     image->setGeometry(216, 284, 311, 273);
-    image->setPixmap(QPixmap(":/images/decor.png"));
+    image->setPixmap(Image("decor"));
 
-    ButtonSortsDeMage = grand("ButtonSortsDeMage", QStringLiteral("Sorts de &Mage"), "sorts_mage.png", QStringLiteral("Choix des sorts de mage"), 560, 284, &TPersoForm::ButtonSortsDeMageClick);
-    ButtonSortsDeClerc = grand("ButtonSortsDeClerc", QStringLiteral("Sorts de &Clerc"), "sorts_clerc.png", QStringLiteral("Choix des sphères de clerc"), 560, 356, &TPersoForm::ButtonSortsDeClercClick);
-    ButtonTalentsDeVoleur = grand("ButtonTalentsDeVoleur", QStringLiteral("Talents de &Voleur"), "talents_voleur.png", QStringLiteral("Choix des talents de voleur"), 560, 428, &TPersoForm::ButtonTalentsDeVoleurClick);
-    ButtonBarde = grand("ButtonBarde", QStringLiteral("Talents de &Barde"), "talents_barde.png", QStringLiteral("Choix des talents de barde"), 560, 500, &TPersoForm::ButtonBardeClick);
+    ButtonSortsDeMage = grand("ButtonSortsDeMage", QStringLiteral("Sorts de &Mage"), "sorts_mage", QStringLiteral("Choix des sorts de mage"), 560, 284, &TPersoForm::ButtonSortsDeMageClick);
+    ButtonSortsDeClerc = grand("ButtonSortsDeClerc", QStringLiteral("Sorts de &Clerc"), "sorts_clerc", QStringLiteral("Choix des sphères de clerc"), 560, 356, &TPersoForm::ButtonSortsDeClercClick);
+    ButtonTalentsDeVoleur = grand("ButtonTalentsDeVoleur", QStringLiteral("Talents de &Voleur"), "talents_voleur", QStringLiteral("Choix des talents de voleur"), 560, 428, &TPersoForm::ButtonTalentsDeVoleurClick);
+    ButtonBarde = grand("ButtonBarde", QStringLiteral("Talents de &Barde"), "talents_barde", QStringLiteral("Choix des talents de barde"), 560, 500, &TPersoForm::ButtonBardeClick);
 
     const QList<QWidget*> ordre = {EditNom, ComboRace, ComboSexe, EditAge, EditTaille, EditPoids,
                                    ComboAlignement, EditPV, ComboClasse, EditNiveau1, EditNiveau2,

@@ -1,5 +1,7 @@
 #include "UnitFormArmes.h"
 
+#include "Images.h"
+
 #include "Armes.h"
 #include "Colonnes.h"
 #include "ListeMarquee.h"
@@ -54,7 +56,7 @@ TFormArmes::TFormArmes(const QString& fichierArmes, QWidget* parent) : QDialog(p
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(593, 24, 153, 153);
-    Image1->setPixmap(QPixmap(":/images/armes_grand.png"));
+    Image1->setPixmap(Image("armes_grand"));
 
     PanelReste = CreeZoneReste(*this, QRect(577, 272, 185, 41));
 

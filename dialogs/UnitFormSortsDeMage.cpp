@@ -1,5 +1,7 @@
 #include "UnitFormSortsDeMage.h"
 
+#include "Images.h"
+
 #include "Champs.h"
 #include "Collation.h"
 #include "Echec.h"
@@ -212,7 +214,7 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
 
     Image1 = new QLabel(fond);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(":/images/sorts_mage_grand.png"));
+    Image1->setPixmap(Image("sorts_mage_grand"));
     Image1->setGeometry(593, 13, TailleImage, TailleImage);
 
     ButtonRetour = BoutonRetour(*fond);
@@ -220,7 +222,7 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
     ButtonRetour->setGeometry(624, 231, 89, 27);
     connect(ButtonRetour, &QPushButton::clicked, this, &TFormSortsDeMage::ButtonRetourClick);
 
-    BitBtnNouveauSort = new QPushButton(QIcon(":/images/nouveau.png"), QStringLiteral("&Nouveau"), fond);
+    BitBtnNouveauSort = new QPushButton(Icone("nouveau"), QStringLiteral("&Nouveau"), fond);
     BitBtnNouveauSort->setObjectName("BitBtnNouveauSort");
     BitBtnNouveauSort->setToolTip(QStringLiteral("Introduire un nouveau sort"));
     BitBtnNouveauSort->setAutoDefault(false);

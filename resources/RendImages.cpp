@@ -1,7 +1,10 @@
-// Renders the pictures of the windows, drawn as SVG, into PNG files at the
-// size the windows show them, once at build time: the program then loads
-// plain pictures at start instead of parsing and drawing vector files.
-//   rend_images source.svg cible.png largeur hauteur
+// Renders the pictures of the windows, drawn as SVG, once at build time, at
+// the size the windows show them, into raw pictures: the width and the
+// height (32 bits each, in the machine's order), then the premultiplied
+// ARGB pixels row by row. The program shows them straight from its
+// resources, with nothing to parse, decode or load at start.
+//   rend_images source.svg cible.argb largeur hauteur
+#include <QSaveFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -11,7 +14,7 @@
 int main(int argc, char** argv)
 {
     if (argc != 5) {
-        std::fprintf(stderr, "usage : rend_images source.svg cible.png largeur hauteur\n");
+        std::fprintf(stderr, "usage : rend_images source.svg cible.argb largeur hauteur\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -28,7 +31,12 @@ int main(int argc, char** argv)
     peintre.setRenderHint(QPainter::Antialiasing);
     rendu.render(&peintre);
     peintre.end();
-    // Stored, not deflated: the program reads it at start, and a stored
-    // picture decodes at the speed of a copy.
-    return image.save(QString::fromLocal8Bit(argv[2]), "PNG", 100) ? 0 : 1;
+    QSaveFile cible(QString::fromLocal8Bit(argv[2]));
+    if (!cible.open(QIODevice::WriteOnly))
+        return 1;
+    const quint32 taille[2] = {static_cast<quint32>(image.width()), static_cast<quint32>(image.height())};
+    cible.write(reinterpret_cast<const char*>(taille), sizeof taille);
+    for (int y = 0; y < image.height(); ++y)
+        cible.write(reinterpret_cast<const char*>(image.constScanLine(y)), image.width() * 4);
+    return cible.commit() ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "UnitFormSpheres.h"
 
+#include "Images.h"
+
 #include "PreparationFenetre.h"
 
 #include <QButtonGroup>
@@ -56,7 +58,7 @@ TFormSpheres::TFormSpheres(QWidget* parent) : QDialog(parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(":/images/spheres.png"));
+    Image1->setPixmap(Image("spheres"));
     Image1->setFixedSize(TailleImage, TailleImage);
 
     ButtonStandard = new QPushButton(QStringLiteral("&Standard"), this);
