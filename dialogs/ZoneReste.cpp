@@ -1,26 +1,14 @@
 #include "ZoneReste.h"
 
 #include "Champs.h"
+#include "PanelReste.h"
 
 #include <QLabel>
 
 QLabel* CreeZoneReste(QWidget& parent, const QRect& place)
 {
-    auto* zone = new QLabel(&parent);
-    zone->setObjectName("PanelReste");
+    QLabel* zone = CreePanelReste(parent);
     zone->setGeometry(place);
-    zone->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    zone->setLineWidth(1);
-    zone->setAlignment(Qt::AlignCenter);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(16);
-    arial.setBold(true);
-    arial.setItalic(true);
-    zone->setFont(arial);
-    QPalette p = zone->palette();
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(g, QPalette::WindowText, Qt::red);
-    zone->setPalette(p);
     return zone;
 }
 

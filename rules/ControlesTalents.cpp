@@ -1,5 +1,7 @@
 #include "ControlesTalents.h"
 
+#include "PanelReste.h"
+
 #include <QFont>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -119,20 +121,9 @@ QString TextePourcentage(int valeur)
     return QString::number(valeur) + QLatin1Char('%');
 }
 
-QLabel* CreePanelReste(QWidget& fenetre)
+QLabel* PanelResteDesTalents(QWidget& fenetre)
 {
-    auto* panel = new QLabel(&fenetre);
-    panel->setObjectName(QStringLiteral("PanelReste"));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setAlignment(Qt::AlignCenter);
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(16);
-    arial.setBold(true);
-    arial.setItalic(true);
-    panel->setFont(arial);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    panel->setPalette(palette);
+    QLabel* panel = CreePanelReste(fenetre);
     panel->setMinimumSize(209, 41);
     return panel;
 }

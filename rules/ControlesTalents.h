@@ -66,6 +66,6 @@ LigneTalent CreeLigneTalent(QWidget& fenetre, const QString& libelle, const QStr
 // A percentage as its panel shows it: "15%", "-5%".
 QString TextePourcentage(int valeur);
 
-// The panel "PanelReste" that shows the points left: Arial 16 pixels, bold
-// italic, red, like the other dialogs that count points.
-QLabel* CreePanelReste(QWidget& fenetre);
+// The panel "PanelReste" of the skill dialogs (ui/PanelReste.h), at the
+// size their layouts give it at the least.
+QLabel* PanelResteDesTalents(QWidget& fenetre);

@@ -31,7 +31,7 @@ TFormTalentsBarde::TFormTalentsBarde(QWidget* parent) : QDialog(parent)
         rangees->addWidget(ligne.PanelEtSpinner, rangee, colonne + 1);
     }
 
-    PanelReste = CreePanelReste(*this);
+    PanelReste = PanelResteDesTalents(*this);
     ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setDefault(true);
     ButtonRetour->setMinimumSize(89, 27);

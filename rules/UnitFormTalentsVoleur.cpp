@@ -37,7 +37,7 @@ TFormTalentsVoleur::TFormTalentsVoleur(QWidget* parent) : QDialog(parent)
         rangees->addWidget(ligne.PanelEtSpinner, static_cast<int>(i), 1);
     }
 
-    PanelReste = CreePanelReste(*this);
+    PanelReste = PanelResteDesTalents(*this);
     ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setDefault(true);
     ButtonRetour->setMinimumSize(89, 27);
