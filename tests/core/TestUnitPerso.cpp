@@ -1,5 +1,6 @@
 #include "Niveaux.h"
 #include "PlateformeScriptee.h"
+#include "Saisie.h"
 #include "UnitPerso.h"
 #include "Verifications.h"
 
@@ -26,27 +27,6 @@ protected:
         f->show();
         f->activateWindow();
         QApplication::processEvents();
-    }
-
-    // A pick by the user.
-    void choisit(QComboBox* b, const QString& texte)
-    {
-        const int i = b->findText(texte);
-        ASSERT_TRUE(i >= 0 || texte.isEmpty()) << texte.toStdString();
-        b->setCurrentIndex(i);
-        Q_EMIT b->activated(i);
-    }
-
-    void tape(QLineEdit* e, const QString& texte)
-    {
-        e->setFocus();
-        e->selectAll();
-        if (texte.isEmpty())
-            QTest::keyClick(e, Qt::Key_Delete);
-        else if (texte.toLatin1() == texte.toUtf8())
-            QTest::keyClicks(e, texte);
-        else
-            e->insert(texte);   // typed through the input method, or pasted
     }
 
     void classe(const QString& c, const QStringList& niveaux)
