@@ -24,7 +24,6 @@ QLabel* titre(QWidget* parent, const char* nom, const QString& texte, int x)
     auto* l = new QLabel(texte, parent);
     l->setObjectName(nom);
     l->move(x, 8);
-    l->adjustSize();
     return l;
 }
 
@@ -41,7 +40,6 @@ TFormArmes::TFormArmes(const QString& fichierArmes, QWidget* parent) : QDialog(p
     QFont grande(QStringLiteral("MS Sans Serif"));
     grande.setPixelSize(13);
     LabelArme->setFont(grande);
-    LabelArme->adjustSize();
     LabelFacteurVitesse = titre(this, "LabelFacteurVitesse", QStringLiteral("Facteur vitesse"), 216);
     LabelPM = titre(this, "LabelPM", QStringLiteral("P-M"), 312);
     LabelG = titre(this, "LabelG", QStringLiteral("G"), 384);
@@ -64,7 +62,11 @@ TFormArmes::TFormArmes(const QString& fichierArmes, QWidget* parent) : QDialog(p
     CheckBoxSpecialiste->setObjectName("CheckBoxSpecialiste");
     CheckBoxSpecialiste->setToolTip(QStringLiteral("Choix d'une arme de spécialité (uniquement pour un Guerrier)"));
     CheckBoxSpecialiste->move(616, 344);
-    CheckBoxSpecialiste->adjustSize();
+    AuPremierAffichage(*this, [this] {
+        for (QWidget* w : std::initializer_list<QWidget*>{LabelArme, LabelFacteurVitesse, LabelPM, LabelG,
+                                                          LabelCadence, CheckBoxSpecialiste})
+            w->adjustSize();
+    });
 
     ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setGeometry(632, 448, 89, 33);

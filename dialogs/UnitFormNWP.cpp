@@ -17,7 +17,6 @@ QLabel* titre(QWidget* parent, const char* nom, const QString& texte, int x, int
     auto* l = new QLabel(texte, parent);
     l->setObjectName(nom);
     l->move(x, y);
-    l->adjustSize();
     return l;
 }
 
@@ -35,6 +34,10 @@ TFormNWP::TFormNWP(const QString& fichierCategories, const QString& fichierCompe
     LabelCout = titre(this, "LabelCout", QStringLiteral("Coût"), 176, 16);
     LabelCaracteristique = titre(this, "LabelCaracteristique", QStringLiteral("Caractéristique"), 216, 16);
     LabelModificateur = titre(this, "LabelModificateur", QStringLiteral("Modificateur"), 304, 16);
+    AuPremierAffichage(*this, [this] {
+        for (QLabel* l : {LabelCompetence, LabelCout, LabelCaracteristique, LabelModificateur})
+            l->adjustSize();
+    });
 
     ListBoxNWP = new ListeMarquee(4, 20, this);
     ListBoxNWP->setObjectName("ListBoxNWP");

@@ -52,7 +52,6 @@ QLabel* titre(QWidget* parent, const char* nom, const QString& texte)
     arial.setBold(true);
     arial.setItalic(true);
     l->setFont(arial);
-    l->adjustSize();
     return l;
 }
 
@@ -90,6 +89,11 @@ TFormNotes::TFormNotes(QWidget* parent) : QDialog(parent)
     setMinimumSize(400, 300);
     resize(LargeurDessin, HauteurDessin);
     dispose();
+    AuPremierAffichage(*this, [this] {
+        LabelNotesStandard->adjustSize();
+        LabelNotesSupplementaires->adjustSize();
+        dispose();
+    });
     MemoNotes->setFocus();
 }
 

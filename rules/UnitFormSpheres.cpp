@@ -85,7 +85,7 @@ TFormSpheres::TFormSpheres(QWidget* parent) : QDialog(parent)
     tout->setSpacing(12);
     tout->addLayout(grille);
     tout->addLayout(bas);
-    setFixedSize(sizeHint());
+    AuPremierAffichage(*this, [this] { setFixedSize(sizeHint()); });
 
     // Keyboard order: the boxes row by row, then the two buttons.
     QWidget* precedent = nullptr;

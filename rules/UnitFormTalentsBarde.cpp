@@ -47,7 +47,7 @@ TFormTalentsBarde::TFormTalentsBarde(QWidget* parent) : QDialog(parent)
     tout->setSpacing(20);
     tout->addLayout(rangees);
     tout->addLayout(bas);
-    setFixedSize(sizeHint());
+    AuPremierAffichage(*this, [this] { setFixedSize(sizeHint()); });
 
     for (std::size_t i = 1; i < NombreTalentsBarde; ++i)
         setTabOrder(UpDowns[i - 1], UpDowns[i]);

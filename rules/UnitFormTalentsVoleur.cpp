@@ -54,7 +54,7 @@ TFormTalentsVoleur::TFormTalentsVoleur(QWidget* parent) : QDialog(parent)
     tout->setSpacing(32);
     tout->addLayout(rangees);
     tout->addLayout(droite);
-    setFixedSize(sizeHint());
+    AuPremierAffichage(*this, [this] { setFixedSize(sizeHint()); });
 
     for (std::size_t i = 1; i < NombreTalentsVoleur; ++i)
         setTabOrder(UpDowns[i - 1], UpDowns[i]);
