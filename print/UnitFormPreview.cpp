@@ -55,18 +55,20 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte, cons
 // whose drawing nobody sees: the pages are counted on it.
 class CanevasDeMesure {
 public:
-    explicit CanevasDeMesure(const QWidget& modele) : image_(1, 1, QImage::Format_RGB32)
-    {
-        image_.setDotsPerMeterX(qRound(modele.logicalDpiX() / 0.0254));
-        image_.setDotsPerMeterY(qRound(modele.logicalDpiY() / 0.0254));
-        peintre_.begin(&image_);
-    }
+    explicit CanevasDeMesure(const QWidget& modele) : image_(image(modele)), peintre_(&image_), canevas_(peintre_) {}
     Canevas& canevas() { return canevas_; }
 
 private:
+    static QImage image(const QWidget& modele)
+    {
+        QImage i(1, 1, QImage::Format_RGB32);
+        i.setDotsPerMeterX(qRound(modele.logicalDpiX() / 0.0254));
+        i.setDotsPerMeterY(qRound(modele.logicalDpiY() / 0.0254));
+        return i;
+    }
     QImage image_;
     QPainter peintre_;
-    CanevasPeintre canevas_{peintre_};
+    CanevasPeintre canevas_;
 };
 
 }
