@@ -1,4 +1,11 @@
+#include "CanevasPeintre.h"
+#include "Champs.h"
 #include "Fenetres.h"
+#include "ListeMarquee.h"
+#include "Pages.h"
+#include "UnitFormArmes.h"
+#include "UnitFormNWP.h"
+#include "UnitFormSpheres.h"
 #include "UnitFormChoixImpression.h"
 #include "UnitFormNotes.h"
 #include "UnitFormPreview.h"
@@ -17,7 +24,10 @@
 #include <QLayout>
 #include <QPrinter>
 #include <QPushButton>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -80,6 +90,41 @@ protected:
             QTest::mouseClick(ok ? choix->BitBtn1 : choix->BitBtn2, Qt::LeftButton);
         });
         return montre;
+    }
+
+    // A cleric-fighter-mage of level 7 with every choice made: proficiencies,
+    // weapons and a specialisation, standard spheres, notes, and a third of
+    // the known spells of levels 1 to 4, some failed, some without a roll.
+    void lanceurDeSorts()
+    {
+        personnage("Clerc-Guerrier-Mage", {"7", "7", "7"});
+        f->EditNom->setText("Elminster");
+        f->EditForce->setText("18");
+        f->EditXtra->setText("45");
+        f->EditIntelligence->setText("17");
+        f->EditSagesse->setText("16");
+        f->EditPV->setText("38");
+        f->EditLangues->setText("Commun, Elfe, Nain");
+        for (int i : {3, 10, 25, 40})
+            fenetres.FormNWP->ListBoxNWP->Marque(i);
+        for (int i : {5, 12, 30})
+            fenetres.FormArmes->ListBoxArmes->Marque(i);
+        fenetres.FormArmes->FixeSpecialisation(fenetres.FormArmes->ListBoxArmes->Texte(12));
+        fenetres.FormSpheres->FixeChoix(ChoixStandard());
+        fenetres.FormNotes->FixeLignesNotes({"Porte l'anneau de son maître, dont il ignore encore les pouvoirs "
+                                             "et l'origine véritable.",
+                                             "", "Doit 300 po au temple."});
+        TFormSortsDeMage* sorts = fenetres.FormSortsDeMage;
+        int k = 0;
+        for (int niveau = 1; niveau <= 4; ++niveau) {
+            const QStringList liste = sorts->Sorts(niveau);
+            for (int i = 0; i < liste.size(); i += 3) {
+                sorts->Marque(niveau, i);
+                if (++k % 7 != 0)
+                    f->SortsDeMageParNiveau[std::size_t(niveau - 1)].append(Champ1(liste[i]) + "&"
+                                                                             + QString::number((7 + 13 * k) % 100));
+            }
+        }
     }
 
     QByteArray pdf() const
@@ -380,6 +425,74 @@ TEST_F(TravauxImpression, LApercuSansSesReglesNeSOuvrePas)
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(plateforme->boites[0].texte, "Ne peut ouvrir le fichier " + dossier.chemin("Vardel.Aju"));
     EXPECT_EQ(f->cursor().shape(), Qt::ArrowCursor);
+}
+
+// Counts the breaks of the spell pages, drawing nothing anyone sees.
+struct Sauts : Pagination {
+    int sauts = 0;
+    bool NouvellePage(PageDeDessin& page) override
+    {
+        ++sauts;
+        page.Efface();
+        return true;
+    }
+};
+
+// A full caster printed whole: the document holds the sheet, the possessions,
+// and the spell pages as many as their breaks at the printer's size make.
+// With VARDEL_RENDU naming a folder, the PDF and a picture of every preview
+// page (as the screen shows it) are left there to be looked at.
+TEST_F(TravauxImpression, UnLanceurDeSortsImprimeEtApercu)
+{
+    lanceurDeSorts();
+    ASSERT_TRUE(imprime({choix->CheckBoxPage1, choix->CheckBoxPage2, choix->CheckBoxSortsMage,
+                         choix->CheckBoxSortsPretre}));
+    ASSERT_TRUE(plateforme->boites.empty());
+
+    QPrinter& imprimante = plateforme->imprimante();
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(imprimante.logicalDpiX() / 0.0254));
+    image.setDotsPerMeterY(qRound(imprimante.logicalDpiY() / 0.0254));
+    Sauts livre, pretre;
+    {
+        QPainter peintre(&image);
+        CanevasPeintre canevas(peintre);
+        PageDeDessin page(canevas, imprimante.width(), imprimante.height());
+        DonneesImpression d;
+        d.Perso = f->personnage();
+        for (int niveau = 1; niveau <= 9; ++niveau)
+            d.SortsDeMage[std::size_t(niveau - 1)] = fenetres.FormSortsDeMage->SortsMarques(niveau);
+        d.SortsDeMageParNiveau = f->SortsDeMageParNiveau;
+        d.ChanceApprentissage = ChanceApprentissageDe(d.Perso);
+        d.SortsDeClercParNiveau = f->SortsDeClercParNiveau;   // as the print job built them
+        ASSERT_FALSE(d.SortsDeClercParNiveau[0].isEmpty());
+        DessineLivreDeSorts(page, d, livre);
+        DessineSortsDePretre(page, d, pretre);
+    }
+    EXPECT_GE(livre.sauts, 1);
+    EXPECT_EQ(pagesDuPdf(), 2 + 1 + livre.sauts + 1 + pretre.sauts);
+
+    const QString rendu = qEnvironmentVariable("VARDEL_RENDU");
+    if (!rendu.isEmpty()) {
+        QFile::remove(QDir(rendu).filePath("fiche.pdf"));
+        QFile::copy(plateforme->fichierImprime(), QDir(rendu).filePath("fiche.pdf"));
+    }
+    int pages = 0;
+    avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget* d) {
+        ASSERT_EQ(d, apercu);
+        pages = apercu->NombreDePages;
+        for (int n = 1; n <= pages; ++n) {
+            if (n > 1)
+                QTest::mouseClick(apercu->ButtonSuivant, Qt::LeftButton);
+            if (!rendu.isEmpty()) {
+                QTest::qWait(300);
+                apercu->screen()->grabWindow(0).save(QDir(rendu).filePath(QStringLiteral("apercu-%1.png").arg(n)));
+            }
+        }
+        EXPECT_FALSE(apercu->ButtonSuivant->isEnabled());
+        apercu->reject();
+    });
+    EXPECT_GE(pages, 5);
 }
 
 TEST_F(TravauxImpression, LesBoutonsDeLApercu)
