@@ -495,6 +495,28 @@ TEST_F(TravauxImpression, UnLanceurDeSortsImprimeEtApercu)
     EXPECT_GE(pages, 5);
 }
 
+// A rule file gone while the preview is open: the page stays as far as it
+// was drawn and the failure is told once, after the paint.
+TEST_F(TravauxImpression, UnEchecEnPeignantLApercuEstDitUneFois)
+{
+    personnage("Guerrier", {"5"});
+    avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget* d) {
+        ASSERT_EQ(d, apercu);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(apercu));
+        QFile::remove(dossier.chemin("Vardel.Aju"));
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(apercu->ButtonSuivant, Qt::LeftButton);
+            QTest::mouseClick(apercu->ButtonPrecedent, Qt::LeftButton);
+            QApplication::processEvents();
+        }
+        EXPECT_TRUE(apercu->isVisible());
+        apercu->reject();
+    });
+    ASSERT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
+    EXPECT_EQ(plateforme->boites[0].texte, "Ne peut ouvrir le fichier " + dossier.chemin("Vardel.Aju"));
+}
+
 TEST_F(TravauxImpression, LesBoutonsDeLApercu)
 {
     struct Cas {
