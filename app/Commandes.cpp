@@ -3,6 +3,7 @@
 #include "ResumeClasseRace.h"
 #include "CommandesChoix.h"
 #include "Spheres.h"
+#include "TravauxImpression.h"
 #include "TravauxTalents.h"
 #include "UnitFormNotes.h"
 #include "UnitFormSortsDeMage.h"
@@ -101,8 +102,16 @@ void BrancheCommandes(const Fenetres& f)
             TravailTalentsBarde(persoForm, *barde);
         }});
 
-    // Preview: the full check.
-    persoForm.BrancheCommande(Commande::Apercu, {Verifications::VerifieSaisie, {}});
+    // "&Imprimer": the print dialog first, then the full check (in the
+    // work), the print choice and the document.
+    if (f.FormChoixImpression)
+        persoForm.BrancheCommande(Commande::Imprimer, {nullptr, [f] { TravailImpression(f); }});
+
+    // Preview: the full check; the preview, which can hand over to printing.
+    std::function<void()> apercu;
+    if (f.FormPreview)
+        apercu = [f] { TravailApercu(f); };
+    persoForm.BrancheCommande(Commande::Apercu, {Verifications::VerifieSaisie, apercu});
 
     // "Sorts de &Clerc": no check; the sphere dialog.
     if (spheres)

@@ -2,9 +2,11 @@
 
 #include "Commandes.h"
 #include "UnitFormArmes.h"
+#include "UnitFormChoixImpression.h"
 #include "UnitFormNWP.h"
 #include "UnitFormNotes.h"
 #include "UnitFormPourcentage.h"
+#include "UnitFormPreview.h"
 #include "UnitFormSortsDeMage.h"
 #include "UnitFormSpheres.h"
 #include "UnitFormTalentsBarde.h"
@@ -18,6 +20,7 @@ Fenetres CreeFenetres(TPersoForm& persoForm)
 {
     Fenetres f;
     f.PersoForm = &persoForm;
+    f.FormPreview = new TFormPreview(&persoForm);
     f.FormNWP = new TFormNWP(persoForm.FichierDonnees(QStringLiteral("Vardel.cat")),
                              persoForm.FichierDonnees(QStringLiteral("Vardel.nwp")), &persoForm);
     f.FormArmes = new TFormArmes(persoForm.FichierDonnees(QStringLiteral("Vardel.Arm")), &persoForm);
@@ -27,6 +30,7 @@ Fenetres CreeFenetres(TPersoForm& persoForm)
         persoForm.SortsDeMageParNiveau, [&persoForm] { return persoForm.EditIntelligence->text(); }, &persoForm);
     f.FormNotes = new TFormNotes(&persoForm);
     f.FormTalentsBarde = new TFormTalentsBarde(&persoForm);
+    f.FormChoixImpression = new TFormChoixImpression(&persoForm);
     f.FormPourcentage = new TFormPourcentage(&persoForm);
     f.FormNouveauSortDeMage = new TFormNouveauSortDeMage(&persoForm);
     f.FormSortsDeMage->RelieDialogues(f.FormPourcentage, f.FormNouveauSortDeMage);

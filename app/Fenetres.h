@@ -1,10 +1,12 @@
 #pragma once
 
 class TFormArmes;
+class TFormChoixImpression;
 class TFormNWP;
 class TFormNotes;
 class TFormNouveauSortDeMage;
 class TFormPourcentage;
+class TFormPreview;
 class TFormSortsDeMage;
 class TFormSpheres;
 class TFormTalentsBarde;
@@ -17,6 +19,7 @@ class TPersoForm;
 // These are plain pointers: nothing here owns a window.
 struct Fenetres {
     TPersoForm* PersoForm = nullptr;
+    TFormPreview* FormPreview = nullptr;
     TFormNWP* FormNWP = nullptr;
     TFormArmes* FormArmes = nullptr;
     TFormTalentsVoleur* FormTalentsVoleur = nullptr;
@@ -24,6 +27,7 @@ struct Fenetres {
     TFormSortsDeMage* FormSortsDeMage = nullptr;
     TFormNotes* FormNotes = nullptr;
     TFormTalentsBarde* FormTalentsBarde = nullptr;
+    TFormChoixImpression* FormChoixImpression = nullptr;
     TFormPourcentage* FormPourcentage = nullptr;
     TFormNouveauSortDeMage* FormNouveauSortDeMage = nullptr;
 };

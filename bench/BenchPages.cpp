@@ -1,5 +1,6 @@
 // Speed of the printed pages: a spellbook of every known mage spell drawn on
 // the preview's paint box, and the four page kinds printed to a PDF.
+#include "Apercu.h"
 #include "CanevasPeintre.h"
 #include "Champs.h"
 #include "ListeTexte.h"
@@ -107,5 +108,30 @@ void QuatreSortesDePagesEnPDF(benchmark::State& etat)
     }
 }
 BENCHMARK(QuatreSortesDePagesEnPDF)->Unit(benchmark::kMillisecond);
+
+}
+
+namespace {
+
+// The preview as the window paints it: the last page of the same spellbook,
+// drawn from the book's beginning with the box cleared at each break.
+void DernierePageDeLApercu(benchmark::State& etat)
+{
+    QImage image(LargeurApercu, HauteurApercu, QImage::Format_RGB32);
+    Apercu apercu;
+    {
+        QPainter mesure(&image);
+        CanevasPeintre canevas(mesure);
+        apercu.Ouvre(grandLivre(), canevas);
+    }
+    apercu.PageCourante = apercu.PagesMage + 2;
+    for (auto _ : etat) {
+        QPainter peintre(&image);
+        CanevasPeintre canevas(peintre);
+        apercu.DessinePage(canevas);
+    }
+    etat.counters["pages"] = apercu.NombreDePages;
+}
+BENCHMARK(DernierePageDeLApercu)->Unit(benchmark::kMillisecond);
 
 }

@@ -85,6 +85,11 @@ public:
     int IndexSortDeMage(int niveau, const QString& nom) const;
     QString PourcentageSortDeMage(int niveau, const QString& nom) const;
 
+    // Empties MessagesErreur and runs the checks; on a fault shows the
+    // messages in one error box ("&Oui") and returns false. For the work of
+    // a command that checks after a first step of its own (printing).
+    bool verifieOuSignale(Verification verifie);
+
     // Handlers (public so that tests and the program entry can run them).
     void MetAJourFiche();
     void DisposeNiveaux();
@@ -141,7 +146,6 @@ private:
     // fault of the program: it stops a debug build and fails the command
     // otherwise.
     void travaille(Commande commande);
-    bool verifieOuSignale(Verification verifie);
 
     QString repertoireDonnees_;
     std::map<Commande, Travail> travaux_;

@@ -7,6 +7,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 
 QString titreDe(GenreBoite genre)
@@ -139,6 +144,45 @@ public:
             d.selectFile(nom);
         }
     }
+
+    bool dialogueImpression() override
+    {
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            boite(GenreBoite::Avertissement,
+                  QStringLiteral("Aucune imprimante n'est installée : seule l'impression dans un fichier PDF est possible."),
+                  {Bouton::OK});
+        QPrintDialog d(&imprimante(), QApplication::activeWindow());
+        // The document is made of whole page kinds, chosen afterwards: no
+        // range, selection or current page to pick here.
+        d.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        d.setOption(QAbstractPrintDialog::PrintSelection, false);
+        d.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        d.setOption(QAbstractPrintDialog::PrintToFile, true);
+        return d.exec() == QDialog::Accepted;
+    }
+
+    QPrinter& imprimante() override
+    {
+        auto& p = imprimanteQt();
+        if (!p) {
+            // At the printer's own resolution, on A4 until the user chooses
+            // otherwise; a file gets margins about those of a printer.
+            p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            p->setDocName(QStringLiteral("Personnage de Vardel"));
+            p->setPageSize(QPageSize(QPageSize::A4));
+            p->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+            // The printer goes with the application, not after it.
+            qAddPostRoutine([] { imprimanteQt().reset(); });
+        }
+        return *p;
+    }
+
+private:
+    static std::unique_ptr<QPrinter>& imprimanteQt()
+    {
+        static std::unique_ptr<QPrinter> p;
+        return p;
+    }
 };
 
 std::unique_ptr<Plateforme>& installee()
@@ -158,6 +202,16 @@ std::unique_ptr<Plateforme> installePlateforme(std::unique_ptr<Plateforme> p)
 {
     std::swap(installee(), p);
     return p;
+}
+
+void CommenceDocument(QPainter& peintre, QPrinter& imprimante, const QString& titre)
+{
+    imprimante.setDocName(titre);
+    if (peintre.begin(&imprimante))
+        return;
+    if (imprimante.outputFormat() == QPrinter::PdfFormat)
+        throw Echec(QStringLiteral("Ne peut créer le fichier ") + QDir::toNativeSeparators(imprimante.outputFileName()));
+    throw Echec(QStringLiteral("Ne peut imprimer sur ") + imprimante.printerName());
 }
 
 void ExecuteCommande(const std::function<void()>& commande)

@@ -5,12 +5,14 @@
 #include <functional>
 #include <memory>
 
+class QPainter;
+class QPrinter;
 class QWidget;
 
-// The thin layer over the platform's message boxes and file dialogs (and,
-// as it is needed, its printer). Windows never call QMessageBox
-// directly: they go through the installed Plateforme, which the tests
-// replace by a scripted double.
+// The thin layer over the platform's message boxes, file dialogs, print
+// dialog and printer. Windows never call QMessageBox, QFileDialog or
+// QPrintDialog directly: they go through the installed Plateforme, which
+// the tests replace by a scripted double.
 
 enum class GenreBoite { Avertissement, Erreur, Information, Confirmation };
 
@@ -54,7 +56,21 @@ public:
     // text when the user cancels. An existing file is replaced only after
     // the user said so.
     virtual QString fichierASauver(const DialogueFichier& dialogue) = 0;
+
+    // The print dialog on the printer below: the user picks a printer, or
+    // printing to a PDF file, and the paper. True when confirmed.
+    virtual bool dialogueImpression() = 0;
+    // The printer the pages are drawn on, as the last print dialog left it
+    // (A4 until the user chooses another paper).
+    virtual QPrinter& imprimante() = 0;
 };
+
+// Begins a document with that title on the printer, which also begins its
+// first page, with `peintre` drawing on it; the document ends when the
+// painter ends. A printer that cannot begin throws Echec: "Ne peut créer
+// le fichier " + the file's name for printing to a file, "Ne peut imprimer
+// sur " + the printer's name otherwise.
+void CommenceDocument(QPainter& peintre, QPrinter& imprimante, const QString& titre);
 
 // The installed platform; the real one unless a test installed another.
 Plateforme& plateforme();

@@ -1,5 +1,13 @@
 #include "PlateformeScriptee.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+
+PlateformeScriptee::PlateformeScriptee() = default;
+PlateformeScriptee::~PlateformeScriptee() = default;
+
 Bouton PlateformeScriptee::boite(GenreBoite genre, const QString& texte, const std::vector<Bouton>& boutons)
 {
     boites.push_back({genre, texte, boutons});
@@ -36,6 +44,35 @@ QString PlateformeScriptee::fichierASauver(const DialogueFichier& dialogue)
     return prochain(fichiers);
 }
 
+bool PlateformeScriptee::dialogueImpression()
+{
+    ++dialoguesImpression;
+    if (reponsesImpression.empty())
+        return true;
+    const bool confirme = reponsesImpression.front();
+    reponsesImpression.pop_front();
+    return confirme;
+}
+
+QString PlateformeScriptee::fichierImprime() const
+{
+    return dossierImpression_.filePath(QStringLiteral("impression.pdf"));
+}
+
+QPrinter& PlateformeScriptee::imprimante()
+{
+    if (!imprimante_) {
+        // Set up as the real printer is, printing to a file.
+        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante_->setOutputFormat(QPrinter::PdfFormat);
+        imprimante_->setOutputFileName(fichierImprime());
+        imprimante_->setPageSize(QPageSize(QPageSize::A4));
+        imprimante_->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+        qAddPostRoutine([] { courante().imprimante_.reset(); });
+    }
+    return *imprimante_;
+}
+
 PlateformeScriptee& PlateformeScriptee::courante()
 {
     return static_cast<PlateformeScriptee&>(plateforme());
@@ -48,5 +85,8 @@ PlateformeScriptee& PlateformeScriptee::remiseAZero()
     p.boites.clear();
     p.fichiers.clear();
     p.dialogues.clear();
+    p.reponsesImpression.clear();
+    p.dialoguesImpression = 0;
+    QFile::remove(p.fichierImprime());
     return p;
 }

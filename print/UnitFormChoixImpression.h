@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Impression.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+// The dialog "Impression...": the page kinds to print, ticked by the user.
+// It is created once at start; the print job sets which spell kinds it
+// offers before each opening, and every opening starts with nothing ticked.
+class TFormChoixImpression : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormChoixImpression(QWidget* parent = nullptr);
+
+    // Enables the spell boxes; the two page boxes are always enabled.
+    void OffreSorts(bool mage, bool pretre);
+    // The boxes ticked.
+    PagesChoisies Choix() const;
+
+    // Handlers.
+    void FormActivate();   // unticks the four boxes
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+    // The controls, named as the system names them.
+    QLabel* Label1 = nullptr;
+    QCheckBox *CheckBoxPage1 = nullptr, *CheckBoxPage2 = nullptr, *CheckBoxSortsMage = nullptr,
+              *CheckBoxSortsPretre = nullptr;
+    QPushButton* BitBtn1 = nullptr;   // OK
+    QPushButton* BitBtn2 = nullptr;   // cancel
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
