@@ -189,7 +189,7 @@ TEST_F(Commandes, NouveauVideLesSpheresEtLesNotes)
 TEST_F(Commandes, CommandesSansTravail)
 {
     using C = TPersoForm::Commande;
-    EXPECT_EQ(f->CommandesSansTravail(), (std::vector<C>{C::Ouvrir, C::Sauver, C::Imprimer, C::Apercu}));
+    EXPECT_EQ(f->CommandesSansTravail(), (std::vector<C>{C::Imprimer, C::Apercu}));
 }
 
 // Each command runs its own checks on an empty sheet, shows them in one box
