@@ -293,6 +293,26 @@ TEST(CommandesFichier, FichierAbimeNeChangeRien)
     EXPECT_EQ(pr.f.FormNWP->Marques(), QList<qsizetype>{2});
     EXPECT_EQ(pr.f.FormNotes->LignesNotes(), QStringList{"Une note"});
     EXPECT_FALSE(p.Modifie);
+
+    // The lenient readings reach the windows: the pick lists take their
+    // items whatever the case, and a level line ending in "-" leaves the
+    // last level field as it was.
+    choisit(p.ComboClasse, "Guerrier-Mage-Voleur");
+    p.EditNiveau3->setText("7");
+    FichePersonnage f;
+    f.personnage.race = "elfe";
+    f.personnage.classe = "GUERRIER-mage-voleur";
+    f.personnage.niveaux = {"5", "4", ""};
+    EcritFichePersonnage(f).sauve(dossier.chemin("indulgent.vdl"));
+    plateforme->reponses = {Bouton::Non};
+    plateforme->fichiers = {dossier.chemin("indulgent.vdl")};
+    p.Ouvrir1Click();
+    EXPECT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_EQ(p.ComboRace->currentText(), "Elfe");
+    EXPECT_EQ(p.ComboClasse->currentText(), "Guerrier-Mage-Voleur");
+    EXPECT_EQ(p.EditNiveau1->text(), "5");
+    EXPECT_EQ(p.EditNiveau2->text(), "4");
+    EXPECT_EQ(p.EditNiveau3->text(), "7");
 }
 
 // A save that fails says so, keeps the file it was to replace as it was,
