@@ -2,6 +2,7 @@
 
 #include "ResumeClasseRace.h"
 #include "CommandesChoix.h"
+#include "CommandesFichier.h"
 #include "Spheres.h"
 #include "TravauxImpression.h"
 #include "TravauxTalents.h"
@@ -10,6 +11,8 @@
 #include "UnitFormSpheres.h"
 #include "UnitPerso.h"
 #include "Verifications.h"
+
+#include <memory>
 
 namespace {
 
@@ -65,9 +68,17 @@ void BrancheCommandes(const Fenetres& f)
             sortsDeMage->DemarqueTout();
         if (spheres)
             spheres->DecocheTout();
-        if (notes)
+        if (notes) {
             notes->VideNotes();
+            notes->FixeLignesStandard({});
+        }
     }});
+
+    // "&Sauver" and "&Ouvrir": the character file. Each file dialog proposes
+    // the last name chosen in it.
+    auto noms = std::make_shared<NomsFichiersPersonnage>();
+    persoForm.BrancheCommande(Commande::Sauver, {nullptr, [f, noms] { TravailSauver(f, *noms); }});
+    persoForm.BrancheCommande(Commande::Ouvrir, {nullptr, [f, noms] { TravailOuvrir(f, *noms); }});
 
     // "Sorts de &Mage": an Intelligence typed; the spell catalogue, which
     // writes the character's spells into the main window's lists.

@@ -15,6 +15,8 @@ struct Personnage {
     QString alignement, pointsDeVie, langues;
     QString force, extra, intelligence, sagesse, dexterite, constitution, charisme, beaute;
 
+    bool operator==(const Personnage&) const = default;
+
     // True when one part of the class name is that class.
     bool EstDeClasse(ClasseDeBase classe) const;
     // The level of the part that is that class (EntierOuDefaut of its

@@ -348,6 +348,34 @@ Personnage TPersoForm::personnage() const
     return p;
 }
 
+void TPersoForm::FixePersonnage(const Personnage& p, int niveaux)
+{
+    auto choisit = [](QComboBox* b, const QString& item) {
+        b->setCurrentIndex(item.isEmpty() ? -1 : b->findText(item));
+    };
+    EditNom->setText(p.nom);
+    choisit(ComboRace, p.race);
+    choisit(ComboSexe, p.sexe);
+    EditAge->setText(p.age);
+    EditTaille->setText(p.taille);
+    EditPoids->setText(p.poids);
+    choisit(ComboClasse, p.classe);
+    // Setting a pick list notifies nothing: the class change runs here.
+    ComboClasseChange();
+    for (std::size_t k = 0; k < 3 && static_cast<int>(k) < niveaux; ++k)
+        editsNiveau_[k]->setText(p.niveaux[k]);
+    EditPV->setText(p.pointsDeVie);
+    choisit(ComboAlignement, p.alignement);
+    EditLangues->setText(p.langues);
+    EditForce->setText(p.force);
+    EditIntelligence->setText(p.intelligence);
+    EditSagesse->setText(p.sagesse);
+    EditDexterite->setText(p.dexterite);
+    EditConstitution->setText(p.constitution);
+    EditCharisme->setText(p.charisme);
+    EditBeaute->setText(p.beaute);
+}
+
 namespace {
 
 // The character's mage spells of a spell level (1..9).
@@ -492,7 +520,6 @@ void TPersoForm::ButtonSortsDeClercClick() { lance(Commande::SortsDeClerc); }
 void TPersoForm::ButtonSortsDeMageClick() { lance(Commande::SortsDeMage); }
 void TPersoForm::Aperuavantimpression1Click() { lance(Commande::Apercu); }
 void TPersoForm::Imprimer1Click() { lance(Commande::Imprimer); }
-void TPersoForm::Ouvrir1Click() { lance(Commande::Ouvrir); }
 void TPersoForm::Sauver1Click() { lance(Commande::Sauver); }
 
 void TPersoForm::ButtonPVClick()
@@ -506,24 +533,41 @@ void TPersoForm::ButtonPVClick()
 void TPersoForm::Nouveau1Click()
 {
     ExecuteCommande([this] {
-        if (Modifie) {
-            const Bouton choix = boite(GenreBoite::Confirmation, QStringLiteral("Sauver le personnage ?"),
-                                       {Bouton::Oui, Bouton::Non, Bouton::Annuler});
-            if (choix == Bouton::Annuler)
-                return;
-            if (choix == Bouton::Oui)
-                Sauver1Click();
-        }
+        if (!QuitteLePersonnage())
+            return;
         activeDialogues(false, false, false, false);
         TalentsVoleurDeBase = true;
-        for (QLineEdit* e : {EditNom, EditAge, EditTaille, EditPoids, EditNiveau1, EditNiveau2, EditNiveau3,
-                             EditPV, EditLangues, EditForce, EditIntelligence, EditSagesse, EditDexterite,
+        // In the order of the sheet: the class goes before the levels, so
+        // the refreshes that the emptied fields run see no class.
+        EditNom->clear();
+        ComboRace->setCurrentIndex(-1);
+        ComboSexe->setCurrentIndex(-1);
+        EditAge->clear();
+        EditTaille->clear();
+        EditPoids->clear();
+        ComboClasse->setCurrentIndex(-1);
+        for (QLineEdit* e : editsNiveau_)
+            e->clear();
+        EditPV->clear();
+        ComboAlignement->setCurrentIndex(-1);
+        for (QLineEdit* e : {EditLangues, EditForce, EditIntelligence, EditSagesse, EditDexterite,
                              EditConstitution, EditCharisme, EditBeaute})
             e->clear();
-        for (QComboBox* b : {ComboRace, ComboSexe, ComboClasse, ComboAlignement})
-            b->setCurrentIndex(-1);
+        // The spells and thief values of the character left do not pass to
+        // the new one (its file would hold them, its catalogue show them).
+        for (QStringList& sorts : SortsDeMageParNiveau)
+            sorts.clear();
+        TalentsVoleur = {};
         travaille(Commande::Nouveau);
         Modifie = false;
+    });
+}
+
+void TPersoForm::Ouvrir1Click()
+{
+    ExecuteCommande([this] {
+        if (QuitteLePersonnage())
+            travaille(Commande::Ouvrir);
     });
 }
 
@@ -532,7 +576,7 @@ void TPersoForm::Quitter1Click()
     close();
 }
 
-bool TPersoForm::FormCloseQuery()
+bool TPersoForm::QuitteLePersonnage()
 {
     if (!Modifie)
         return true;
@@ -540,9 +584,19 @@ bool TPersoForm::FormCloseQuery()
                                {Bouton::Oui, Bouton::Non, Bouton::Annuler});
     if (choix == Bouton::Annuler)
         return false;
-    if (choix == Bouton::Oui)
+    if (choix == Bouton::Oui) {
+        // The save shows its own failure; a save that did not happen (its
+        // dialog cancelled, the file not written) leaves the sheet modified,
+        // and the character is kept.
         Sauver1Click();
+        return !Modifie;
+    }
     return true;
+}
+
+bool TPersoForm::FormCloseQuery()
+{
+    return QuitteLePersonnage();
 }
 
 void TPersoForm::closeEvent(QCloseEvent* event)

@@ -67,6 +67,13 @@ public:
 
     // The character as its fields hold it now.
     Personnage personnage() const;
+    // Fills the fields from a character, in the order of the character file
+    // (each change notified as typing would be): name to class, then the
+    // class change (ComboClasseChange), the first `niveaux` level fields
+    // (1 to 3; the others keep their text), hit points, alignment, languages
+    // and the abilities. A pick list takes the item of exactly that text, or
+    // none. Exceptional strength is not set.
+    void FixePersonnage(const Personnage& p, int niveaux = 3);
 
     // The data file of that name in the data directory.
     QString FichierDonnees(const QString& nom) const;
@@ -135,6 +142,11 @@ protected:
 private:
     void FormCreate();
     bool FormCloseQuery();
+    // Before the character is left (closing, "&Nouveau", "&Ouvrir"): with
+    // unsaved changes, asks "Sauver le personnage ?". True when the command
+    // may go on: "&Non", or "&Oui" and the save succeeded. "Annuler", or a
+    // save cancelled or failed, keeps the character (false).
+    bool QuitteLePersonnage();
     void construitMenu();
     void construitOutils();
     void construitChamps();

@@ -10,7 +10,7 @@ dossier="$1"
 shift
 
 paquets=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev fonts-liberation2
-         libgtest-dev libbenchmark-dev ${VARDEL_PAQUETS_EN_PLUS:-})
+         libgtest-dev libbenchmark-dev qt6-translations-l10n ${VARDEL_PAQUETS_EN_PLUS:-})
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

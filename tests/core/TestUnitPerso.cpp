@@ -277,8 +277,15 @@ TEST_F(FenetrePrincipale, FermerSansModificationNeDemandeRien)
 
 TEST_F(FenetrePrincipale, FermerAvecModificationDemande)
 {
+    // A save that succeeds leaves the sheet unmodified; one cancelled or
+    // failed does not.
     int sauvegardes = 0;
-    f->BrancheCommande(TPersoForm::Commande::Sauver, {nullptr, [&] { ++sauvegardes; }});
+    bool reussie = false;
+    f->BrancheCommande(TPersoForm::Commande::Sauver, {nullptr, [&] {
+        ++sauvegardes;
+        if (reussie)
+            f->Modifie = false;
+    }});
     f->EditNom->setText("Aldor");
 
     boites->reponses = {Bouton::Annuler};
@@ -296,8 +303,15 @@ TEST_F(FenetrePrincipale, FermerAvecModificationDemande)
     f->show();
     boites->reponses = {Bouton::Oui};
     f->Quitter1->trigger();
-    EXPECT_FALSE(f->isVisible());
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_TRUE(f->Modifie);
     EXPECT_EQ(sauvegardes, 1);
+
+    reussie = true;
+    boites->reponses = {Bouton::Oui};
+    f->Quitter1->trigger();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(sauvegardes, 2);
 }
 
 TEST_F(FenetrePrincipale, NouveauViderLaFiche)

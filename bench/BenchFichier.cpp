@@ -1,0 +1,120 @@
+// Speed of the character file: saving and opening a well-filled character
+// (40 proficiencies, 15 weapons, 100 spells) through the commands, the file
+// dialogs answered at once.
+#include "Champs.h"
+#include "Fenetres.h"
+#include "ListeMarquee.h"
+#include "Plateforme.h"
+#include "Polices.h"
+#include "UnitFormArmes.h"
+#include "UnitFormNWP.h"
+#include "UnitFormNotes.h"
+#include "UnitFormSortsDeMage.h"
+#include "UnitPerso.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Every file dialog answers this name, every box its first button.
+class PlateformeImmediate : public Plateforme {
+public:
+    QString nom;
+    Bouton boite(GenreBoite, const QString&, const std::vector<Bouton>& boutons) override
+    {
+        return boutons.empty() ? Bouton::OK : boutons.front();
+    }
+    QString fichierAOuvrir(const DialogueFichier&) override { return nom; }
+    QString fichierASauver(const DialogueFichier&) override { return nom; }
+};
+
+struct Programme {
+    TPersoForm persoForm;
+    Fenetres f;
+    QTemporaryDir dossier;
+    PlateformeImmediate* plateforme = nullptr;
+
+    Programme()
+    {
+        f = CreeFenetres(persoForm);
+        auto p = std::make_unique<PlateformeImmediate>();
+        plateforme = p.get();
+        plateforme->nom = dossier.filePath(QStringLiteral("perso.vdl"));
+        installePlateforme(std::move(p));
+
+        persoForm.EditNom->setText(QStringLiteral("Thorgrim"));
+        persoForm.ComboRace->setCurrentIndex(persoForm.ComboRace->findText(QStringLiteral("Nain")));
+        persoForm.ComboClasse->setCurrentIndex(persoForm.ComboClasse->findText(QStringLiteral("Guerrier-Mage-Voleur")));
+        persoForm.EditNiveau1->setText(QStringLiteral("9"));
+        persoForm.EditNiveau2->setText(QStringLiteral("8"));
+        persoForm.EditNiveau3->setText(QStringLiteral("10"));
+        for (QLineEdit* e : {persoForm.EditForce, persoForm.EditIntelligence, persoForm.EditSagesse,
+                             persoForm.EditDexterite, persoForm.EditConstitution, persoForm.EditCharisme,
+                             persoForm.EditBeaute})
+            e->setText(QStringLiteral("15"));
+        QList<qsizetype> competences, armes;
+        for (int i = 0; i < 40 && i < f.FormNWP->ListBoxNWP->Nombre(); ++i)
+            competences.append(i);
+        for (int i = 0; i < 15 && i < f.FormArmes->ListBoxArmes->Nombre(); ++i)
+            armes.append(2 * i);
+        f.FormNWP->FixeMarques(competences);
+        f.FormArmes->FixeMarques(armes);
+        // 100 spells over the nine levels, names of the catalogue.
+        for (int k = 0; k < 100; ++k) {
+            const int n = 1 + k % NombreNiveauxSorts;
+            const QStringList sorts = f.FormSortsDeMage->Sorts(n);
+            const QString nom = sorts.isEmpty() ? QStringLiteral("Sort %1").arg(k)
+                                                : Champ1(sorts[(k / NombreNiveauxSorts) % sorts.size()]);
+            persoForm.SortsDeMageParNiveau[static_cast<std::size_t>(n - 1)].append(nom + QStringLiteral("&40"));
+        }
+        f.FormNotes->FixeLignesNotes({QStringLiteral("Une note"), QString(), QStringLiteral("Une autre")});
+    }
+};
+
+Programme* programme = nullptr;
+
+void Sauvegarde(benchmark::State& etat)
+{
+    for (auto _ : etat) {
+        programme->persoForm.Modifie = true;
+        programme->persoForm.Sauver1Click();
+        if (programme->persoForm.Modifie)
+            etat.SkipWithError("la sauvegarde a échoué");
+    }
+}
+BENCHMARK(Sauvegarde)->Unit(benchmark::kMillisecond);
+
+// The whole opening: the file read and checked, every window filled, the
+// catalogue marked and the standard notes rebuilt from the data files.
+void Ouverture(benchmark::State& etat)
+{
+    programme->persoForm.Sauver1Click();
+    for (auto _ : etat) {
+        programme->persoForm.Ouvrir1Click();
+        if (programme->persoForm.Modifie)
+            etat.SkipWithError("l'ouverture a échoué");
+    }
+}
+BENCHMARK(Ouverture)->Unit(benchmark::kMillisecond);
+
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    InstallePolices();
+    QDir::setCurrent(QStringLiteral(VARDEL_DONNEES));
+    Programme p;
+    programme = &p;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "CatalogueSorts.h"
+#include "ListeTexte.h"
+#include "Personnage.h"
+#include "Spheres.h"
+#include "TalentsVoleur.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The character file ("*.vdl"): the whole character, one value per line,
+// in a fixed order, the sections of variable length closed by marker lines.
+// No header and no version: a line means what its place says.
+//
+//   18 lines   name, race, sex, age, height, weight, class,
+//              levels "N1-N2-N3", hit points, alignment, languages,
+//              Force, Intelligence, Sagesse, Dextérité, Constitution,
+//              Charisme, Beauté
+//   A          the marked proficiency positions, then "Fin des compétences"
+//   B          the marked weapon positions, then "Fin des armes"
+//   1 line     the specialised weapon's data line, or empty
+//   8 lines    the thief skill percentages
+//   C          for each spell level N from 1 to 9: the character's spell
+//              entries of that level, then "Fin des sorts de niveau N"
+//   16 lines   the spheres: "0" major, "1" minor, "2" no access, "?" none
+//   1 + n      the number of note lines, then the notes
+//
+// Exceptional strength, the bard skills, the standard notes and every
+// derived figure are not kept: they are recomputed, or typed again.
+
+inline const QString FinDesCompetences = QStringLiteral("Fin des compétences");
+inline const QString FinDesArmes = QStringLiteral("Fin des armes");
+// "Fin des sorts de niveau 1" ... "Fin des sorts de niveau 9".
+QString FinDesSorts(int niveau);
+
+// The details given to a level-1 spell of a file that the catalogue does
+// not know, after its name.
+inline const QString DetailsSortInconnu = QStringLiteral("&Vitesse&Durée&Portée&Zone&Composants");
+
+// Everything the file holds, as plain values.
+struct FichePersonnage {
+    // The entry texts; `extra` is not kept in the file (read: empty).
+    Personnage personnage;
+    // How many level fields the level line sets (1 to 3), when read: a line
+    // "5--" sets Niveau 1 and 2 and leaves Niveau 3 as the sheet holds it.
+    // Writing always writes the three.
+    int niveauxLus = 3;
+    // Positions in the sorted proficiency and weapon lists, from 0.
+    QList<qsizetype> competences;
+    QList<qsizetype> armes;
+    QString specialisation;
+    ValeursTalentsVoleur talentsVoleur{};
+    // The character's spell entries ("name&percentage"), levels 1 to 9.
+    std::array<QStringList, NombreNiveauxSorts> sortsDeMage;
+    ChoixSpheres spheres{};   // AccesSphere::Aucun everywhere
+    // The user's notes, blank lines included.
+    QStringList notes;
+
+    bool operator==(const FichePersonnage&) const = default;
+};
+
+// The lines of the file for that character. Writes the positions and the
+// spell entries as given (the windows give them in order).
+ListeTexte EcritFichePersonnage(const FichePersonnage& fiche);
+
+// Reads the lines of a file, whole, before anything is applied: a file that
+// ends too early (cut short, a marker missing), or a position that is no
+// entry of its list (0 .. nombreCompetences - 1, 0 .. nombreArmes - 1),
+// throws Echec "Index liste hors bornes". The readings are lenient:
+// - race, sex, class and alignment take the item of the sheet's list whose
+//   text equals the line, case ignored (the item's own text), or none;
+// - the level line is cut at each "-" (see niveauxLus); pieces after the
+//   third are dropped;
+// - positions, thief values, spheres and the notes count read through
+//   EntierOuDefaut: a thief value that is no number is -32767, a sphere
+//   other than 0, 1 or 2 is no choice, a count that is no number (or below
+//   1) reads no notes;
+// - lines after the notes are ignored.
+FichePersonnage LitFichePersonnage(const ListeTexte& lignes, int nombreCompetences, int nombreArmes);
