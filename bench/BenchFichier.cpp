@@ -17,20 +17,25 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QPrinter>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Every file dialog answers this name, every box its first button.
+// Every file dialog answers this name, every box its first button; the
+// print dialog is never asked.
 class PlateformeImmediate : public Plateforme {
 public:
     QString nom;
+    QPrinter imprimante_;
     Bouton boite(GenreBoite, const QString&, const std::vector<Bouton>& boutons) override
     {
         return boutons.empty() ? Bouton::OK : boutons.front();
     }
     QString fichierAOuvrir(const DialogueFichier&) override { return nom; }
     QString fichierASauver(const DialogueFichier&) override { return nom; }
+    bool dialogueImpression() override { return false; }
+    QPrinter& imprimante() override { return imprimante_; }
 };
 
 struct Programme {
