@@ -234,9 +234,6 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
     CheckBoxPourcent->setToolTip(
         QStringLiteral("Non coché : un simple click sélectionne le sort (avec un pourcentage de 1%)"));
     CheckBoxPourcent->move(592, 456);
-    CheckBoxPourcent->adjustSize();
-    // Room for the whole caption, whatever the font.
-    fond->setFixedWidth(std::max(LargeurFond, CheckBoxPourcent->geometry().right() + 9));
     connect(CheckBoxPourcent, &QCheckBox::toggled, this, &TFormSortsDeMage::CheckBoxPourcentClick);
 
     LabelAide = new QLabel(
@@ -244,7 +241,13 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
     LabelAide->setObjectName("Label1");
     LabelAide->setTextFormat(Qt::PlainText);
     LabelAide->move(8, 486);
-    LabelAide->adjustSize();
+    fond->setFixedWidth(LargeurFond);
+    AuPremierAffichage(*this, [this, fond] {
+        CheckBoxPourcent->adjustSize();
+        LabelAide->adjustSize();
+        // Room for the whole caption, whatever the font.
+        fond->setFixedWidth(std::max(LargeurFond, CheckBoxPourcent->geometry().right() + 9));
+    });
 
     setTabOrder(PageControl1, ButtonRetour);
     setTabOrder(ButtonRetour, BitBtnNouveauSort);
