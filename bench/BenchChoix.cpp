@@ -3,7 +3,7 @@
 // drawn) and one click on an entry (toggle, recount, panel and list drawn).
 #include "ListeMarquee.h"
 #include "Niveaux.h"
-#include "Polices.h"
+#include "ProgrammeDeMesure.h"
 #include "UnitFormArmes.h"
 #include "UnitFormNWP.h"
 
@@ -110,12 +110,6 @@ BENCHMARK(ClicArme)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    InstallePolices();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    ProgrammeDeMesure mesure(argc, argv);
+    return mesure.lance();
 }

@@ -3,7 +3,7 @@
 #include "Combat.h"
 #include "Niveaux.h"
 #include "Plateforme.h"
-#include "Polices.h"
+#include "ProgrammeDeMesure.h"
 #include "ResumeClasseRace.h"
 #include "Spheres.h"
 #include "UnitPerso.h"
@@ -83,15 +83,9 @@ BENCHMARK(FiguresDuPersonnage)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    InstallePolices();
+    ProgrammeDeMesure mesure(argc, argv);
     TPersoForm f;
     f.show();
     fenetre = &f;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mesure.lance();
 }

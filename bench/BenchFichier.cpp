@@ -5,10 +5,10 @@
 #include "Fenetres.h"
 #include "ListeMarquee.h"
 #include "Plateforme.h"
-#include "Polices.h"
+#include "ProgrammeDeMesure.h"
 #include "UnitFormArmes.h"
-#include "UnitFormNWP.h"
 #include "UnitFormNotes.h"
+#include "UnitFormNWP.h"
 #include "UnitFormSortsDeMage.h"
 #include "UnitPerso.h"
 
@@ -111,15 +111,8 @@ BENCHMARK(Ouverture)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    InstallePolices();
-    QDir::setCurrent(QStringLiteral(VARDEL_DONNEES));
+    ProgrammeDeMesure mesure(argc, argv);
     Programme p;
     programme = &p;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mesure.lance();
 }

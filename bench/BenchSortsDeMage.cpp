@@ -2,7 +2,7 @@
 // largest level drawn, and one spell action without the percentage dialog.
 #include "CatalogueSorts.h"
 #include "Champs.h"
-#include "Polices.h"
+#include "ProgrammeDeMesure.h"
 #include "UnitFormPourcentage.h"
 #include "UnitFormSortsDeMage.h"
 #include "UnitNouveauSortDeMage.h"
@@ -74,13 +74,6 @@ BENCHMARK(ActionSurUnSort)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    InstallePolices();
-    QDir::setCurrent(QStringLiteral(VARDEL_DONNEES));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    ProgrammeDeMesure mesure(argc, argv);
+    return mesure.lance();
 }
