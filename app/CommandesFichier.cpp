@@ -27,7 +27,6 @@ FichePersonnage RassembleFiche(const Fenetres& f)
 {
     FichePersonnage fiche;
     fiche.personnage = f.PersoForm->personnage();
-    fiche.personnage.extra.clear();   // not kept in the file
     if (f.FormNWP)
         fiche.competences = f.FormNWP->Marques();
     if (f.FormArmes) {
@@ -47,19 +46,11 @@ namespace {
 
 // The catalogue marks the character's spells, level by level: the last
 // record of each name, exactly; at level 1 a name it lacks is added first.
-void MarqueSorts(TFormSortsDeMage& catalogue, const std::array<QStringList, NombreNiveauxSorts>& sorts)
+void MarqueSorts(TFormSortsDeMage& fenetre, const std::array<QStringList, NombreNiveauxSorts>& sorts)
 {
-    for (int n = 1; n <= NombreNiveauxSorts; ++n) {
-        catalogue.DemarqueNiveau(n);
-        for (const QString& entree : sorts[static_cast<std::size_t>(n - 1)]) {
-            const QString nom = Champ1(entree);
-            if (n == 1 && catalogue.ChercheSort(1, nom) == -1)
-                catalogue.AjouteSort(1, nom + DetailsSortInconnu);
-            const int place = catalogue.ChercheSort(n, nom);
-            if (place != -1)
-                catalogue.Marque(n, place);
-        }
-    }
+    CatalogueSorts catalogue = fenetre.Catalogue();
+    const MarquesSorts marques = MarqueSortsDuPersonnage(catalogue, sorts);
+    fenetre.FixeCatalogueEtMarques(catalogue, marques);
 }
 
 }
@@ -67,7 +58,7 @@ void MarqueSorts(TFormSortsDeMage& catalogue, const std::array<QStringList, Nomb
 void AppliqueFiche(const Fenetres& f, const FichePersonnage& fiche)
 {
     TPersoForm& persoForm = *f.PersoForm;
-    persoForm.FixePersonnage(fiche.personnage, fiche.niveauxLus);
+    persoForm.FixePersonnage(fiche.personnage, fiche.niveauxLus, fiche.extraLu);
     if (f.FormNWP) {
         f.FormNWP->FixeMarques(fiche.competences);
         f.FormNWP->CalculeCompetences(persoForm.personnage());

@@ -348,7 +348,7 @@ Personnage TPersoForm::personnage() const
     return p;
 }
 
-void TPersoForm::FixePersonnage(const Personnage& p, int niveaux)
+void TPersoForm::FixePersonnage(const Personnage& p, int niveaux, bool avecExtra)
 {
     auto choisit = [](QComboBox* b, const QString& item) {
         b->setCurrentIndex(item.isEmpty() ? -1 : b->findText(item));
@@ -374,6 +374,9 @@ void TPersoForm::FixePersonnage(const Personnage& p, int niveaux)
     EditConstitution->setText(p.constitution);
     EditCharisme->setText(p.charisme);
     EditBeaute->setText(p.beaute);
+    // Last, once Force and the class have opened the field for it.
+    if (avecExtra)
+        EditXtra->setText(p.extra);
 }
 
 namespace {

@@ -72,8 +72,9 @@ public:
     // class change (ComboClasseChange), the first `niveaux` level fields
     // (1 to 3; the others keep their text), hit points, alignment, languages
     // and the abilities. A pick list takes the item of exactly that text, or
-    // none. Exceptional strength is not set.
-    void FixePersonnage(const Personnage& p, int niveaux = 3);
+    // none. Exceptional strength is set last when `avecExtra`, and keeps
+    // its text otherwise.
+    void FixePersonnage(const Personnage& p, int niveaux = 3, bool avecExtra = false);
 
     // The data file of that name in the data directory.
     QString FichierDonnees(const QString& nom) const;

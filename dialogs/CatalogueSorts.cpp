@@ -4,6 +4,11 @@
 #include "Collation.h"
 #include "SortsDeMage.h"
 
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <iterator>
+
 void LitCatalogue(const ListeTexte& lignes, CatalogueSorts& catalogue)
 {
     qsizetype i = 0;
@@ -77,4 +82,66 @@ void FixePourcentage(QStringList& sortsDuNiveau, const QString& nom, const QStri
     } else if (!pourcentage.isEmpty()) {
         sortsDuNiveau.append(nom + QLatin1Char('&') + pourcentage);
     }
+}
+
+QSet<QString> NomsChoisis(const QStringList& sortsDuNiveau)
+{
+    QSet<QString> noms;
+    noms.reserve(sortsDuNiveau.size());
+    for (const QString& entree : sortsDuNiveau)
+        noms.insert(Champ1(entree));
+    return noms;
+}
+
+MarquesSorts MarqueSortsDuPersonnage(CatalogueSorts& catalogue, const std::array<QStringList, NombreNiveauxSorts>& sorts)
+{
+    MarquesSorts marques;
+    for (std::size_t n = 0; n < catalogue.size(); ++n) {
+        QStringList& enregistrements = catalogue[n];
+        // The last record of each name, by name.
+        QHash<QString, int> derniers;
+        derniers.reserve(enregistrements.size());
+        const auto indexe = [&] {
+            derniers.clear();
+            for (qsizetype i = 0; i < enregistrements.size(); ++i)
+                derniers.insert(Champ1(enregistrements[i]), static_cast<int>(i));
+        };
+        indexe();
+
+        if (n == 0) {
+            // The names the level lacks, each once, in the order of the
+            // entries; then all of them put in their sorted places at once.
+            // Inserting them one by one puts a record after those equal to
+            // it: a stable merge, the list's records first, does the same.
+            QStringList nouveaux;
+            QSet<QString> vus;
+            for (const QString& entree : sorts[n]) {
+                const QString nom = Champ1(entree);
+                if (!derniers.contains(nom) && !vus.contains(nom)) {
+                    vus.insert(nom);
+                    nouveaux.append(nom + DetailsSortInconnu);
+                }
+            }
+            if (!nouveaux.isEmpty()) {
+                std::stable_sort(nouveaux.begin(), nouveaux.end(), Collation::avant);
+                QStringList fusion;
+                fusion.reserve(enregistrements.size() + nouveaux.size());
+                std::merge(enregistrements.cbegin(), enregistrements.cend(), nouveaux.cbegin(), nouveaux.cend(),
+                           std::back_inserter(fusion), Collation::avant);
+                enregistrements = std::move(fusion);
+                indexe();
+            }
+        }
+
+        QSet<int> places;
+        for (const QString& entree : sorts[n]) {
+            const auto i = derniers.constFind(Champ1(entree));
+            if (i != derniers.cend())
+                places.insert(*i);
+        }
+        QList<int>& m = marques[n];
+        m = QList<int>(places.cbegin(), places.cend());
+        std::sort(m.begin(), m.end());
+    }
+    return marques;
 }

@@ -2,6 +2,8 @@
 
 #include "ListeTexte.h"
 
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -32,6 +34,24 @@ void LitCatalogue(const ListeTexte& lignes, CatalogueSorts& catalogue);
 // The lines of the spell file of that catalogue: each level's records in
 // list order, then "***".
 ListeTexte EcritCatalogue(const CatalogueSorts& catalogue);
+
+// The details given to a level-1 spell of a character file that the
+// catalogue does not know, after its name.
+inline const QString DetailsSortInconnu = QStringLiteral("&Vitesse&Durée&Portée&Zone&Composants");
+
+// The names of a level's spell entries, to tell in constant time whether a
+// record is chosen.
+QSet<QString> NomsChoisis(const QStringList& sortsDuNiveau);
+
+// The catalogue once a character's spells are read, the lists kept in the
+// order of Collation: at level 1 each name the catalogue lacks is added as
+// that name followed by DetailsSortInconnu, in its sorted place; then each
+// spell entry marks the last record of its name, exactly and with case (at
+// levels 2 to 9 a name the catalogue lacks marks nothing). Returns the
+// marked positions of each level, ascending. In time n log n, whatever the
+// number of spells.
+using MarquesSorts = std::array<QList<int>, NombreNiveauxSorts>;
+MarquesSorts MarqueSortsDuPersonnage(CatalogueSorts& catalogue, const std::array<QStringList, NombreNiveauxSorts>& sorts);
 
 // Where `ligne` goes in a list kept in the order of Collation: after the
 // lines equal to it, before the first that comes after it.

@@ -39,6 +39,8 @@ class Lecture {
 public:
     explicit Lecture(const ListeTexte& lignes) : lignes_(lignes) {}
     const QString& suivante() { return lignes_.at(i_++); }
+    bool reste() const { return i_ < lignes_.count(); }
+    const QString& prochaine() const { return lignes_.at(i_); }
 
 private:
     const ListeTexte& lignes_;
@@ -73,25 +75,22 @@ QList<qsizetype> positions(Lecture& lecture, const QString& marqueur, int nombre
 // The level line cut at each "-": the k-th piece goes to Niveau k (pieces
 // after the third are dropped); the test for the end comes after each
 // piece, so an empty line still gives one empty piece. Returns how many
-// fields were set.
+// fields were set. The line is walked by position, each piece copied at
+// most once: a line of any length is cut in one pass.
 int coupeNiveaux(const QString& ligne, std::array<QString, 3>& niveaux)
 {
-    QString reste = ligne;
+    const qsizetype fin = ligne.size();
+    qsizetype debut = 0;
     int k = 0;
     do {
-        QString morceau;
-        const qsizetype tiret = reste.indexOf(u'-');
-        if (tiret >= 0) {
-            morceau = reste.left(tiret);
-            reste = reste.mid(tiret + 1);
-        } else {
-            morceau = reste;
-            reste.clear();
-        }
+        qsizetype tiret = ligne.indexOf(u'-', debut);
+        if (tiret < 0)
+            tiret = fin;
         if (k < 3)
-            niveaux[static_cast<std::size_t>(k)] = morceau;
+            niveaux[static_cast<std::size_t>(k)] = ligne.mid(debut, tiret - debut);
         ++k;
-    } while (!reste.isEmpty());
+        debut = tiret + 1;
+    } while (debut < fin);
     return std::min(k, 3);
 }
 
@@ -123,6 +122,8 @@ ListeTexte EcritFichePersonnage(const FichePersonnage& fiche)
         l << ligneSphere(acces);
     l << QString::number(fiche.notes.size());
     l << fiche.notes;
+    if (!p.extra.isEmpty())
+        l << DebutExtra + p.extra;
     return ListeTexte(std::move(l));
 }
 
@@ -170,5 +171,10 @@ FichePersonnage LitFichePersonnage(const ListeTexte& lignes, int nombreCompetenc
     const int nombreNotes = EntierOuDefaut(lecture.suivante());
     for (int i = 0; i < nombreNotes; ++i)
         fiche.notes.append(lecture.suivante());
+
+    if (lecture.reste() && lecture.prochaine().startsWith(DebutExtra)) {
+        p.extra = lecture.suivante().mid(DebutExtra.size());
+        fiche.extraLu = true;
+    }
     return fiche;
 }

@@ -26,23 +26,28 @@
 //              entries of that level, then "Fin des sorts de niveau N"
 //   16 lines   the spheres: "0" major, "1" minor, "2" no access, "?" none
 //   1 + n      the number of note lines, then the notes
+//   0 or 1     "Extra : " and the exceptional strength, only when the sheet
+//              holds one
 //
-// Exceptional strength, the bard skills, the standard notes and every
-// derived figure are not kept: they are recomputed, or typed again.
+// The bard skills, the standard notes and every derived figure are not
+// kept: they are recomputed, or typed again. Files written before the
+// exceptional strength was kept end with the notes and read as before.
 
 inline const QString FinDesCompetences = QStringLiteral("Fin des compétences");
 inline const QString FinDesArmes = QStringLiteral("Fin des armes");
+// The line after the notes that holds the exceptional strength.
+inline const QString DebutExtra = QStringLiteral("Extra : ");
 // "Fin des sorts de niveau 1" ... "Fin des sorts de niveau 9".
 QString FinDesSorts(int niveau);
 
-// The details given to a level-1 spell of a file that the catalogue does
-// not know, after its name.
-inline const QString DetailsSortInconnu = QStringLiteral("&Vitesse&Durée&Portée&Zone&Composants");
 
 // Everything the file holds, as plain values.
 struct FichePersonnage {
-    // The entry texts; `extra` is not kept in the file (read: empty).
+    // The entry texts. `extra` is written when it is not empty; when read,
+    // it is the file's only if `extraLu` (a file without the line leaves
+    // the sheet's Extra as it is).
     Personnage personnage;
+    bool extraLu = false;
     // How many level fields the level line sets (1 to 3), when read: a line
     // "5--" sets Niveau 1 and 2 and leaves Niveau 3 as the sheet holds it.
     // Writing always writes the three.
@@ -77,5 +82,6 @@ ListeTexte EcritFichePersonnage(const FichePersonnage& fiche);
 //   EntierOuDefaut: a thief value that is no number is -32767, a sphere
 //   other than 0, 1 or 2 is no choice, a count that is no number (or below
 //   1) reads no notes;
-// - lines after the notes are ignored.
+// - after the notes, a line beginning with "Extra : " gives the exceptional
+//   strength; any other line there, and every line after it, is ignored.
 FichePersonnage LitFichePersonnage(const ListeTexte& lignes, int nombreCompetences, int nombreArmes);

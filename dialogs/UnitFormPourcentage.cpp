@@ -59,7 +59,9 @@ TFormPourcentage::TFormPourcentage(QWidget* parent) : QDialog(parent)
 
     EditPourcentage = new QLineEdit(this);
     EditPourcentage->setObjectName("EditPourcentage");
-    EditPourcentage->setGeometry(384, 24, 60, 21);   // any text: the spell catalogue judges it
+    EditPourcentage->setGeometry(384, 24, 60, 21);
+    // Any single line the file can hold: the spell catalogue judges it.
+    EditPourcentage->setValidator(new ValidateurWindows1252(EditPourcentage));
 
     legende(this, QStringLiteral("Temps d'incantation"), 84);
     EditVitesse = detail(this, "EditVitesse", 84, 145, true);

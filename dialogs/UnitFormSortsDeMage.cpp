@@ -377,25 +377,47 @@ int TFormSortsDeMage::AjouteSort(int niveau, const QString& enregistrement)
     return place;
 }
 
-void TFormSortsDeMage::remarque(ListeSorts* l, int niveau, const QString& nom)
-{
-    const bool choisi = IndexSortDeMage(sortsDuNiveau(niveau), nom) != -1;
-    for (int i = 0; i < l->count(); ++i) {
-        QListWidgetItem* entree = l->item(i);
-        if (Champ1(entree->text()) == nom)
-            entree->setSelected(choisi);
-    }
-}
-
+// Loading a spell file marks again every record of a name the character
+// holds, all records of that name alike: so the spellbook keeps printing the
+// character's spells after the catalogue changed under them.
 void TFormSortsDeMage::remarqueTout()
 {
     for (int n = 1; n <= NombreNiveauxSorts; ++n) {
         ListeSorts* l = liste(n);
-        const QStringList& sorts = sortsDuNiveau(n);
-        for (int i = 0; i < l->count(); ++i) {
-            QListWidgetItem* entree = l->item(i);
-            entree->setSelected(IndexSortDeMage(sorts, Champ1(entree->text())) != -1);
+        const QSet<QString> choisis = NomsChoisis(sortsDuNiveau(n));
+        QList<int> places;
+        for (int i = 0; i < l->count(); ++i)
+            if (choisis.contains(Champ1(l->item(i)->text())))
+                places.append(i);
+        marqueSeulement(l, places);
+    }
+}
+
+// The marks set in one selection, contiguous places as one range: a list of
+// any length is marked in one pass.
+void TFormSortsDeMage::marqueSeulement(ListeSorts* l, const QList<int>& places)
+{
+    QItemSelection selection;
+    for (qsizetype k = 0; k < places.size();) {
+        qsizetype fin = k + 1;
+        while (fin < places.size() && places[fin] == places[fin - 1] + 1)
+            ++fin;
+        selection.append(QItemSelectionRange(l->model()->index(places[k], 0), l->model()->index(places[fin - 1], 0)));
+        k = fin;
+    }
+    l->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void TFormSortsDeMage::FixeCatalogueEtMarques(const CatalogueSorts& catalogue, const MarquesSorts& marques)
+{
+    for (int n = 1; n <= NombreNiveauxSorts; ++n) {
+        const auto k = static_cast<std::size_t>(n - 1);
+        ListeSorts* l = liste(n);
+        if (Sorts(n) != catalogue[k]) {
+            l->clear();
+            l->addItems(catalogue[k]);
         }
+        marqueSeulement(l, marques[k]);
     }
 }
 
@@ -617,8 +639,10 @@ void TFormSortsDeMage::ChoisitSort(ListeSorts* l, int niveau)
             efface = true;
         }
     }
+    // Only the entry acted upon follows the character's list: another
+    // record of the same name keeps its mark.
     if (!efface)
-        remarque(l, niveau, nom);
+        entree->setSelected(IndexSortDeMage(sorts, nom) != -1);
     l->viewport()->update();
     Valide = false;
 }
@@ -676,9 +700,8 @@ void TFormSortsDeMage::BitBtnNouveauSortClick()
     SortsModifies = true;
     const QString enregistrement = nouveauSort_->Enregistrement();
     ListeSorts* l = liste(n);
+    // A new record comes unmarked, even under a name the character holds.
     const int place = AjouteSort(n, enregistrement);
-    // A spell the character already holds shows marked, like the others.
-    remarque(l, n, Champ1(enregistrement));
     l->scrollToItem(l->item(place));
     l->viewport()->update();
 }

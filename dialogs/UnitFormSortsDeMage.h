@@ -69,6 +69,10 @@ public:
     // level and marks the character's chosen spells.
     CatalogueSorts Catalogue() const;
     void FixeCatalogue(const CatalogueSorts& catalogue);
+    // The catalogue (already in order) with exactly these marks, level by
+    // level, in one pass: a level whose records are the same keeps its
+    // entries.
+    void FixeCatalogueEtMarques(const CatalogueSorts& catalogue, const MarquesSorts& marques);
 
     // One level's list, for the character file and the spellbook.
     QStringList Sorts(int niveau) const;
@@ -148,9 +152,9 @@ private:
     ListeSorts* liste(int niveau) const;
     const QStringList& sortsDuNiveau(int niveau) const;
     QStringList& sortsDuNiveau(int niveau);
-    // Marks every entry of that name exactly when the character holds it.
-    void remarque(ListeSorts* liste, int niveau, const QString& nom);
+    // Marks every entry whose name the character holds, and only those.
     void remarqueTout();
+    void marqueSeulement(ListeSorts* liste, const QList<int>& places);
     DialogueFichier dialogue(bool sauvegarde) const;
 
     std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau_;

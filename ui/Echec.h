@@ -21,5 +21,12 @@ private:
 namespace Messages {
 inline QString nePeutOuvrir(const QString& nom) { return QStringLiteral("Ne peut ouvrir le fichier ") + nom; }
 inline QString nePeutCreer(const QString& nom) { return QStringLiteral("Ne peut créer le fichier ") + nom; }
+// A value that would take more than one line of a file (shown with its
+// line ends made visible, see FinsDeLigneVisibles).
+inline QString valeurSurPlusieursLignes(const QString& nom, const QString& valeurMontree)
+{
+    return nePeutCreer(nom) + QStringLiteral(" : la valeur « ") + valeurMontree +
+           QStringLiteral(" » tient sur plusieurs lignes");
+}
 inline QString indexHorsBornes() { return QStringLiteral("Index liste hors bornes"); }
 }

@@ -1,6 +1,7 @@
 #include "ListeTexte.h"
 
 #include "Echec.h"
+#include "UneLigne.h"
 #include "Windows1252.h"
 
 #include <QFile>
@@ -48,6 +49,9 @@ void ListeTexte::sauve(QSaveFile& fichier) const
     const QString nom = fichier.fileName();
     QByteArray octets;
     for (const QString& ligne : lignes_) {
+        // A value holding a line end would shift every line after it.
+        if (ContientFinDeLigne(ligne))
+            throw Echec(Messages::valeurSurPlusieursLignes(nom, FinsDeLigneVisibles(ligne)));
         if (!Windows1252::encode(ligne, octets))
             throw Echec(Messages::nePeutCreer(nom));
         octets.append("\r\n", 2);

@@ -19,7 +19,8 @@ public:
     // Replaces the file atomically: a failed save leaves the previous file
     // whole and throws Echec "Ne peut créer le fichier " + nom. A character
     // that Windows-1252 cannot hold fails the save the same way, before
-    // anything is written.
+    // anything is written; so does a line holding a line end, with
+    // Messages::valeurSurPlusieursLignes.
     void sauve(const QString& nom) const;
     // The same through a file of the caller's (its name is the file's).
     void sauve(QSaveFile& fichier) const;

@@ -137,3 +137,26 @@ TEST(CatalogueSorts, FixePourcentage)
     FixePourcentage(sorts, "Absent", "");      // nothing to remove
     EXPECT_EQ(sorts.size(), 3);
 }
+
+// A character's spells read from a file: level 1 gains the names it lacks,
+// each once, in their sorted places; every level marks the last record of
+// each name, exactly; a name a later level lacks marks nothing there.
+TEST(CatalogueSorts, MarqueSortsDuPersonnage)
+{
+    const QString inconnu = DetailsSortInconnu;
+    CatalogueSorts catalogue;
+    catalogue[0] = {"Bouclier&1", "Sommeil&a", "Sommeil&b", "sommeil&c"};
+    catalogue[1] = {"Boule de feu&x", "Boule de feu&y"};
+    std::array<QStringList, NombreNiveauxSorts> sorts;
+    sorts[0] = {"Zèbre&1", "Sommeil&5", "Abricot&2", "Zèbre&3", "Bouclier", "SOMMEIL&9"};
+    sorts[1] = {"Boule de feu&3", "Inconnu&3"};
+    const MarquesSorts marques = MarqueSortsDuPersonnage(catalogue, sorts);
+    // "Bouclier" has no "&": its name is the empty text.
+    EXPECT_EQ(catalogue[0], (QStringList{inconnu, "Abricot" + inconnu, "Bouclier&1", "Sommeil&a", "Sommeil&b",
+                                         "sommeil&c", "SOMMEIL" + inconnu, "Zèbre" + inconnu}));
+    EXPECT_EQ(marques[0], (QList<int>{0, 1, 4, 6, 7}));
+    EXPECT_EQ(catalogue[1], (QStringList{"Boule de feu&x", "Boule de feu&y"}));
+    EXPECT_EQ(marques[1], QList<int>{1});
+    for (std::size_t n = 2; n < marques.size(); ++n)
+        EXPECT_TRUE(marques[n].isEmpty());
+}

@@ -225,3 +225,53 @@ TEST(FichierPersonnage, FichierAbime)
     QStringList l = lignes;
     EXPECT_EQ(echecDe([&] { LitFichePersonnage(ListeTexte(l), 0, Armes); }), horsBornes);
 }
+
+// The exceptional strength rides on one line after the notes, only when the
+// sheet holds one: every other file keeps its bytes, and a file without the
+// line (all files written before it was kept) reads no Extra.
+TEST(FichierPersonnage, ForceExceptionnelle)
+{
+    FichePersonnage f = complet();
+    const QStringList sans = EcritFichePersonnage(f).lignes();
+    EXPECT_EQ(sans.last(), "  ");   // the last note
+    EXPECT_FALSE(lit(sans).extraLu);
+    EXPECT_EQ(lit(sans).personnage.extra, "");
+
+    f.personnage.extra = "63";
+    const QStringList avec = EcritFichePersonnage(f).lignes();
+    EXPECT_EQ(avec, sans + QStringList{"Extra : 63"});
+    const FichePersonnage relu = lit(avec);
+    EXPECT_TRUE(relu.extraLu);
+    EXPECT_EQ(relu.personnage, f.personnage);
+
+    // After the notes only: the count is read first, so a note that reads
+    // like the line stays a note; a line of another kind there is ignored,
+    // and so is all that follows it.
+    QStringList lignes = lignesVides();
+    lignes[54] = "1";
+    lignes << "Extra : 12" << "Extra : 45";
+    EXPECT_EQ(lit(lignes).notes, QStringList{"Extra : 12"});
+    EXPECT_EQ(lit(lignes).personnage.extra, "45");
+    lignes = lignesVides();
+    lignes << "Extra: 45" << "Extra : 45";
+    EXPECT_FALSE(lit(lignes).extraLu);
+    // Whatever follows the marker is the value, as typed.
+    lignes = lignesVides();
+    lignes << "Extra : 00 & plus";
+    EXPECT_EQ(lit(lignes).personnage.extra, "00 & plus");
+}
+
+// No value can shift the lines: a writer handed a value holding a line end
+// fails whole, names the file and the value, and leaves the old file.
+TEST(FichierPersonnage, UneValeurSurDeuxLignesNEstPasEcrite)
+{
+    DossierTemporaire dossier;
+    const QString nom = dossier.ecrit("perso.vdl", "ancien\r\n");
+    for (const QString& fin : {QString("\n"), QString("\r\n"), QString("\r"), QString(QChar(0x2028))}) {
+        FichePersonnage f = complet();
+        f.personnage.nom = "Thorgrim" + fin + "fils de Thror";
+        EXPECT_EQ(echecDe([&] { EcritFichePersonnage(f).sauve(nom); }),
+                  "Ne peut créer le fichier " + nom + " : la valeur « Thorgrim↵fils de Thror » tient sur plusieurs lignes");
+        EXPECT_EQ(dossier.lit("perso.vdl"), QByteArray("ancien\r\n"));
+    }
+}

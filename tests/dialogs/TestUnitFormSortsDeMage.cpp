@@ -9,6 +9,7 @@
 #include "PlateformeScriptee.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -448,6 +449,9 @@ TEST_F(FenetreSorts, DessinAppris_Rate_NonChoisi)
     EXPECT_EQ(fond(i, LigneCharme), face);
 }
 
+// Two records of one name are one spell of the character, but each record
+// is marked on its own: only the record acted upon follows the character's
+// list, so the spellbook prints the spell once.
 TEST_F(FenetreSorts, DeuxSortsDeMemeNomPartagentLeurPourcentage)
 {
     cree();
@@ -456,12 +460,13 @@ TEST_F(FenetreSorts, DeuxSortsDeMemeNomPartagentLeurPourcentage)
     ASSERT_EQ(place, 3);
     repond(LigneSommeil, "50");
     EXPECT_EQ(sorts[0], QStringList{"Sommeil&50"});
-    EXPECT_EQ(form->Marques(1), (QList<int>{LigneSommeil, 3}));   // both marked
-    repond(3, "70");                                              // the other record, same spell
+    EXPECT_EQ(form->Marques(1), QList<int>{LigneSommeil});   // the other record stays unmarked
+    repond(3, "70");                                         // the other record, same spell
     EXPECT_EQ(sorts[0], QStringList{"Sommeil&70"});
+    EXPECT_EQ(form->Marques(1), (QList<int>{LigneSommeil, 3}));
     repond(3, "");
     EXPECT_EQ(sorts[0], QStringList{});
-    EXPECT_EQ(form->Marques(1), QList<int>{});
+    EXPECT_EQ(form->Marques(1), QList<int>{LigneSommeil});   // only the record acted upon
 }
 
 TEST_F(FenetreSorts, NouveauSortASaPlaceEtQuestionALaFermeture)
@@ -644,8 +649,8 @@ TEST_F(FenetreSorts, FichierMalFormeSeRelitEtSeResauvePareil)
         clic(1, ligne);
     liste(1)->viewport()->grab();
     // The record with no "&" and the one with an empty name are both the
-    // spell "": the second click removed what the first added.
-    EXPECT_EQ(sorts[0], (QStringList{"Haut" + Windows1252::decode(hauts) + "&1", QString(2000, u'x') + "&1"}));
+    // spell "": the second click, on a record still unmarked, chose it again.
+    EXPECT_EQ(sorts[0], (QStringList{"&1", "Haut" + Windows1252::decode(hauts) + "&1", QString(2000, u'x') + "&1"}));
 
     // Saved: the same lines, sorted, then nine ends of level; saved again
     // from what it reads: the same bytes.
@@ -677,4 +682,22 @@ TEST_F(FenetreSorts, LeCatalogueLivreSeResauveOctetPourOctet)
     form->SauveSorts(dossier.chemin("Resauve.mag"));
     EXPECT_EQ(dossier.lit("Resauve.mag"), dossier.lit("Mage.mag"));
     EXPECT_EQ(total + 9, ListeTexte::charge(dossier.chemin("Mage.mag")).count());
+}
+
+// Every single-line field of the spell windows takes a pasted text on one
+// line, so that no record of the spell file or of the character file can be
+// cut in two.
+TEST(ChampsDeSort, UnCollageResteSurUneLigne)
+{
+    TFormPourcentage pourcentage;
+    TFormNouveauSortDeMage nouveau;
+    pourcentage.show();
+    nouveau.show();
+    for (QLineEdit* champ : {pourcentage.EditPourcentage, pourcentage.EditVitesse, pourcentage.EditComposants,
+                             nouveau.EditNom, nouveau.EditZoneDEffet, nouveau.EditComposants}) {
+        champ->clear();
+        QGuiApplication::clipboard()->setText("V,\r\nS\n");
+        QTest::keySequence(champ, QKeySequence::Paste);
+        EXPECT_EQ(champ->text(), "V, S ") << champ->objectName().toStdString();
+    }
 }
