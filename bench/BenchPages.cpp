@@ -83,7 +83,7 @@ void QuatreSortesDePagesEnPDF(benchmark::State& etat)
         pdf.setPageSize(QPageSize(QPageSize::A4));
         QPainter peintre(&pdf);
         CanevasPeintre canevas(peintre);
-        PaginationPeripherique document(pdf);
+        PaginationPeripherique document(pdf, QStringLiteral("Ne peut créer le document"));
         {
             PageDeDessin page(canevas, pdf.width(), pdf.height());
             DessineFiche(page, d);

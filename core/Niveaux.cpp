@@ -3,6 +3,9 @@
 #include "Champs.h"
 #include "Classes.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 std::uint32_t etatHasard = 0;
@@ -50,7 +53,8 @@ std::optional<int> TirePointsDeVie(const Personnage& p, const std::function<int(
     if (classes == 0)
         return std::nullopt;
     const DeDeGroupe des[] = {{COMBATTANT, 10, 3}, {MAGICIEN, 4, 1}, {LARRON, 6, 2}, {PRETRE, 8, 2}};
-    int total = 0;
+    // Wide enough for any level a field can hold, checked or not.
+    qint64 total = 0;
     for (const DeDeGroupe& d : des) {
         const int niveau = p.NiveauParGroupe(d.groupe);
         if (niveau <= 0)
@@ -59,9 +63,9 @@ std::optional<int> TirePointsDeVie(const Personnage& p, const std::function<int(
         for (int i = 0; i < PlusPetit(9, niveau); ++i)
             total += lance(d.de) + ajustement;
         if (niveau >= 10)
-            total += d.parNiveauAuDelaDe9 * (niveau - 9);
+            total += d.parNiveauAuDelaDe9 * (qint64{niveau} - 9);
     }
-    return total / classes;
+    return static_cast<int>(std::clamp<qint64>(total / classes, INT_MIN, INT_MAX));
 }
 
 QString XPNiveauSuivant(const Personnage& p, const ListeTexte& xp)
@@ -72,8 +76,10 @@ QString XPNiveauSuivant(const Personnage& p, const ListeTexte& xp)
             ++c;
 
     qsizetype position = 0;
+    // A figure of the file times the number of classes: 64 bits hold it
+    // whatever the file says.
     bool trouve = false;
-    int valeur = 0;
+    qint64 valeur = 0;
     QStringList egalites;
     for (ClasseDeBase classe : ClassesDeBase) {
         const QString nom = NomDeClasse(classe);
@@ -86,7 +92,7 @@ QString XPNiveauSuivant(const Personnage& p, const ListeTexte& xp)
         const int lues = niveau >= 20 ? 20 : (niveau >= 1 ? niveau : 0);
         for (int i = 0; i < lues; ++i)
             derniere = position++;
-        const int candidat = EntierOuDefaut(xp.at(derniere)) * c;
+        const qint64 candidat = qint64{EntierOuDefaut(xp.at(derniere))} * c;
         if (!trouve || candidat < valeur) {
             trouve = true;
             valeur = candidat;

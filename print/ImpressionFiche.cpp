@@ -21,8 +21,8 @@ void ImprimeFiche(TFormChoixImpression& choix, DonneesImpression& donnees)
     QPainter peintre;
     CommenceDocument(peintre, imprimante, QStringLiteral("Personnage de Vardel"));
     CanevasPeintre canevas(peintre);
-    PaginationPeripherique pagination(imprimante);
+    PaginationPeripherique pagination(imprimante, EchecImpression(imprimante));
     ImprimePages(pages, donnees, canevas, pagination,
                  [&imprimante] { return QSize(imprimante.width(), imprimante.height()); });
-    peintre.end();
+    FinitDocument(peintre, imprimante);
 }

@@ -1,8 +1,12 @@
 #include "Pagination.h"
 
+#include "Echec.h"
+
 #include <QPagedPaintDevice>
 
 bool PaginationPeripherique::NouvellePage(PageDeDessin&)
 {
-    return peripherique_.newPage();
+    if (!peripherique_.newPage())
+        throw Echec(echec_);
+    return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class PageDeDessin;
 class QPagedPaintDevice;
 
@@ -14,11 +16,15 @@ public:
 };
 
 // A printer or PDF document: each break is a new page of the device, blank.
+// A device that refuses the new page ends the job: Echec `echec` (the
+// printer's or the file's failure), never a drawing over the page before.
 class PaginationPeripherique : public Pagination {
 public:
-    explicit PaginationPeripherique(QPagedPaintDevice& peripherique) : peripherique_(peripherique) {}
+    PaginationPeripherique(QPagedPaintDevice& peripherique, QString echec)
+        : peripherique_(peripherique), echec_(std::move(echec)) {}
     bool NouvellePage(PageDeDessin& page) override;
 
 private:
     QPagedPaintDevice& peripherique_;
+    QString echec_;
 };

@@ -204,14 +204,24 @@ std::unique_ptr<Plateforme> installePlateforme(std::unique_ptr<Plateforme> p)
     return p;
 }
 
+QString EchecImpression(const QPrinter& imprimante)
+{
+    if (imprimante.outputFormat() == QPrinter::PdfFormat)
+        return Messages::nePeutCreer(QDir::toNativeSeparators(imprimante.outputFileName()));
+    return QStringLiteral("Ne peut imprimer sur ") + imprimante.printerName();
+}
+
 void CommenceDocument(QPainter& peintre, QPrinter& imprimante, const QString& titre)
 {
     imprimante.setDocName(titre);
-    if (peintre.begin(&imprimante))
-        return;
-    if (imprimante.outputFormat() == QPrinter::PdfFormat)
-        throw Echec(QStringLiteral("Ne peut créer le fichier ") + QDir::toNativeSeparators(imprimante.outputFileName()));
-    throw Echec(QStringLiteral("Ne peut imprimer sur ") + imprimante.printerName());
+    if (!peintre.begin(&imprimante))
+        throw Echec(EchecImpression(imprimante));
+}
+
+void FinitDocument(QPainter& peintre, QPrinter& imprimante)
+{
+    if (!peintre.end() || imprimante.printerState() == QPrinter::Error)
+        throw Echec(EchecImpression(imprimante));
 }
 
 void ExecuteCommande(const std::function<void()>& commande)

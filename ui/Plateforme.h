@@ -65,12 +65,17 @@ public:
     virtual QPrinter& imprimante() = 0;
 };
 
+// The failure of a printer: "Ne peut créer le fichier " + the file's name
+// for printing to a file, "Ne peut imprimer sur " + the printer's name
+// otherwise.
+QString EchecImpression(const QPrinter& imprimante);
+
 // Begins a document with that title on the printer, which also begins its
-// first page, with `peintre` drawing on it; the document ends when the
-// painter ends. A printer that cannot begin throws Echec: "Ne peut créer
-// le fichier " + the file's name for printing to a file, "Ne peut imprimer
-// sur " + the printer's name otherwise.
+// first page, with `peintre` drawing on it. A printer that cannot begin
+// throws Echec (EchecImpression).
 void CommenceDocument(QPainter& peintre, QPrinter& imprimante, const QString& titre);
+// Ends the document; a printer that cannot finish it throws the same way.
+void FinitDocument(QPainter& peintre, QPrinter& imprimante);
 
 // The installed platform; the real one unless a test installed another.
 Plateforme& plateforme();

@@ -545,3 +545,17 @@ TEST_F(TravauxImpression, LesBoutonsDeLApercu)
 }
 
 }
+
+// A printer that refuses a new page halfway through the job: the job stops
+// there and says so, as every other failure of printing does, instead of
+// drawing the next kinds over the page before.
+TEST_F(TravauxImpression, UneImprimanteQuiRefuseUnePageLeDit)
+{
+    personnage("Guerrier", {"5"});
+    plateforme->nouvellesPagesAccordees = 0;
+    imprime({choix->CheckBoxPage1, choix->CheckBoxPage2});
+    ASSERT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
+    EXPECT_EQ(plateforme->boites[0].texte,
+              "Ne peut créer le fichier " + QDir::toNativeSeparators(plateforme->fichierImprime()));
+}

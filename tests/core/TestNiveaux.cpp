@@ -137,6 +137,17 @@ TEST(Niveaux, XPNiveauSuivant)
     for (const Cas& c : cas)
         EXPECT_EQ(XPNiveauSuivant(perso(c.classe, c.niveaux), xp), c.texte) << c.classe;
 
+    // A figure that 32 bits hold but not once multiplied by the number of
+    // classes (a typo in the file): the figure as it is, never wrapped.
+    QStringList grands = xp.lignes();
+    const qsizetype guerrier5 = grands.indexOf("Guerrier") + 5;
+    grands[guerrier5] = "2000000000";
+    EXPECT_EQ(XPNiveauSuivant(perso("Guerrier-Mage", {"5", "4"}), ListeTexte(grands)),
+              "XP pour niveau suivant : 8008 ( Mage )");
+    grands[guerrier5] = "-2000000000";
+    EXPECT_EQ(XPNiveauSuivant(perso("Guerrier-Mage", {"5", "4"}), ListeTexte(grands)),
+              "XP pour niveau suivant : -4000000000 ( Guerrier )");
+
     // Equal candidates name every class, in the file's order.
     QStringList lignes = {"Guerrier"};
     for (int j = 1; j <= 20; ++j)

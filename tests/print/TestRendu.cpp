@@ -96,7 +96,7 @@ TEST(Rendu, EveryKindOnOneA4DocumentBreaksIntoItsPages)
         pdf.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
         QPainter peintre(&pdf);
         CanevasPeintre canevas(peintre);
-        PaginationPeripherique document(pdf);
+        PaginationPeripherique document(pdf, "Ne peut créer le fichier " + fichier);
         Comptage comptage(document);
         {
             PageDeDessin page(canevas, pdf.width(), pdf.height());

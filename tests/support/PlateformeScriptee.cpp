@@ -5,6 +5,29 @@
 #include <QPageLayout>
 #include <QPrinter>
 
+namespace {
+
+// The printer of the tests: a PDF file, which can be made to refuse its
+// new pages from a given one on, as a printer out of paper does.
+class ImprimanteScriptee : public QPrinter {
+public:
+    explicit ImprimanteScriptee(const int& pagesAccordees)
+        : QPrinter(QPrinter::HighResolution), pagesAccordees_(pagesAccordees) {}
+    bool newPage() override
+    {
+        if (pagesAccordees_ >= 0 && ++nouvelles_ > pagesAccordees_)
+            return false;
+        return QPrinter::newPage();
+    }
+    void recommence() { nouvelles_ = 0; }
+
+private:
+    const int& pagesAccordees_;
+    int nouvelles_ = 0;
+};
+
+}
+
 PlateformeScriptee::PlateformeScriptee() = default;
 PlateformeScriptee::~PlateformeScriptee() = default;
 
@@ -63,7 +86,7 @@ QPrinter& PlateformeScriptee::imprimante()
 {
     if (!imprimante_) {
         // Set up as the real printer is, printing to a file.
-        imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        imprimante_ = std::make_unique<ImprimanteScriptee>(nouvellesPagesAccordees);
         imprimante_->setOutputFormat(QPrinter::PdfFormat);
         imprimante_->setOutputFileName(fichierImprime());
         imprimante_->setPageSize(QPageSize(QPageSize::A4));
@@ -87,6 +110,9 @@ PlateformeScriptee& PlateformeScriptee::remiseAZero()
     p.dialogues.clear();
     p.reponsesImpression.clear();
     p.dialoguesImpression = 0;
+    p.nouvellesPagesAccordees = -1;
+    if (p.imprimante_)
+        static_cast<ImprimanteScriptee&>(*p.imprimante_).recommence();
     QFile::remove(p.fichierImprime());
     return p;
 }

@@ -40,6 +40,9 @@ public:
     std::vector<DialogueMontre> dialogues;
     std::deque<bool> reponsesImpression;
     int dialoguesImpression = 0;
+    // How many new pages the printer begins before it refuses the next
+    // ones; -1: all of them.
+    int nouvellesPagesAccordees = -1;
     // The PDF file the printer writes (it exists once a document began).
     QString fichierImprime() const;
 
