@@ -360,7 +360,11 @@ void TPersoForm::FixePersonnage(const Personnage& p, int niveaux, bool avecExtra
     EditTaille->setText(p.taille);
     EditPoids->setText(p.poids);
     choisit(ComboClasse, p.classe);
-    // Setting a pick list notifies nothing: the class change runs here.
+    // Setting a pick list notifies nothing: the class change runs here. It
+    // lays out the level panel, which empties every level field after the
+    // class's last part: a single-class file opened after a three-class
+    // character leaves Niveau 2 and 3 empty rather than as they were, so
+    // that no hidden field keeps a level of the character before.
     ComboClasseChange();
     for (std::size_t k = 0; k < 3 && static_cast<int>(k) < niveaux; ++k)
         editsNiveau_[k]->setText(p.niveaux[k]);

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
-#include <iterator>
 
 void LitCatalogue(const ListeTexte& lignes, CatalogueSorts& catalogue)
 {
@@ -123,12 +122,8 @@ MarquesSorts MarqueSortsDuPersonnage(CatalogueSorts& catalogue, const std::array
                 }
             }
             if (!nouveaux.isEmpty()) {
-                std::stable_sort(nouveaux.begin(), nouveaux.end(), Collation::avant);
-                QStringList fusion;
-                fusion.reserve(enregistrements.size() + nouveaux.size());
-                std::merge(enregistrements.cbegin(), enregistrements.cend(), nouveaux.cbegin(), nouveaux.cend(),
-                           std::back_inserter(fusion), Collation::avant);
-                enregistrements = std::move(fusion);
+                Collation::trie(nouveaux);
+                enregistrements = Collation::fusionne(enregistrements, nouveaux);
                 indexe();
             }
         }

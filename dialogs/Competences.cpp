@@ -4,7 +4,9 @@
 #include "Classes.h"
 #include "Colonnes.h"
 
+#include <QSet>
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -83,7 +85,12 @@ BudgetCompetences CalculeCompetences(const Personnage& p)
     return b;
 }
 
-bool CompetenceAutorisee(const QStringList& categories, const QStringList& groupesAutorises, const QString& nom)
+namespace {
+
+// Walks the names of the blocks whose group is open, in the file's order,
+// until `voit` answers true (then true).
+bool parcourtNomsAutorises(const QStringList& categories, const QStringList& groupesAutorises,
+                           const std::function<bool(const QString&)>& voit)
 {
     // Blank lines after the last block mean nothing.
     qsizetype n = categories.size();
@@ -92,13 +99,19 @@ bool CompetenceAutorisee(const QStringList& categories, const QStringList& group
 
     qsizetype i = 0;
     while (i < n) {
+        // Blank lines between blocks separate them, as after the last one:
+        // where a group line is awaited, a blank line is no group.
+        if (categories[i].trimmed().isEmpty()) {
+            ++i;
+            continue;
+        }
         const bool groupeOuvert = groupesAutorises.contains(categories[i], Qt::CaseInsensitive);
         ++i;
         // The line after the group line is a name, whatever it says.
         do {
             if (i >= n)
                 return false;
-            if (groupeOuvert && categories[i] == nom)
+            if (groupeOuvert && voit(categories[i]))
                 return true;
             ++i;
         } while (i < n && categories[i] != FIN);
@@ -107,11 +120,33 @@ bool CompetenceAutorisee(const QStringList& categories, const QStringList& group
     return false;
 }
 
-qint64 CoutCompetence(const QString& ligne, const QStringList& categories, const QStringList& groupesAutorises)
+qint64 coutSelon(const QString& ligne, const std::function<bool(const QString&)>& autorisee)
 {
     const QStringList colonnes = DecoupeColonnes(ligne, 4);
     const qint64 cout = EntierOuDefaut(colonnes[1]);
-    return CompetenceAutorisee(categories, groupesAutorises, colonnes[0]) ? cout : cout + 1;
+    return autorisee(colonnes[0]) ? cout : cout + 1;
+}
+
+}
+
+bool CompetenceAutorisee(const QStringList& categories, const QStringList& groupesAutorises, const QString& nom)
+{
+    return parcourtNomsAutorises(categories, groupesAutorises, [&nom](const QString& n) { return n == nom; });
+}
+
+QSet<QString> CompetencesAutorisees(const QStringList& categories, const QStringList& groupesAutorises)
+{
+    QSet<QString> noms;
+    parcourtNomsAutorises(categories, groupesAutorises, [&noms](const QString& n) {
+        noms.insert(n);
+        return false;
+    });
+    return noms;
+}
+
+qint64 CoutCompetence(const QString& ligne, const QStringList& categories, const QStringList& groupesAutorises)
+{
+    return coutSelon(ligne, [&](const QString& nom) { return CompetenceAutorisee(categories, groupesAutorises, nom); });
 }
 
 int BornePoints(qint64 points)
@@ -124,8 +159,11 @@ int PointsRestants(int pointsCompetences, const QStringList& lignesMarquees, con
 {
     // 64 bits: a file may hold costs near the limits of an int, and any
     // number of them.
+    // The allowed names gathered once: one pass over the categories, then
+    // one lookup a line, whatever the sizes of both.
+    const QSet<QString> autorisees = CompetencesAutorisees(categories, groupesAutorises);
     qint64 reste = pointsCompetences;
     for (const QString& l : lignesMarquees)
-        reste -= CoutCompetence(l, categories, groupesAutorises);
+        reste -= coutSelon(l, [&autorisees](const QString& nom) { return autorisees.contains(nom); });
     return BornePoints(reste);
 }

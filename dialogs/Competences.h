@@ -2,6 +2,7 @@
 
 #include "Personnage.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -25,9 +26,13 @@ int BonusIntelligenceCompetences(const QString& intelligence);
 // True when `nom` is listed, in the category file `categories`, in a block
 // whose group line is one of `groupesAutorises` (compared without regard to
 // case); names are compared exactly. The line after a group line is always
-// taken as a name, even "FIN". Blank lines after the last block are ignored,
-// and a last block that lacks its "FIN" ends with the file.
+// taken as a name, even "FIN". Blank lines before, between and after the
+// blocks are ignored, and a last block that lacks its "FIN" ends with the
+// file.
 bool CompetenceAutorisee(const QStringList& categories, const QStringList& groupesAutorises, const QString& nom);
+
+// The names CompetenceAutorisee allows, gathered in one pass.
+QSet<QString> CompetencesAutorisees(const QStringList& categories, const QStringList& groupesAutorises);
 
 // The cost of a proficiency line: its second field read leniently (-32767
 // when it is no number), one more when its name is not allowed.

@@ -3,8 +3,10 @@
 #include "Collation.h"
 #include "Colonnes.h"
 #include "Echec.h"
+#include "Selection.h"
 
 #include <QFontMetrics>
+#include <climits>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -136,6 +138,18 @@ void ListeMarquee::DemarqueTout()
     clearSelection();
 }
 
+void ListeMarquee::FixeMarques(const QList<qsizetype>& positions)
+{
+    QList<int> rangees;
+    rangees.reserve(positions.size());
+    for (qsizetype i : positions) {
+        const int r = i < 0 || i > INT_MAX ? -1 : static_cast<int>(i);
+        verifieIndex(r);
+        rangees.append(r);
+    }
+    SelectionneExactement(*this, rangees);
+}
+
 void ListeMarquee::Marque(int i)
 {
     verifieIndex(i);
@@ -194,8 +208,11 @@ void ListeMarquee::bascule(const QModelIndex& index)
 
 void ListeMarquee::mousePressEvent(QMouseEvent* event)
 {
+    // Only the left button clicks. The view's own handling of the other
+    // buttons would make the entry under the pointer current, and the
+    // current entry is the one that an over-budget count unmarks.
     if (event->button() != Qt::LeftButton) {
-        QListWidget::mousePressEvent(event);
+        event->accept();
         return;
     }
     setFocus(Qt::MouseFocusReason);
@@ -203,6 +220,17 @@ void ListeMarquee::mousePressEvent(QMouseEvent* event)
     if (index.isValid())
         bascule(index);
     event->accept();
+}
+
+void ListeMarquee::mouseMoveEvent(QMouseEvent* event)
+{
+    // A drag marks nothing, and neither does it carry the current entry
+    // along with the pointer: it stays the one the press clicked.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseMoveEvent(event);
 }
 
 void ListeMarquee::mouseDoubleClickEvent(QMouseEvent* event)

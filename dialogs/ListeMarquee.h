@@ -12,10 +12,11 @@ QFont PoliceDesListes();
 
 // The list of a choice dialog (proficiencies, weapons): the lines of a data
 // file in the one order of the sorted lists, each drawn in columns, several
-// of them marked. The marks are the list's selection: a click on an entry
-// (or the space bar on the current entry) toggles its mark, makes it the
-// current entry and then signals Clic. Nothing else changes the marks but
-// the calls below.
+// of them marked. The marks are the list's selection: a click of the left
+// button on an entry (or the space bar on the current entry) toggles its
+// mark, makes it the current entry and then signals Clic. Nothing else
+// changes the marks but the calls below. The other buttons do nothing at
+// all, and a drag nothing beyond its press: neither moves the current entry.
 class ListeMarquee : public QListWidget {
     Q_OBJECT
 public:
@@ -34,6 +35,9 @@ public:
     bool EstMarquee(int i) const;
     void DemarqueTout();
     void Marque(int i);
+    // Exactly these entries marked, in one change; a position that is no
+    // entry throws Echec "Index liste hors bornes" and changes nothing.
+    void FixeMarques(const QList<qsizetype>& positions);
     void Demarque(int i);
 
     // The positions of the marked entries, ascending, and their lines.
@@ -67,6 +71,7 @@ Q_SIGNALS:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

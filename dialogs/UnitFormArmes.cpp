@@ -96,9 +96,7 @@ QList<qsizetype> TFormArmes::Marques() const
 
 void TFormArmes::FixeMarques(const QList<qsizetype>& positions)
 {
-    ListBoxArmes->DemarqueTout();
-    for (qsizetype i : positions)
-        ListBoxArmes->Marque(i < 0 || i > INT_MAX ? -1 : static_cast<int>(i));
+    ListBoxArmes->FixeMarques(positions);
 }
 
 void TFormArmes::FixeSpecialisation(const QString& ligne)

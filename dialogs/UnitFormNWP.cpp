@@ -96,9 +96,7 @@ QList<qsizetype> TFormNWP::Marques() const
 
 void TFormNWP::FixeMarques(const QList<qsizetype>& positions)
 {
-    ListBoxNWP->DemarqueTout();
-    for (qsizetype i : positions)
-        ListBoxNWP->Marque(i < 0 || i > INT_MAX ? -1 : static_cast<int>(i));
+    ListBoxNWP->FixeMarques(positions);
 }
 
 QStringList TFormNWP::textesAffiches(int i) const

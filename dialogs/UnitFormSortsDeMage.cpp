@@ -6,6 +6,7 @@
 #include "Collation.h"
 #include "Echec.h"
 #include "PreparationFenetre.h"
+#include "Selection.h"
 #include "SortsDeMage.h"
 #include "UnitFormPourcentage.h"
 #include "UnitNouveauSortDeMage.h"
@@ -389,23 +390,8 @@ void TFormSortsDeMage::remarqueTout()
         for (int i = 0; i < l->count(); ++i)
             if (choisis.contains(Champ1(l->item(i)->text())))
                 places.append(i);
-        marqueSeulement(l, places);
+        SelectionneExactement(*l, places);
     }
-}
-
-// The marks set in one selection, contiguous places as one range: a list of
-// any length is marked in one pass.
-void TFormSortsDeMage::marqueSeulement(ListeSorts* l, const QList<int>& places)
-{
-    QItemSelection selection;
-    for (qsizetype k = 0; k < places.size();) {
-        qsizetype fin = k + 1;
-        while (fin < places.size() && places[fin] == places[fin - 1] + 1)
-            ++fin;
-        selection.append(QItemSelectionRange(l->model()->index(places[k], 0), l->model()->index(places[fin - 1], 0)));
-        k = fin;
-    }
-    l->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void TFormSortsDeMage::FixeCatalogueEtMarques(const CatalogueSorts& catalogue, const MarquesSorts& marques)
@@ -417,7 +403,7 @@ void TFormSortsDeMage::FixeCatalogueEtMarques(const CatalogueSorts& catalogue, c
             l->clear();
             l->addItems(catalogue[k]);
         }
-        marqueSeulement(l, marques[k]);
+        SelectionneExactement(*l, marques[k]);
     }
 }
 

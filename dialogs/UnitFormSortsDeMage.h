@@ -154,7 +154,6 @@ private:
     QStringList& sortsDuNiveau(int niveau);
     // Marks every entry whose name the character holds, and only those.
     void remarqueTout();
-    void marqueSeulement(ListeSorts* liste, const QList<int>& places);
     DialogueFichier dialogue(bool sauvegarde) const;
 
     std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau_;

@@ -35,6 +35,39 @@ int compare(const QString& a, const QString& b)
     return QString::compare(a, b, Qt::CaseSensitive);
 }
 
+namespace {
+
+std::vector<QString> cles(const QStringList& lignes)
+{
+    std::vector<QString> c;
+    c.reserve(static_cast<std::size_t>(lignes.size()));
+    for (const QString& l : lignes)
+        c.push_back(cle(l));
+    return c;
+}
+
+}
+
+QStringList fusionne(const QStringList& a, const QStringList& b)
+{
+    const std::vector<QString> ca = cles(a);
+    const std::vector<QString> cb = cles(b);
+    QStringList resultat;
+    resultat.reserve(a.size() + b.size());
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const auto ui = static_cast<std::size_t>(i);
+        const auto uj = static_cast<std::size_t>(j);
+        int c = QString::compare(cb[uj], ca[ui], Qt::CaseSensitive);
+        if (c == 0)
+            c = QString::compare(b[j], a[i], Qt::CaseSensitive);
+        resultat.append(c < 0 ? b[j++] : a[i++]);
+    }
+    resultat += a.mid(i);
+    resultat += b.mid(j);
+    return resultat;
+}
+
 void trie(QStringList& lignes)
 {
     // Keys computed once per line, not once per comparison.

@@ -20,4 +20,8 @@ inline bool avant(const QString& a, const QString& b) { return compare(a, b) < 0
 
 void trie(QStringList& lignes);
 
+// Two lists already in this order, merged into one in this order; a line of
+// `b` equal to one of `a` comes after it. Each key is computed once.
+QStringList fusionne(const QStringList& a, const QStringList& b);
+
 }

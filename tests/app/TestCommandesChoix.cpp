@@ -149,6 +149,37 @@ TEST_F(CommandesChoix, ArmesSelonLaClasseEtLesNiveaux)
     EXPECT_TRUE(boites->boites.empty());
 }
 
+TEST_F(CommandesChoix, SpecialisationPourLeSeulGuerrier)
+{
+    // Each class opens the dialog right after a Guerrier, for whom the box
+    // is enabled: it must be greyed again.
+    struct Cas { const char* classe; QStringList niveaux; };
+    const Cas cas[] = {
+        {"Paladin", {"1"}},
+        {"Ranger", {"1"}},
+        {"Guerrier-Mage", {"1", "1"}},
+        {"Guerrier-Voleur", {"1", "1"}},
+        {"Druide-Guerrier", {"1", "1"}},
+        {"Guerrier-Mage-Voleur", {"1", "1", "1"}},
+        {"Voleur", {"1"}},
+    };
+    auto active = [&] {
+        bool a = false;
+        avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget* d) {
+            ASSERT_EQ(d, armes);
+            a = armes->CheckBoxSpecialiste->isEnabled();
+        });
+        return a;
+    };
+    for (const Cas& c : cas) {
+        personnage("Guerrier", {"1", "", ""});
+        EXPECT_TRUE(active()) << "Guerrier avant " << c.classe;
+        personnage(c.classe, c.niveaux);
+        EXPECT_FALSE(active()) << c.classe;
+    }
+    EXPECT_TRUE(boites->boites.empty());
+}
+
 TEST_F(CommandesChoix, ArmesMontreUnDepassementSansRienDemarquer)
 {
     personnage("Guerrier", {"6"});

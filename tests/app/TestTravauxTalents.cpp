@@ -143,6 +143,30 @@ TEST_F(CommandesTalents, VoleurOuvertEtFermeSansClicNeChangeRien)
     EXPECT_EQ(f->TalentsVoleur, stockees);
 }
 
+TEST_F(CommandesTalents, VoleurGardeSesValeursFermeParEchapOuParLaCaseDeFermeture)
+{
+    perso("Humain", "Voleur", "1", "16");
+    const std::pair<const char*, std::function<void(QWidget*)>> fermetures[] = {
+        {"Échap", [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); }},
+        {"case de fermeture", [](QWidget* d) { d->close(); }},
+    };
+    for (const auto& [comment, ferme] : fermetures) {
+        f->TalentsVoleur = {10, 20, 30, 40, 50, 60, 70, 80};
+        f->TalentsVoleurDeBase = false;
+        bool fermee = false;
+        avecDialogue([&] { QTest::mouseClick(f->ButtonTalentsDeVoleur, Qt::LeftButton); }, [&](QWidget* d) {
+            ASSERT_EQ(d, voleur);
+            clic(d, "UpDown1", true, 3);
+            clic(d, "UpDown8", false, 2);
+            ferme(d);
+            fermee = !d->isVisible();
+        });
+        EXPECT_TRUE(fermee) << comment;
+        EXPECT_EQ(f->TalentsVoleur, (std::array<int, 8>{13, 20, 30, 40, 50, 60, 70, 78})) << comment;
+    }
+    EXPECT_TRUE(boites->boites.empty());
+}
+
 TEST_F(CommandesTalents, LesVerificationsArretentLesDeuxCommandes)
 {
     choisit(f->ComboClasse, "Voleur");

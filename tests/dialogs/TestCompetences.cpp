@@ -1,6 +1,8 @@
 #include "Colonnes.h"
 #include "Competences.h"
 
+#include "Fichiers.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -87,8 +89,11 @@ TEST(Competences, CompetenceAutorisee)
         {"Escalade", false},       // listed nowhere
         {"", false},               // the blank lines at the end are no block
     };
-    for (const Cas& c : cas)
+    const QSet<QString> autorisees = CompetencesAutorisees(Categories, ranger);
+    for (const Cas& c : cas) {
         EXPECT_EQ(CompetenceAutorisee(Categories, ranger, c.nom), c.autorisee) << c.nom;
+        EXPECT_EQ(autorisees.contains(c.nom), c.autorisee) << c.nom;
+    }
 }
 
 TEST(Competences, BlocsMalFormes)
@@ -103,6 +108,8 @@ TEST(Competences, BlocsMalFormes)
     EXPECT_TRUE(CompetenceAutorisee(sansNom, clerc, "LARRON"));
     EXPECT_TRUE(CompetenceAutorisee(sansNom, clerc, "Cuisine"));
     EXPECT_FALSE(CompetenceAutorisee(sansNom, {"GENERAL"}, "Jonglerie"));
+    EXPECT_EQ(CompetencesAutorisees(sansNom, clerc), (QSet<QString>{"FIN", "LARRON", "Jonglerie", "Cuisine"}));
+    EXPECT_EQ(CompetencesAutorisees(sansNom, {"GENERAL"}), QSet<QString>{"Cuisine"});
 
     // A last block without its "FIN", a group line alone at the end, an
     // empty file: the scan stops at the end of the file.
@@ -110,6 +117,42 @@ TEST(Competences, BlocsMalFormes)
     EXPECT_FALSE(CompetenceAutorisee({"GENERAL", "Cuisine", "Chant"}, clerc, "Danse"));
     EXPECT_FALSE(CompetenceAutorisee({"GENERAL", "Cuisine", "FIN", "PRETRE"}, clerc, "Danse"));
     EXPECT_FALSE(CompetenceAutorisee({}, clerc, "Danse"));
+}
+
+TEST(Competences, LignesBlanchesAutourDesBlocs)
+{
+    // A category file touched by hand: a blank line before the first block
+    // and between blocks, one of blanks, one ended by a lone LF.
+    DossierTemporaire dossier;
+    const QStringList categories =
+        ListeTexte::charge(dossier.ecrit("Vardel.cat", "\r\nGENERAL\r\nNatation\r\nFIN\r\n"
+                                                       "\r\nMAGICIEN\r\nAstrologie\r\nFIN\r\n"
+                                                       " \t \r\nPRETRE\r\nReligion\r\nFIN\r\n"
+                                                       "\nLARRON\r\nJonglerie\r\nFIN\r\n"))
+            .lignes();
+    ASSERT_EQ(categories.size(), 16);
+
+    struct Cas { const char* nom; QStringList groupes; };
+    const Cas cas[] = {
+        {"Natation", {"GENERAL"}},
+        {"Astrologie", {"MAGICIEN"}},
+        {"Religion", {"PRETRE"}},
+        {"Jonglerie", {"LARRON"}},
+        {"MAGICIEN", {}},   // a group line, never a name
+        {"PRETRE", {}},
+        {"LARRON", {}},
+        {"", {}},
+    };
+    for (const QString& groupe : {"GENERAL", "MAGICIEN", "PRETRE", "LARRON"})
+        for (const Cas& c : cas)
+            EXPECT_EQ(CompetenceAutorisee(categories, {groupe}, c.nom), c.groupes.contains(groupe))
+                << c.nom << " pour " << groupe.toStdString();
+
+    // So a Mage pays the listed cost of Astrologie, a Clerc one more.
+    const QStringList mage = CalculeCompetences(perso("Mage", {"1"}, "9")).GroupesAutorises;
+    const QStringList clerc = CalculeCompetences(perso("Clerc", {"1"}, "9")).GroupesAutorises;
+    EXPECT_EQ(CoutCompetence("Astrologie&2&Intelligence&0", categories, mage), 2);
+    EXPECT_EQ(CoutCompetence("Astrologie&2&Intelligence&0", categories, clerc), 3);
 }
 
 TEST(Competences, CoutEtPointsRestants)

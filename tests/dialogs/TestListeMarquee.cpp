@@ -94,9 +94,33 @@ TEST_F(Liste, UnClicOuLEspaceBasculeUneMarque)
     QTest::mouseMove(liste.viewport(), a);
     QTest::mouseRelease(liste.viewport(), Qt::LeftButton, {}, a);
     EXPECT_EQ(marquees(), (QList<qsizetype>{0, 4}));   // the press alone
+    EXPECT_EQ(liste.Courante(), 0);                     // which the drag leaves current
     QTest::mouseClick(liste.viewport(), Qt::LeftButton, {}, QPoint(10, liste.viewport()->height() - 3));
     EXPECT_EQ(marquees(), (QList<qsizetype>{0, 4}));
     EXPECT_EQ(clics.count(), 6);
+}
+
+TEST_F(Liste, LesAutresBoutonsNeMarquentNiNeDeplacentLEntreeCourante)
+{
+    QSignalSpy clics(&liste, &ListeMarquee::Clic);
+    clique(3);
+    clique(1);   // marked 1 and 3, current 1
+    ASSERT_EQ(marquees(), (QList<qsizetype>{1, 3}));
+    ASSERT_EQ(liste.Courante(), 1);
+
+    // On an unmarked entry (4) and on a marked one (3), never the current;
+    // a click, then a double click.
+    for (Qt::MouseButton bouton : {Qt::RightButton, Qt::MiddleButton})
+        for (int i : {4, 3})
+            for (bool deux : {false, true}) {
+                if (deux)
+                    QTest::mouseDClick(liste.viewport(), bouton, {}, liste.visualItemRect(liste.item(i)).center());
+                else
+                    clique(i, bouton);
+                EXPECT_EQ(marquees(), (QList<qsizetype>{1, 3})) << bouton << " sur " << i << (deux ? ", double" : "");
+                EXPECT_EQ(liste.Courante(), 1) << bouton << " sur " << i << (deux ? ", double" : "");
+            }
+    EXPECT_EQ(clics.count(), 2);
 }
 
 TEST_F(Liste, LesMarquesCommeValeurs)

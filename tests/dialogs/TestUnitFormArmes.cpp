@@ -34,10 +34,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     }
 
-    void clique(int i)
+    void clique(int i, Qt::MouseButton bouton = Qt::LeftButton)
     {
         ListeMarquee* l = f->ListBoxArmes;
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(i)).center());
+        QTest::mouseClick(l->viewport(), bouton, {}, l->visualItemRect(l->item(i)).center());
     }
 
     DossierTemporaire dossier;
@@ -160,6 +160,26 @@ TEST_F(FenetreArmes, SpecialisationEtEmplacements)
         for (int i = 0; i < f->ListBoxArmes->Nombre(); ++i)
             EXPECT_EQ(f->ListBoxArmes->TextesAffiches(i)[0].startsWith("S "), i == c.specialiseeApres) << i;
     }
+}
+
+TEST_F(FenetreArmes, UnClicDroitNeChangeRien)
+{
+    f->PointsArmes = 4;
+    f->FixeMarques({Fleau});
+    f->FixeSpecialisation(f->ListBoxArmes->Texte(Fleau));
+    clique(Dague);
+    f->CheckBoxSpecialiste->setChecked(true);
+    ASSERT_EQ(f->PanelReste->text(), "Il reste 1 point");
+
+    // An unmarked weapon, then the marked specialised one: no question, no
+    // mark, the same current entry.
+    clique(Baton, Qt::RightButton);
+    clique(Fleau, Qt::RightButton);
+    EXPECT_EQ(f->Marques(), (QList<qsizetype>{Dague, Fleau}));
+    EXPECT_EQ(f->Specialisation(), f->ListBoxArmes->Texte(Fleau));
+    EXPECT_EQ(f->ListBoxArmes->Courante(), Dague);
+    EXPECT_EQ(f->PanelReste->text(), "Il reste 1 point");
+    EXPECT_TRUE(boites->boites.empty());
 }
 
 TEST_F(FenetreArmes, ColonnesDessinees)

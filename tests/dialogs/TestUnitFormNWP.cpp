@@ -47,10 +47,10 @@ protected:
         f->ListBoxNWPClick();
     }
 
-    void clique(int i)
+    void clique(int i, Qt::MouseButton bouton = Qt::LeftButton)
     {
         ListeMarquee* l = f->ListBoxNWP;
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(i)).center());
+        QTest::mouseClick(l->viewport(), bouton, {}, l->visualItemRect(l->item(i)).center());
     }
 
     QString reste() const { return f->PanelReste->text(); }
@@ -155,15 +155,55 @@ TEST_F(FenetreNWP, ChaqueClicRecompteEtUnDepassementEstDefait)
     EXPECT_EQ(boites->boites.size(), 1u);
 }
 
+TEST_F(FenetreNWP, UnBudgetReduitALOuvertureDemarqueLaDerniereCliquee)
+{
+    // Ranger 1, Intelligence 9: 5 points. Astrologie, the lowest of the
+    // marks in list order, is clicked last.
+    ouvre(perso("Ranger", "1", "9"));
+    for (int i : {Natation, Cuisine, Astrologie})
+        clique(i);
+    ASSERT_EQ(reste(), "Il reste 1 point");
+
+    // Intelligence 1: 3 points for 4 spent. Only Astrologie goes.
+    ouvre(perso("Ranger", "1", "1"));
+    EXPECT_EQ(f->Marques(), (QList<qsizetype>{Cuisine, Natation}));
+    EXPECT_EQ(reste(), "Il reste 1 point");
+    ASSERT_EQ(boites->boites.size(), 1u);
+    EXPECT_EQ(boites->boites[0].texte, "Pas assez de points");
+}
+
+TEST_F(FenetreNWP, UnClicDroitNeChangeRienNiCeQuUnDepassementDemarque)
+{
+    ouvre(perso("Ranger", "1", "9"));
+    for (int i : {Natation, Cuisine, Astrologie})
+        clique(i);
+    ASSERT_EQ(reste(), "Il reste 1 point");
+
+    // Religion would overspend; Natation is marked and the highest.
+    clique(Religion, Qt::RightButton);
+    clique(Natation, Qt::RightButton);
+    EXPECT_EQ(f->Marques(), (QList<qsizetype>{Astrologie, Cuisine, Natation}));
+    EXPECT_EQ(f->ListBoxNWP->Courante(), Astrologie);
+    EXPECT_EQ(reste(), "Il reste 1 point");
+    EXPECT_TRUE(boites->boites.empty());
+
+    // The cut at the next opening still takes the entry last clicked.
+    ouvre(perso("Ranger", "1", "1"));
+    EXPECT_EQ(f->Marques(), (QList<qsizetype>{Cuisine, Natation}));
+}
+
 TEST_F(FenetreNWP, MarquesCommeValeurs)
 {
     f->FixeMarques({Cuisine, Religion});
     EXPECT_EQ(f->Marques(), (QList<qsizetype>{Cuisine, Religion}));
     f->FixeMarques({Astrologie});
     EXPECT_EQ(f->Marques(), QList<qsizetype>{Astrologie});
-    // A position beyond the list fails; those before it are marked.
+    // A position beyond the list fails whole: the marks stay as they were.
     EXPECT_EQ(echecDe([&] { f->FixeMarques({Escalade, 5}); }), "Index liste hors bornes");
-    EXPECT_EQ(f->Marques(), QList<qsizetype>{Escalade});
+    EXPECT_EQ(f->Marques(), QList<qsizetype>{Astrologie});
+    // In any order, repeated: the same marks.
+    f->FixeMarques({Religion, Cuisine, Religion, Astrologie});
+    EXPECT_EQ(f->Marques(), (QList<qsizetype>{Astrologie, Cuisine, Religion}));
 }
 
 TEST(FenetreNWPSansFichier, SignaleLeFichierEtContinue)

@@ -1,8 +1,10 @@
 #include "CanevasPeintre.h"
 #include "PageDeDessin.h"
+#include "Pages.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,6 +82,101 @@ TEST(CanevasPeintre, PointsAreRenderedAtTheDeviceResolution)
     EXPECT_LE(h96, 20);
     EXPECT_NEAR(h300, h96 * 300.0 / 96.0, 4.0);
     EXPECT_NEAR(l300, l96 * 300.0 / 96.0, 6.0);
+}
+
+// Passes everything on to the painter's canvas and notes each text with the
+// cell it took there and the style it was asked in.
+class CanevasNote : public Canevas {
+public:
+    explicit CanevasNote(Canevas& dessous) : dessous_(dessous) {}
+
+    struct Texte {
+        QString texte;
+        QRect cellule;
+        StylePolice style;
+    };
+    QList<Texte> textes;
+
+    void Police(const QString& nom, int taille, StylePolice style) override
+    {
+        style_ = style;
+        dessous_.Police(nom, taille, style);
+    }
+    void CouleurPinceau(const QColor& c) override { dessous_.CouleurPinceau(c); }
+    void CouleurPlume(const QColor& c) override { dessous_.CouleurPlume(c); }
+    void Rectangle(int x1, int y1, int x2, int y2) override { dessous_.Rectangle(x1, y1, x2, y2); }
+    void DeplaceA(int x, int y) override { dessous_.DeplaceA(x, y); }
+    void LigneA(int x, int y) override { dessous_.LigneA(x, y); }
+    void Ecrit(int x, int y, const QString& texte) override
+    {
+        dessous_.Ecrit(x, y, texte);
+        if (!texte.isEmpty())
+            textes.append({texte, QRect(x, y, dessous_.LargeurTexte(texte), dessous_.HauteurTexte(texte)), style_});
+    }
+    int LargeurTexte(const QString& texte) override { return dessous_.LargeurTexte(texte); }
+    int HauteurTexte(const QString& texte) override { return dessous_.HauteurTexte(texte); }
+
+private:
+    Canevas& dessous_;
+    StylePolice style_ = Normal;
+};
+
+class SansNouvellePage : public Pagination {
+public:
+    bool NouvellePage(PageDeDessin&) override { return false; }
+};
+
+// The longest run of dark pixels along one row of the middle half of the cell.
+int PlusLongTraitAuMilieu(const QImage& image, const QRect& r)
+{
+    int plusLong = 0;
+    for (int y = r.top() + r.height() / 4; y <= r.bottom() - r.height() / 4; ++y) {
+        int trait = 0;
+        for (int x = r.left(); x <= r.right(); ++x) {
+            trait = qGray(image.pixel(x, y)) < 100 ? trait + 1 : 0;
+            plusLong = std::max(plusLong, trait);
+        }
+    }
+    return plusLong;
+}
+
+TEST(CanevasPeintre, TheDetailsOfAFailedSpellAreStruckThroughOnTheDevice)
+{
+    // A failed spell of level 1 in the spellbook's table, on a paper-like
+    // device of 300 dpi.
+    DonneesImpression d;
+    d.ChanceApprentissage = 50;
+    d.SortsDeMage[0] = QStringList{"Beta&1 tour&3 rounds&10 m&Une cible&V, S, M"};
+    d.SortsDeMageParNiveau[0] = QStringList{"Beta&51"};
+    QImage i(3620, 300, QImage::Format_RGB32);
+    i.setDotsPerMeterX(qRound(300 / 0.0254));
+    i.setDotsPerMeterY(qRound(300 / 0.0254));
+    QList<CanevasNote::Texte> textes;
+    {
+        QPainter peintre(&i);
+        CanevasPeintre surImage(peintre);
+        CanevasNote canevas(surImage);
+        PageDeDessin page(canevas, i.width(), i.height());
+        page.Efface();
+        SansNouvellePage pagination;
+        ASSERT_TRUE(TableDeSorts(page, d, 1, true, pagination, Cible::Papier));
+        textes = canevas.textes;
+    }
+
+    // A dark line runs across every struck-out text, through the middle of
+    // its cell; the header, the name and the roll have none.
+    QStringList barres;
+    for (const auto& t : textes) {
+        const int trait = PlusLongTraitAuMilieu(i, t.cellule);
+        if (t.style == Barre) {
+            barres.append(t.texte);
+            EXPECT_GE(trait, t.cellule.width() * 9 / 10) << t.texte.toStdString();
+        } else {
+            EXPECT_LT(trait, t.cellule.width() / 2) << t.texte.toStdString();
+        }
+    }
+    EXPECT_EQ(barres, (QStringList{"1 tour", "3 rounds", "10 m", "Une cible", "V, S, M"}));
+    EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [](const auto& t) { return t.texte == "51 %"; }));
 }
 
 }

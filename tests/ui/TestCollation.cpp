@@ -19,3 +19,14 @@ TEST(Collation, OrdreTotalEtStable)
     // The blank sorts before the field separator, as everywhere.
     EXPECT_LT(Collation::compare("Lance de joute&1", "Lance&1"), 0);
 }
+
+// Two sorted lists merged: the same order as sorting them together, and a
+// line equal to one of the first list comes after it.
+TEST(Collation, FusionDeDeuxListesTriees)
+{
+    const QStringList a = {"abc&1", "Écu", "Zèbre"};
+    const QStringList b = {"abc&1", "ABC&2", "ecu", "oeuf"};
+    EXPECT_EQ(Collation::fusionne(a, b), (QStringList{"abc&1", "abc&1", "ABC&2", "ecu", "Écu", "oeuf", "Zèbre"}));
+    EXPECT_EQ(Collation::fusionne({}, b), b);
+    EXPECT_EQ(Collation::fusionne(a, {}), a);
+}
