@@ -107,6 +107,32 @@ void Ouverture(benchmark::State& etat)
 }
 BENCHMARK(Ouverture)->Unit(benchmark::kMillisecond);
 
+// Opening a character with n level-1 spells the catalogue lacks: each is
+// added to the catalogue in its place and marked. Twice the spells, about
+// twice the time.
+void OuvertureSortsInconnus(benchmark::State& etat)
+{
+    TPersoForm& persoForm = programme->persoForm;
+    TFormSortsDeMage& catalogue = *programme->f.FormSortsDeMage;
+    const CatalogueSorts avant = catalogue.Catalogue();
+    const QStringList sorts = persoForm.SortsDeMageParNiveau[0];
+    for (qint64 i = 0; i < etat.range(0); ++i)
+        persoForm.SortsDeMageParNiveau[0].append(QStringLiteral("Sort inconnu %1&%2").arg(i * 7919 % etat.range(0)).arg(i % 100 + 1));
+    persoForm.Sauver1Click();
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        catalogue.FixeCatalogue(avant);
+        etat.ResumeTiming();
+        persoForm.Ouvrir1Click();
+        if (persoForm.Modifie || catalogue.Marques(1).size() < etat.range(0))
+            etat.SkipWithError("l'ouverture a échoué");
+    }
+    etat.SetComplexityN(etat.range(0));
+    catalogue.FixeCatalogue(avant);
+    persoForm.SortsDeMageParNiveau[0] = sorts;
+}
+BENCHMARK(OuvertureSortsInconnus)->Arg(20000)->Arg(40000)->Complexity(benchmark::oNLogN)->Unit(benchmark::kMillisecond);
+
 }
 
 int main(int argc, char** argv)
