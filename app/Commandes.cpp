@@ -76,7 +76,7 @@ void BrancheCommandes(const Fenetres& f)
 
     // "&Sauver" and "&Ouvrir": the character file. Each file dialog proposes
     // the last name chosen in it.
-    auto noms = std::make_shared<NomsFichiersPersonnage>();
+    auto noms = f.NomsFichiers ? f.NomsFichiers : std::make_shared<NomsFichiersPersonnage>();
     persoForm.BrancheCommande(Commande::Sauver, {nullptr, [f, noms] { TravailSauver(f, *noms); }});
     persoForm.BrancheCommande(Commande::Ouvrir, {nullptr, [f, noms] { TravailOuvrir(f, *noms); }});
 

@@ -94,6 +94,11 @@ void TravailOuvrir(const Fenetres& f, NomsFichiersPersonnage& noms)
     if (nom.isEmpty())
         return;
     noms.ouverture = nom;
+    OuvreFichierPersonnage(f, noms, nom);
+}
+
+void OuvreFichierPersonnage(const Fenetres& f, NomsFichiersPersonnage& noms, const QString& nom)
+{
     // Read and checked whole before the first field changes: a damaged
     // file leaves the character being edited as it was.
     const FichePersonnage fiche =

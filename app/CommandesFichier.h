@@ -50,3 +50,8 @@ void TravailSauver(const Fenetres& f, NomsFichiersPersonnage& noms);
 // standard notes are rebuilt, and the sheet is unmodified with the thief
 // values as read.
 void TravailOuvrir(const Fenetres& f, NomsFichiersPersonnage& noms);
+
+// The opening itself, once the file is named (by the open dialog, or given
+// from outside: on the command line at start): the same reading, the same
+// failures; the save dialog proposes the name once the file is read.
+void OuvreFichierPersonnage(const Fenetres& f, NomsFichiersPersonnage& noms, const QString& nom);

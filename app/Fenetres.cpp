@@ -12,6 +12,7 @@
 #include "UnitFormTalentsBarde.h"
 #include "UnitFormTalentsVoleur.h"
 #include "UnitNouveauSortDeMage.h"
+#include "CommandesFichier.h"
 #include "UnitPerso.h"
 
 #include <QLineEdit>
@@ -34,6 +35,7 @@ Fenetres CreeFenetres(TPersoForm& persoForm)
     f.FormPourcentage = new TFormPourcentage(&persoForm);
     f.FormNouveauSortDeMage = new TFormNouveauSortDeMage(&persoForm);
     f.FormSortsDeMage->RelieDialogues(f.FormPourcentage, f.FormNouveauSortDeMage);
+    f.NomsFichiers = std::make_shared<NomsFichiersPersonnage>();
     BrancheCommandes(f);
     return f;
 }

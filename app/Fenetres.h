@@ -1,5 +1,9 @@
 #pragma once
 
+#include <memory>
+
+struct NomsFichiersPersonnage;
+
 class TFormArmes;
 class TFormChoixImpression;
 class TFormNWP;
@@ -30,6 +34,9 @@ struct Fenetres {
     TFormChoixImpression* FormChoixImpression = nullptr;
     TFormPourcentage* FormPourcentage = nullptr;
     TFormNouveauSortDeMage* FormNouveauSortDeMage = nullptr;
+    // The names the character's file dialogs propose, shared by the
+    // commands and by an opening from outside (a file given at start).
+    std::shared_ptr<NomsFichiersPersonnage> NomsFichiers;
 };
 
 // Creates the dialogs under `persoForm` and attaches every command of the

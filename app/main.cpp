@@ -1,15 +1,48 @@
+#include "CommandesFichier.h"
 #include "Fenetres.h"
+#include "LigneDeCommande.h"
+#include "Plateforme.h"
 #include "Polices.h"
+#include "RepertoireDonnees.h"
 #include "UnitPerso.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
+
+namespace {
+
+void ecrit(std::FILE* flux, const QString& texte)
+{
+    const QByteArray octets = texte.toLocal8Bit();
+    std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()), flux);
+}
+
+}
 
 int main(int argc, char* argv[])
 {
+    // The command line first: the help and the version need no display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString programme = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
+    const LigneDeCommande ligne = LitLigneDeCommande(arguments);
+    switch (ligne.demande) {
+    case LigneDeCommande::Demande::Aide: ecrit(stdout, TexteAide(programme)); return 0;
+    case LigneDeCommande::Demande::Version: ecrit(stdout, TexteVersion()); return 0;
+    case LigneDeCommande::Demande::Erreur:
+        ecrit(stderr, programme + QStringLiteral(" : ") + ligne.message + QStringLiteral("\n") + TexteAide(programme));
+        return 2;
+    case LigneDeCommande::Demande::Lancer: break;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vardel"));
+    QApplication::setApplicationVersion(QStringLiteral(VARDEL_VERSION));
     InstallePolices();
     // The toolkit's own dialogs (print, files) speak French too, when its
     // translations are installed.
@@ -17,11 +50,30 @@ int main(int argc, char* argv[])
     if (traductionQt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductionQt);
 
-    // The main window first: it fixes the data directory. Then the dialogs,
-    // its children, which live for the whole run.
+    // The data: the working directory when it holds them, else the installed
+    // folder beside the program. Without them no sheet could be printed nor
+    // any choice made: say where they were looked for, and stop.
+    const QString travail = QDir::currentPath();
+    const QString donnees = ChoisitRepertoireDonnees(travail, QCoreApplication::applicationDirPath());
+    if (donnees.isEmpty()) {
+        boite(GenreBoite::Erreur, MessageDonneesIntrouvables(travail, QCoreApplication::applicationDirPath()),
+              {Bouton::OK});
+        return 1;
+    }
+    // The file given on the command line, named from where it was given.
+    const QString fichier = ligne.fichier.isEmpty() ? QString() : QFileInfo(ligne.fichier).absoluteFilePath();
+
+    // The main window first: it fixes the data directory, and the spell
+    // dialog reads "Mage.mag" there. Both take the working directory as it
+    // is at their creation: it is the data folder for that moment only, and
+    // the user's own folder again for the file dialogs.
+    QDir::setCurrent(donnees);
     TPersoForm persoForm;
-    CreeFenetres(persoForm);
+    const Fenetres f = CreeFenetres(persoForm);
+    QDir::setCurrent(travail);
 
     persoForm.showMaximized();
+    if (!fichier.isEmpty())
+        ExecuteCommande([&] { OuvreFichierPersonnage(f, *f.NomsFichiers, fichier); });
     return QApplication::exec();
 }

@@ -558,3 +558,46 @@ TEST(CommandesFichier, SauverNouveauOuvrirSauverAuHasard)
         }
     }
 }
+
+// A file named from outside (given on the command line at start) opens as
+// "&Ouvrir" opens it: a good file fills the sheet, unmodified, and its name
+// is proposed by the next save; a missing or damaged one gives the same box
+// and leaves the empty sheet.
+TEST(CommandesFichier, FichierDonneDuDehors)
+{
+    DossierTemporaire dossier;
+    const QString fixtures = QStringLiteral(VARDEL_PERSONNAGES);
+    const struct {
+        QString fichier;
+        QString message;
+    } abimes[] = {
+        {dossier.chemin("absent.vdl"), "Ne peut ouvrir le fichier " + dossier.chemin("absent.vdl")},
+        {fixtures + "/coupe.vdl", "Index liste hors bornes"},
+    };
+    for (const auto& c : abimes) {
+        const Programme pr;
+        auto* plateforme = &PlateformeScriptee::remiseAZero();
+        ExecuteCommande([&] { OuvreFichierPersonnage(pr.f, *pr.f.NomsFichiers, c.fichier); });
+        ASSERT_EQ(plateforme->boites.size(), 1u) << c.fichier;
+        EXPECT_EQ(plateforme->boites[0].texte, c.message);
+        EXPECT_EQ(pr.p().personnage(), Programme().p().personnage()) << c.fichier;
+        EXPECT_FALSE(pr.p().Modifie);
+    }
+
+    const Programme source;
+    remplit(source);
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    const QString nom = dossier.chemin("thorgrim.vdl");
+    plateforme->fichiers = {nom};
+    source.p().Sauver1Click();
+
+    const Programme pr;
+    plateforme = &PlateformeScriptee::remiseAZero();
+    OuvreFichierPersonnage(pr.f, *pr.f.NomsFichiers, nom);
+    EXPECT_EQ(pr.p().personnage(), source.p().personnage());
+    EXPECT_EQ(RassembleFiche(pr.f), RassembleFiche(source.f));
+    EXPECT_FALSE(pr.p().Modifie);
+    pr.p().Sauver1Click();
+    ASSERT_EQ(plateforme->dialogues.size(), 1u);
+    EXPECT_EQ(plateforme->dialogues[0].dialogue.nomInitial, nom);
+}

@@ -1,0 +1,44 @@
+#include "LigneDeCommande.h"
+
+LigneDeCommande LitLigneDeCommande(const QStringList& arguments)
+{
+    LigneDeCommande l;
+    bool finDesOptions = false;
+    for (const QString& a : arguments) {
+        if (!finDesOptions && a == QLatin1String("--")) {
+            finDesOptions = true;
+        } else if (!finDesOptions && (a == QLatin1String("--help") || a == QLatin1String("-h") || a == QLatin1String("--aide"))) {
+            return {LigneDeCommande::Demande::Aide, {}, {}};
+        } else if (!finDesOptions && (a == QLatin1String("--version") || a == QLatin1String("-v"))) {
+            return {LigneDeCommande::Demande::Version, {}, {}};
+        } else if (!finDesOptions && a.startsWith(u'-') && a.size() > 1) {
+            return {LigneDeCommande::Demande::Erreur, {}, QStringLiteral("Option inconnue : ") + a};
+        } else if (l.fichier.isEmpty()) {
+            l.fichier = a;
+        } else {
+            return {LigneDeCommande::Demande::Erreur, {}, QStringLiteral("Un seul fichier personnage à la fois : ") + a};
+        }
+    }
+    return l;
+}
+
+QString TexteAide(const QString& programme)
+{
+    return QStringLiteral("Usage : ") + programme + QStringLiteral(" [options] [fichier.vdl]\n"
+        "Éditeur et générateur de feuilles de personnage.\n"
+        "\n"
+        "Arguments :\n"
+        "  fichier.vdl     le personnage à ouvrir au démarrage\n"
+        "\n"
+        "Options :\n"
+        "  -h, --help      affiche cette aide et s'arrête\n"
+        "  -v, --version   affiche la version et s'arrête\n"
+        "\n"
+        "Les fichiers de données sont lus dans le dossier de travail quand il les contient,\n"
+        "sinon dans le dossier d'installation (share/vardel).\n");
+}
+
+QString TexteVersion()
+{
+    return QStringLiteral("Vardel ") + QStringLiteral(VARDEL_VERSION) + QLatin1Char('\n');
+}
