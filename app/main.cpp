@@ -43,6 +43,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vardel"));
     QApplication::setApplicationVersion(QStringLiteral(VARDEL_VERSION));
+    // The desktop links the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.vardel.Vardel"));
     InstallePolices();
     // The toolkit's own dialogs (print, files) speak French too, when its
     // translations are installed.
