@@ -1,8 +1,9 @@
 #include "Commandes.h"
 
-#include "ResumeClasseRace.h"
 #include "CommandesChoix.h"
 #include "CommandesFichier.h"
+#include "PersonnageOuvert.h"
+#include "ResumeClasseRace.h"
 #include "Spheres.h"
 #include "TravauxImpression.h"
 #include "TravauxTalents.h"
@@ -12,127 +13,164 @@
 #include "UnitPerso.h"
 #include "Verifications.h"
 
-#include <memory>
-
 namespace {
 
-ChargeurListe chargeur(const TPersoForm& persoForm, const QString& nom)
+ChargeurListe chargeur(const PersonnageOuvert& ouvert, const QString& nom)
 {
-    return [&persoForm, nom] { return ListeTexte::charge(persoForm.FichierDonnees(nom)); };
+    return [&ouvert, nom] { return ListeTexte::charge(ouvert.FichierDonnees(nom)); };
 }
 
 }
 
-void ReconstruitNotesStandard(const TPersoForm& persoForm, const TFormSpheres* spheres, TFormNotes& notes)
+void ReconstruitNotesStandard(PersonnageOuvert& ouvert)
 {
     QStringList lignes;
     try {
-        ResumeClasseRace(persoForm.personnage(), spheres ? spheres->Choix() : ChoixSpheres{},
-                         chargeur(persoForm, QStringLiteral("comprace.dat")),
-                         chargeur(persoForm, QStringLiteral("XP.dat")), lignes);
+        ResumeClasseRace(ouvert.Fiche.personnage, ouvert.Fiche.spheres, chargeur(ouvert, QStringLiteral("comprace.dat")),
+                         chargeur(ouvert, QStringLiteral("XP.dat")), lignes);
     } catch (...) {
-        notes.FixeLignesStandard(lignes);
+        ouvert.NotesStandard = lignes;
         throw;
     }
-    notes.FixeLignesStandard(lignes);
+    ouvert.NotesStandard = lignes;
 }
 
-void ConstruitSortsDeClerc(TPersoForm& persoForm, const TFormSpheres& spheres)
+void ConstruitSortsDeClerc(PersonnageOuvert& ouvert)
 {
-    ConstruitSortsDePretre(persoForm.personnage(), spheres.Choix(),
-                           chargeur(persoForm, QStringLiteral("sorts2.dat")),
-                           chargeur(persoForm, QStringLiteral("Clercs5.dat")),
-                           persoForm.SortsDeClercParNiveau);
+    ConstruitSortsDePretre(ouvert.Fiche.personnage, ouvert.Fiche.spheres,
+                           chargeur(ouvert, QStringLiteral("sorts2.dat")),
+                           chargeur(ouvert, QStringLiteral("Clercs5.dat")), ouvert.SortsDeClercParNiveau);
+}
+
+bool QuitteLePersonnage(const Fenetres& f)
+{
+    if (!f.Ouvert->Modifie)
+        return true;
+    const Bouton choix = boite(GenreBoite::Confirmation, QStringLiteral("Sauver le personnage ?"),
+                               {Bouton::Oui, Bouton::Non, Bouton::Annuler});
+    if (choix == Bouton::Annuler)
+        return false;
+    if (choix == Bouton::Oui) {
+        // The save shows its own failure; a save that did not happen (its
+        // dialog cancelled, the file not written) leaves the character
+        // modified, and it is kept.
+        f.PersoForm->Sauver1Click();
+        return !f.Ouvert->Modifie;
+    }
+    return true;
+}
+
+namespace {
+
+// "&Nouveau", once the fields are emptied: the rest of the character goes
+// too (its file would hold them, its catalogue show them), and the new one
+// is unmodified, its thief values to be built from the bases.
+void TravailNouveau(PersonnageOuvert& ouvert)
+{
+    FichePersonnage vide;
+    vide.personnage = ouvert.Fiche.personnage;
+    ouvert.Fiche = vide;
+    ouvert.TalentsVoleurDeBase = true;
+    ouvert.Catalogue.marques = {};
+    ouvert.NotesStandard.clear();
+    ouvert.Modifie = false;
+}
+
+// "&Notes": the standard notes rebuilt, then the dialog on the character's
+// notes, which it gives back when it closes.
+void TravailNotes(const Fenetres& f)
+{
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    ReconstruitNotesStandard(ouvert);
+    TFormNotes& notes = f.FormNotes();
+    notes.FixeLignesStandard(ouvert.NotesStandard);
+    // The memo keeps its cursor when the notes are still those it shows.
+    if (notes.LignesNotes() != ouvert.Fiche.notes)
+        notes.FixeLignesNotes(ouvert.Fiche.notes);
+    notes.exec();
+    ouvert.Fiche.notes = notes.LignesNotes();
+}
+
+// "Sorts de &Clerc": the sphere dialog on the character's choices.
+void TravailSpheres(const Fenetres& f)
+{
+    TFormSpheres& spheres = f.FormSpheres();
+    spheres.FixeChoix(f.Ouvert->Fiche.spheres);
+    spheres.exec();
+    f.Ouvert->Fiche.spheres = spheres.Choix();
+}
+
+// "Sorts de &Mage": the catalogue as it was left, with its marks; the
+// dialog writes the character's spell entries as it goes.
+void TravailSortsDeMage(const Fenetres& f)
+{
+    TFormSortsDeMage& sorts = f.FormSortsDeMage();
+    sorts.FixeEtat(f.Ouvert->Catalogue);
+    sorts.exec();
+    f.Ouvert->Catalogue = sorts.Etat();
+}
+
 }
 
 // Each command: its checks, then its work and its window. The main window
-// runs the checks, marks the sheet modified for a dialog command, then the
+// runs the checks, signals a modification for a dialog command, then the
 // work (TPersoForm::Travail).
 void BrancheCommandes(const Fenetres& f)
 {
     using Commande = TPersoForm::Commande;
     TPersoForm& persoForm = *f.PersoForm;
-    TFormSpheres* spheres = f.FormSpheres;
-    TFormNotes* notes = f.FormNotes;
-    TFormNWP* nwp = f.FormNWP;
-    TFormArmes* armes = f.FormArmes;
-    TFormSortsDeMage* sortsDeMage = f.FormSortsDeMage;
-    TFormTalentsVoleur* voleur = f.FormTalentsVoleur;
-    TFormTalentsBarde* barde = f.FormTalentsBarde;
+    const std::shared_ptr<PersonnageOuvert> ouvert = f.Ouvert;
 
-    // "&Nouveau": the main window empties its fields, then the dialogs
-    // forget their parts of the character.
-    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [spheres, notes, nwp, armes, sortsDeMage] {
-        VideChoix(nwp, armes);
-        if (sortsDeMage)
-            sortsDeMage->DemarqueTout();
-        if (spheres)
-            spheres->DecocheTout();
-        if (notes) {
-            notes->VideNotes();
-            notes->FixeLignesStandard({});
-        }
-    }});
+    // The main window is a view of the character: every change of a field
+    // goes to it at once.
+    QObject::connect(&persoForm, &TPersoForm::PersonnageChange, &persoForm,
+                     [ouvert, &persoForm] { ouvert->Fiche.personnage = persoForm.personnage(); });
+    QObject::connect(&persoForm, &TPersoForm::Modification, &persoForm, [ouvert, &persoForm] {
+        ouvert->Fiche.personnage = persoForm.personnage();
+        ouvert->Modifie = true;
+    });
+    persoForm.QuitteLePersonnage = [f] { return ::QuitteLePersonnage(f); };
+
+    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [ouvert] { TravailNouveau(*ouvert); }});
 
     // "&Sauver" and "&Ouvrir": the character file. Each file dialog proposes
     // the last name chosen in it.
-    auto noms = f.NomsFichiers ? f.NomsFichiers : std::make_shared<NomsFichiersPersonnage>();
-    persoForm.BrancheCommande(Commande::Sauver, {nullptr, [f, noms] { TravailSauver(f, *noms); }});
-    persoForm.BrancheCommande(Commande::Ouvrir, {nullptr, [f, noms] { TravailOuvrir(f, *noms); }});
+    persoForm.BrancheCommande(Commande::Sauver, {nullptr, [f] { TravailSauver(f); }});
+    persoForm.BrancheCommande(Commande::Ouvrir, {nullptr, [f] { TravailOuvrir(f); }});
 
     // "Sorts de &Mage": an Intelligence typed; the spell catalogue, which
-    // writes the character's spells into the main window's lists.
-    if (sortsDeMage)
-        persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, [sortsDeMage] {
-            sortsDeMage->exec();
-        }});
+    // writes the character's spells.
+    persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, [f] { TravailSortsDeMage(f); }});
 
     // "&Compétences": class, Intelligence and levels; the groups and the
     // budget, then the proficiency dialog.
-    if (nwp)
-        persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, [&persoForm, nwp] {
-            TravailCompetences(persoForm, *nwp);
-        }});
+    persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, [f] { TravailCompetences(f); }});
 
     // "&Armes": class and levels; the weapon slots, then the weapon dialog.
-    if (armes)
-        persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, [&persoForm, armes] {
-            TravailArmes(persoForm, *armes);
-        }});
+    persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, [f] { TravailArmes(f); }});
 
     // "Talents de &Voleur": Dextérité, race and levels; the bases and points
-    // of the thief skills, the dialog, and its values kept by the sheet.
-    if (voleur)
-        persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, [&persoForm, voleur] {
-            TravailTalentsVoleur(persoForm, *voleur);
-        }});
+    // of the thief skills, the dialog, and its values kept by the character.
+    persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, [f] {
+        TravailTalentsVoleur(*f.Ouvert, f.FormTalentsVoleur());
+    }});
 
     // "Talents de &Barde": the same checks; the bard skills from their bases.
-    if (barde)
-        persoForm.BrancheCommande(Commande::Barde, {Verifications::AvantTalents, [&persoForm, barde] {
-            TravailTalentsBarde(persoForm, *barde);
-        }});
+    persoForm.BrancheCommande(Commande::Barde, {Verifications::AvantTalents, [f] {
+        TravailTalentsBarde(*f.Ouvert, f.FormTalentsBarde());
+    }});
 
     // "&Imprimer": the print dialog first, then the full check (in the
     // work), the print choice and the document.
-    if (f.FormChoixImpression)
-        persoForm.BrancheCommande(Commande::Imprimer, {nullptr, [f] { TravailImpression(f); }});
+    persoForm.BrancheCommande(Commande::Imprimer, {nullptr, [f] { TravailImpression(f); }});
 
     // Preview: the full check; the preview, which can hand over to printing.
-    std::function<void()> apercu;
-    if (f.FormPreview)
-        apercu = [f] { TravailApercu(f); };
-    persoForm.BrancheCommande(Commande::Apercu, {Verifications::VerifieSaisie, apercu});
+    persoForm.BrancheCommande(Commande::Apercu, {Verifications::VerifieSaisie, [f] { TravailApercu(f); }});
 
     // "Sorts de &Clerc": no check; the sphere dialog.
-    if (spheres)
-        persoForm.BrancheCommande(Commande::SortsDeClerc, {nullptr, [spheres] { spheres->exec(); }});
+    persoForm.BrancheCommande(Commande::SortsDeClerc, {nullptr, [f] { TravailSpheres(f); }});
 
     // "&Notes": Sagesse, race and class; the standard notes rebuilt, then
     // the notes dialog.
-    if (notes)
-        persoForm.BrancheCommande(Commande::Notes, {Verifications::AvantNotes, [&persoForm, spheres, notes] {
-            ReconstruitNotesStandard(persoForm, spheres, *notes);
-            notes->exec();
-        }});
+    persoForm.BrancheCommande(Commande::Notes, {Verifications::AvantNotes, [f] { TravailNotes(f); }});
 }

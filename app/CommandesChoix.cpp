@@ -1,36 +1,40 @@
 #include "CommandesChoix.h"
 
+#include "Fenetres.h"
 #include "ListeMarquee.h"
 #include "Niveaux.h"
+#include "PersonnageOuvert.h"
 #include "UnitFormArmes.h"
 #include "UnitFormNWP.h"
-#include "UnitPerso.h"
 
 #include <QCheckBox>
 
-void TravailCompetences(TPersoForm& persoForm, TFormNWP& formNWP)
+void TravailCompetences(const Fenetres& f)
 {
-    formNWP.CalculeCompetences(persoForm.personnage());
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    TFormNWP& formNWP = f.FormNWP();
+    formNWP.FixeMarques(ouvert.Fiche.competences);
+    formNWP.CalculeCompetences(ouvert.Fiche.personnage);
+    ouvert.BudgetNWP = {formNWP.GroupesAutorises, formNWP.PointsCompetences};
     formNWP.ListBoxNWP->viewport()->update();   // the costs follow the groups
     formNWP.ListBoxNWPClick();
+    ouvert.Fiche.competences = formNWP.Marques();
     formNWP.exec();
+    ouvert.Fiche.competences = formNWP.Marques();
 }
 
-void TravailArmes(TPersoForm& persoForm, TFormArmes& formArmes)
+void TravailArmes(const Fenetres& f)
 {
-    const Personnage p = persoForm.personnage();
-    formArmes.PointsArmes = CalculeEmplacementsArmes(p);
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    TFormArmes& formArmes = f.FormArmes();
+    const Personnage& p = ouvert.Fiche.personnage;
+    formArmes.FixeMarques(ouvert.Fiche.armes);
+    formArmes.FixeSpecialisation(ouvert.Fiche.specialisation);
+    ouvert.PointsArmes = CalculeEmplacementsArmes(p);
+    formArmes.PointsArmes = ouvert.PointsArmes;
     formArmes.AfficheReste();
     formArmes.CheckBoxSpecialiste->setEnabled(p.classe == QStringLiteral("Guerrier"));
     formArmes.exec();
-}
-
-void VideChoix(TFormNWP* formNWP, TFormArmes* formArmes)
-{
-    if (formNWP)
-        formNWP->ListBoxNWP->DemarqueTout();
-    if (formArmes) {
-        formArmes->ListBoxArmes->DemarqueTout();
-        formArmes->FixeSpecialisation(QString());
-    }
+    ouvert.Fiche.armes = formArmes.Marques();
+    ouvert.Fiche.specialisation = formArmes.Specialisation();
 }

@@ -1,16 +1,11 @@
 #include "CommandesFichier.h"
 
-#include "Champs.h"
 #include "Commandes.h"
 #include "Fenetres.h"
-#include "ListeMarquee.h"
 #include "Niveaux.h"
-#include "UnitFormArmes.h"
-#include "UnitFormNWP.h"
-#include "UnitFormNotes.h"
-#include "UnitFormSortsDeMage.h"
-#include "UnitFormSpheres.h"
 #include "UnitPerso.h"
+
+#include <algorithm>
 
 DialogueFichier DialogueSauvegardePersonnage(const QString& nom)
 {
@@ -23,94 +18,65 @@ DialogueFichier DialogueOuverturePersonnage(const QString& nom)
     return {QString(), QStringLiteral("Fichier Personnage de Vardel (*.vdl)|*.vdl"), QStringLiteral("vdl"), nom};
 }
 
-FichePersonnage RassembleFiche(const Fenetres& f)
-{
-    FichePersonnage fiche;
-    fiche.personnage = f.PersoForm->personnage();
-    if (f.FormNWP)
-        fiche.competences = f.FormNWP->Marques();
-    if (f.FormArmes) {
-        fiche.armes = f.FormArmes->Marques();
-        fiche.specialisation = f.FormArmes->Specialisation();
-    }
-    fiche.talentsVoleur = f.PersoForm->TalentsVoleur;
-    fiche.sortsDeMage = f.PersoForm->SortsDeMageParNiveau;
-    if (f.FormSpheres)
-        fiche.spheres = f.FormSpheres->Choix();
-    if (f.FormNotes)
-        fiche.notes = f.FormNotes->LignesNotes();
-    return fiche;
-}
-
-namespace {
-
-// The catalogue marks the character's spells, level by level: the last
-// record of each name, exactly; at level 1 a name it lacks is added first.
-void MarqueSorts(TFormSortsDeMage& fenetre, const std::array<QStringList, NombreNiveauxSorts>& sorts)
-{
-    CatalogueSorts catalogue = fenetre.Catalogue();
-    const MarquesSorts marques = MarqueSortsDuPersonnage(catalogue, sorts);
-    fenetre.FixeCatalogueEtMarques(catalogue, marques);
-}
-
-}
-
 void AppliqueFiche(const Fenetres& f, const FichePersonnage& fiche)
 {
-    TPersoForm& persoForm = *f.PersoForm;
-    persoForm.FixePersonnage(fiche.personnage, fiche.niveauxLus, fiche.extraLu);
-    if (f.FormNWP) {
-        f.FormNWP->FixeMarques(fiche.competences);
-        f.FormNWP->CalculeCompetences(persoForm.personnage());
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    // The sheet first: what it does not set (levels after those read, the
+    // exceptional strength of an older file) stays as it shows it.
+    f.PersoForm->FixePersonnage(fiche.personnage, fiche.niveauxLus, fiche.extraLu);
+    const Personnage personnage = f.PersoForm->personnage();
+    ouvert.Fiche = fiche;
+    // The character as the sheet shows it now; how the file was read is
+    // the file's own business.
+    ouvert.Fiche.personnage = personnage;
+    ouvert.Fiche.extraLu = false;
+    ouvert.Fiche.niveauxLus = 3;
+    // The marks as the lists hold them: each entry once, in list order.
+    for (QList<qsizetype>* marques : {&ouvert.Fiche.competences, &ouvert.Fiche.armes}) {
+        std::sort(marques->begin(), marques->end());
+        marques->erase(std::unique(marques->begin(), marques->end()), marques->end());
     }
-    if (f.FormArmes) {
-        f.FormArmes->FixeMarques(fiche.armes);
-        f.FormArmes->FixeSpecialisation(fiche.specialisation);
-        f.FormArmes->PointsArmes = CalculeEmplacementsArmes(persoForm.personnage());
-    }
-    persoForm.TalentsVoleur = fiche.talentsVoleur;
-    persoForm.SortsDeMageParNiveau = fiche.sortsDeMage;
-    if (f.FormSortsDeMage)
-        MarqueSorts(*f.FormSortsDeMage, fiche.sortsDeMage);
-    if (f.FormSpheres)
-        f.FormSpheres->FixeChoix(fiche.spheres);
-    if (f.FormNotes)
-        f.FormNotes->FixeLignesNotes(fiche.notes);
+    ouvert.BudgetNWP = CalculeCompetences(personnage);
+    ouvert.PointsArmes = CalculeEmplacementsArmes(personnage);
+    // The catalogue marks the character's spells, level by level: the last
+    // record of each name, exactly; at level 1 a name it lacks is added
+    // first.
+    ouvert.Catalogue.marques = MarqueSortsDuPersonnage(ouvert.Catalogue.catalogue, fiche.sortsDeMage);
 }
 
-void TravailSauver(const Fenetres& f, NomsFichiersPersonnage& noms)
+void TravailSauver(const Fenetres& f)
 {
-    const QString nom = plateforme().fichierASauver(DialogueSauvegardePersonnage(noms.sauvegarde));
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    const QString nom = plateforme().fichierASauver(DialogueSauvegardePersonnage(ouvert.Noms.sauvegarde));
     if (nom.isEmpty())
         return;
-    noms.sauvegarde = nom;
-    EcritFichePersonnage(RassembleFiche(f)).sauve(nom);
-    f.PersoForm->Modifie = false;
+    ouvert.Noms.sauvegarde = nom;
+    EcritFichePersonnage(ouvert.Fiche).sauve(nom);
+    ouvert.Modifie = false;
 }
 
-void TravailOuvrir(const Fenetres& f, NomsFichiersPersonnage& noms)
+void TravailOuvrir(const Fenetres& f)
 {
-    const QString nom = plateforme().fichierAOuvrir(DialogueOuverturePersonnage(noms.ouverture));
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    const QString nom = plateforme().fichierAOuvrir(DialogueOuverturePersonnage(ouvert.Noms.ouverture));
     if (nom.isEmpty())
         return;
-    noms.ouverture = nom;
-    OuvreFichierPersonnage(f, noms, nom);
+    ouvert.Noms.ouverture = nom;
+    OuvreFichierPersonnage(f, nom);
 }
 
-void OuvreFichierPersonnage(const Fenetres& f, NomsFichiersPersonnage& noms, const QString& nom)
+void OuvreFichierPersonnage(const Fenetres& f, const QString& nom)
 {
+    PersonnageOuvert& ouvert = *f.Ouvert;
     // Read and checked whole before the first field changes: a damaged
     // file leaves the character being edited as it was.
-    const FichePersonnage fiche =
-        LitFichePersonnage(ListeTexte::charge(nom), f.FormNWP ? f.FormNWP->ListBoxNWP->Nombre() : 0,
-                           f.FormArmes ? f.FormArmes->ListBoxArmes->Nombre() : 0);
-    noms.sauvegarde = nom;
+    const FichePersonnage fiche = LitFichePersonnage(ListeTexte::charge(nom), ouvert.Competences.competences.size(),
+                                                     ouvert.Armes.size());
+    ouvert.Noms.sauvegarde = nom;
     AppliqueFiche(f, fiche);
-    // The sheet is the file's character now, its thief values those read.
-    // The standard notes come last: data files that fail them leave that
-    // true.
-    f.PersoForm->Modifie = false;
-    f.PersoForm->TalentsVoleurDeBase = false;
-    if (f.FormNotes)
-        ReconstruitNotesStandard(*f.PersoForm, f.FormSpheres, *f.FormNotes);
+    // The character is the file's now, its thief values those read. The
+    // standard notes come last: data files that fail them leave that true.
+    ouvert.Modifie = false;
+    ouvert.TalentsVoleurDeBase = false;
+    ReconstruitNotesStandard(ouvert);
 }

@@ -1,6 +1,7 @@
 #include "Fenetres.h"
 
 #include "Commandes.h"
+#include "PersonnageOuvert.h"
 #include "UnitFormArmes.h"
 #include "UnitFormChoixImpression.h"
 #include "UnitFormNWP.h"
@@ -12,30 +13,116 @@
 #include "UnitFormTalentsBarde.h"
 #include "UnitFormTalentsVoleur.h"
 #include "UnitNouveauSortDeMage.h"
-#include "CommandesFichier.h"
 #include "UnitPerso.h"
 
 #include <QLineEdit>
+#include <QPointer>
+
+struct Fenetres::Dialogues {
+    QPointer<TFormPreview> preview;
+    QPointer<TFormNWP> nwp;
+    QPointer<TFormArmes> armes;
+    QPointer<TFormTalentsVoleur> talentsVoleur;
+    QPointer<TFormSpheres> spheres;
+    QPointer<TFormSortsDeMage> sortsDeMage;
+    QPointer<TFormNotes> notes;
+    QPointer<TFormTalentsBarde> talentsBarde;
+    QPointer<TFormChoixImpression> choixImpression;
+    QPointer<TFormPourcentage> pourcentage;
+    QPointer<TFormNouveauSortDeMage> nouveauSort;
+};
+
+namespace {
+
+// The dialog held in `d`, created by `cree` the first time.
+template <typename T, typename Creation>
+T& premiere(QPointer<T>& d, Creation cree)
+{
+    if (!d)
+        d = cree();
+    return *d;
+}
+
+}
+
+TFormPreview& Fenetres::FormPreview() const
+{
+    return premiere(dialogues_->preview, [this] { return new TFormPreview(PersoForm); });
+}
+
+TFormNWP& Fenetres::FormNWP() const
+{
+    return premiere(dialogues_->nwp, [this] { return new TFormNWP(Ouvert->Competences, PersoForm); });
+}
+
+TFormArmes& Fenetres::FormArmes() const
+{
+    return premiere(dialogues_->armes, [this] { return new TFormArmes(Ouvert->Armes, PersoForm); });
+}
+
+TFormTalentsVoleur& Fenetres::FormTalentsVoleur() const
+{
+    return premiere(dialogues_->talentsVoleur, [this] { return new TFormTalentsVoleur(PersoForm); });
+}
+
+TFormSpheres& Fenetres::FormSpheres() const
+{
+    return premiere(dialogues_->spheres, [this] { return new TFormSpheres(PersoForm); });
+}
+
+TFormSortsDeMage& Fenetres::FormSortsDeMage() const
+{
+    return premiere(dialogues_->sortsDeMage, [this] {
+        TPersoForm* persoForm = PersoForm;
+        auto* d = new TFormSortsDeMage(
+            Ouvert->Fiche.sortsDeMage, [persoForm] { return persoForm->EditIntelligence->text(); }, PersoForm);
+        const Fenetres f = *this;
+        d->RelieDialogues([f] { return &f.FormPourcentage(); }, [f] { return &f.FormNouveauSortDeMage(); });
+        d->FixeEtat(Ouvert->Catalogue);
+        return d;
+    });
+}
+
+TFormNotes& Fenetres::FormNotes() const
+{
+    return premiere(dialogues_->notes, [this] { return new TFormNotes(PersoForm); });
+}
+
+TFormTalentsBarde& Fenetres::FormTalentsBarde() const
+{
+    return premiere(dialogues_->talentsBarde, [this] { return new TFormTalentsBarde(PersoForm); });
+}
+
+TFormChoixImpression& Fenetres::FormChoixImpression() const
+{
+    return premiere(dialogues_->choixImpression, [this] { return new TFormChoixImpression(PersoForm); });
+}
+
+TFormPourcentage& Fenetres::FormPourcentage() const
+{
+    return premiere(dialogues_->pourcentage, [this] { return new TFormPourcentage(PersoForm); });
+}
+
+TFormNouveauSortDeMage& Fenetres::FormNouveauSortDeMage() const
+{
+    return premiere(dialogues_->nouveauSort, [this] { return new TFormNouveauSortDeMage(PersoForm); });
+}
 
 Fenetres CreeFenetres(TPersoForm& persoForm)
 {
     Fenetres f;
     f.PersoForm = &persoForm;
-    f.FormPreview = new TFormPreview(&persoForm);
-    f.FormNWP = new TFormNWP(persoForm.FichierDonnees(QStringLiteral("Vardel.cat")),
-                             persoForm.FichierDonnees(QStringLiteral("Vardel.nwp")), &persoForm);
-    f.FormArmes = new TFormArmes(persoForm.FichierDonnees(QStringLiteral("Vardel.Arm")), &persoForm);
-    f.FormTalentsVoleur = new TFormTalentsVoleur(&persoForm);
-    f.FormSpheres = new TFormSpheres(&persoForm);
-    f.FormSortsDeMage = new TFormSortsDeMage(
-        persoForm.SortsDeMageParNiveau, [&persoForm] { return persoForm.EditIntelligence->text(); }, &persoForm);
-    f.FormNotes = new TFormNotes(&persoForm);
-    f.FormTalentsBarde = new TFormTalentsBarde(&persoForm);
-    f.FormChoixImpression = new TFormChoixImpression(&persoForm);
-    f.FormPourcentage = new TFormPourcentage(&persoForm);
-    f.FormNouveauSortDeMage = new TFormNouveauSortDeMage(&persoForm);
-    f.FormSortsDeMage->RelieDialogues(f.FormPourcentage, f.FormNouveauSortDeMage);
-    f.NomsFichiers = std::make_shared<NomsFichiersPersonnage>();
+    f.dialogues_ = std::make_shared<Fenetres::Dialogues>();
+    f.Ouvert = std::make_shared<PersonnageOuvert>();
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    ouvert.RepertoireDonnees = persoForm.RepertoireDonnees();
+    // The lists of the choice dialogs, then the spell catalogue, as the
+    // dialogs read them at start, each failure in its box.
+    ouvert.Competences = ChargeListesCompetences(ouvert.FichierDonnees(QStringLiteral("Vardel.cat")),
+                                                 ouvert.FichierDonnees(QStringLiteral("Vardel.nwp")));
+    ouvert.Armes = ChargeListeArmes(ouvert.FichierDonnees(QStringLiteral("Vardel.Arm")));
+    ouvert.Catalogue = ChargeCatalogueDeDepart();
+    ouvert.Fiche.personnage = persoForm.personnage();
     BrancheCommandes(f);
     return f;
 }

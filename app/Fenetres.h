@@ -2,7 +2,7 @@
 
 #include <memory>
 
-struct NomsFichiersPersonnage;
+struct PersonnageOuvert;
 
 class TFormArmes;
 class TFormChoixImpression;
@@ -17,28 +17,41 @@ class TFormTalentsBarde;
 class TFormTalentsVoleur;
 class TPersoForm;
 
-// The windows of the program. The dialogs are created once, after the main
-// window, in the order of the program entry; they are children of the main
-// window (Qt deletes them with it), hidden until their command shows them.
-// These are plain pointers: nothing here owns a window.
-struct Fenetres {
+// The program's windows around the open character. The main window comes
+// first and is a view of the character; each dialog is created, a child of
+// the main window (Qt deletes it with it), the first time it is asked for,
+// which is the first time a command shows it. Copies share the same
+// windows and the same character.
+class Fenetres {
+public:
+    Fenetres() = default;
+
     TPersoForm* PersoForm = nullptr;
-    TFormPreview* FormPreview = nullptr;
-    TFormNWP* FormNWP = nullptr;
-    TFormArmes* FormArmes = nullptr;
-    TFormTalentsVoleur* FormTalentsVoleur = nullptr;
-    TFormSpheres* FormSpheres = nullptr;
-    TFormSortsDeMage* FormSortsDeMage = nullptr;
-    TFormNotes* FormNotes = nullptr;
-    TFormTalentsBarde* FormTalentsBarde = nullptr;
-    TFormChoixImpression* FormChoixImpression = nullptr;
-    TFormPourcentage* FormPourcentage = nullptr;
-    TFormNouveauSortDeMage* FormNouveauSortDeMage = nullptr;
-    // The names the character's file dialogs propose, shared by the
-    // commands and by an opening from outside (a file given at start).
-    std::shared_ptr<NomsFichiersPersonnage> NomsFichiers;
+    // The open character, held here for the whole run.
+    std::shared_ptr<PersonnageOuvert> Ouvert;
+
+    TFormPreview& FormPreview() const;
+    TFormNWP& FormNWP() const;
+    TFormArmes& FormArmes() const;
+    TFormTalentsVoleur& FormTalentsVoleur() const;
+    TFormSpheres& FormSpheres() const;
+    TFormSortsDeMage& FormSortsDeMage() const;
+    TFormNotes& FormNotes() const;
+    TFormTalentsBarde& FormTalentsBarde() const;
+    TFormChoixImpression& FormChoixImpression() const;
+    TFormPourcentage& FormPourcentage() const;
+    TFormNouveauSortDeMage& FormNouveauSortDeMage() const;
+
+private:
+    friend Fenetres CreeFenetres(TPersoForm& persoForm);
+    struct Dialogues;
+    std::shared_ptr<Dialogues> dialogues_;
 };
 
-// Creates the dialogs under `persoForm` and attaches every command of the
-// main window to its work (BrancheCommandes).
+// The open character around `persoForm`: what the character's windows read
+// once at start (the proficiency, category and weapon files of the data
+// directory, the spell catalogue "Mage.mag" of the working directory, each
+// failure in its box), the main window made a view of the character, and
+// every command attached to its work (BrancheCommandes). No dialog is
+// created yet.
 Fenetres CreeFenetres(TPersoForm& persoForm);

@@ -2,74 +2,59 @@
 
 #include "Fenetres.h"
 #include "ImpressionFiche.h"
-#include "ListeMarquee.h"
+#include "PersonnageOuvert.h"
 #include "Plateforme.h"
-#include "UnitFormArmes.h"
-#include "UnitFormChoixImpression.h"
-#include "UnitFormNWP.h"
-#include "UnitFormNotes.h"
 #include "UnitFormPreview.h"
-#include "UnitFormSortsDeMage.h"
-#include "UnitFormSpheres.h"
 #include "UnitPerso.h"
 #include "Verifications.h"
 
-DonneesImpression DonneesDImpression(const Fenetres& f)
+DonneesImpression DonneesDImpression(const PersonnageOuvert& ouvert)
 {
-    const TPersoForm& persoForm = *f.PersoForm;
+    const FichePersonnage& fiche = ouvert.Fiche;
     DonneesImpression d;
-    d.Perso = persoForm.personnage();
-    d.RepertoireDonnees = persoForm.RepertoireDonnees();
-    d.Ajustements = persoForm.Ajustements;
-    d.JetsDeProtection = persoForm.JetsDeProtection;
-    d.TalentsVoleur = persoForm.TalentsVoleur;
-    if (f.FormNWP) {
-        d.Competences = f.FormNWP->ListBoxNWP->LignesMarquees();
-        d.PointsCompetences = f.FormNWP->PointsRestants();
-    }
-    if (f.FormArmes) {
-        d.Armes = f.FormArmes->ListBoxArmes->LignesMarquees();
-        d.PointsArmes = f.FormArmes->PointsRestants();
-        d.Specialisation = f.FormArmes->Specialisation();
-    }
-    d.Spheres = f.FormSpheres ? f.FormSpheres->Choix() : ChoixSpheres{};
-    if (f.FormNotes) {
-        d.NotesStandard = f.FormNotes->LignesStandard();
-        d.Notes = f.FormNotes->LignesNotes();
-    }
-    if (f.FormSortsDeMage)
-        for (int niveau = 1; niveau <= 9; ++niveau)
-            d.SortsDeMage[std::size_t(niveau - 1)] = f.FormSortsDeMage->SortsMarques(niveau);
-    d.SortsDeMageParNiveau = persoForm.SortsDeMageParNiveau;
+    d.Perso = fiche.personnage;
+    d.RepertoireDonnees = ouvert.RepertoireDonnees;
+    d.Ajustements = ouvert.Ajustements;
+    d.JetsDeProtection = ouvert.JetsDeProtection;
+    d.TalentsVoleur = fiche.talentsVoleur;
+    d.Competences = ouvert.LignesCompetences();
+    d.PointsCompetences = ouvert.PointsCompetencesRestants();
+    d.Armes = ouvert.LignesArmes();
+    d.PointsArmes = ouvert.PointsArmesRestants();
+    d.Specialisation = fiche.specialisation;
+    d.Spheres = fiche.spheres;
+    d.NotesStandard = ouvert.NotesStandard;
+    d.Notes = fiche.notes;
+    for (int niveau = 1; niveau <= NombreNiveauxSorts; ++niveau)
+        d.SortsDeMage[std::size_t(niveau - 1)] = SortsMarques(ouvert.Catalogue, niveau);
+    d.SortsDeMageParNiveau = fiche.sortsDeMage;
     d.ChanceApprentissage = ChanceApprentissageDe(d.Perso);
-    d.SortsDeClercParNiveau = persoForm.SortsDeClercParNiveau;
+    d.SortsDeClercParNiveau = ouvert.SortsDeClercParNiveau;
     return d;
 }
 
-void RendDonneesImpression(const DonneesImpression& donnees, const Fenetres& f)
+void RendDonneesImpression(const DonneesImpression& donnees, PersonnageOuvert& ouvert)
 {
-    TPersoForm& persoForm = *f.PersoForm;
-    persoForm.Ajustements = donnees.Ajustements;
-    persoForm.JetsDeProtection = donnees.JetsDeProtection;
-    persoForm.SortsDeClercParNiveau = donnees.SortsDeClercParNiveau;
-    if (f.FormNotes)
-        f.FormNotes->FixeLignesStandard(donnees.NotesStandard);
+    ouvert.Ajustements = donnees.Ajustements;
+    ouvert.JetsDeProtection = donnees.JetsDeProtection;
+    ouvert.SortsDeClercParNiveau = donnees.SortsDeClercParNiveau;
+    ouvert.NotesStandard = donnees.NotesStandard;
 }
 
 namespace {
 
-// The print job on what the windows hold now; what it refreshed goes back
-// to them, also when it fails halfway.
+// The print job on the character as it is now; what it refreshed goes back
+// to it, also when it fails halfway.
 void imprime(const Fenetres& f)
 {
-    DonneesImpression d = DonneesDImpression(f);
+    DonneesImpression d = DonneesDImpression(*f.Ouvert);
     try {
-        ImprimeFiche(*f.FormChoixImpression, d);
+        ImprimeFiche(f.FormChoixImpression(), d);
     } catch (...) {
-        RendDonneesImpression(d, f);
+        RendDonneesImpression(d, *f.Ouvert);
         throw;
     }
-    RendDonneesImpression(d, f);
+    RendDonneesImpression(d, *f.Ouvert);
 }
 
 }
@@ -84,9 +69,9 @@ void TravailImpression(const Fenetres& f)
 
 void TravailApercu(const Fenetres& f)
 {
-    TFormPreview& apercu = *f.FormPreview;
-    const int resultat = apercu.Montre(DonneesDImpression(f));
-    RendDonneesImpression(apercu.Donnees, f);
-    if (resultat == QDialog::Accepted && f.FormChoixImpression)
+    TFormPreview& apercu = f.FormPreview();
+    const int resultat = apercu.Montre(DonneesDImpression(*f.Ouvert));
+    RendDonneesImpression(apercu.Donnees, *f.Ouvert);
+    if (resultat == QDialog::Accepted)
         imprime(f);
 }

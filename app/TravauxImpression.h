@@ -2,22 +2,21 @@
 
 #include "DonneesImpression.h"
 
-struct Fenetres;
+class Fenetres;
+struct PersonnageOuvert;
 
 // The work of the commands "&Imprimer" and "&Aperçu avant impression".
 
-// What the printed pages show, read now from the main window and the
-// dialogs: the entry fields, the marked proficiencies and weapons with the
-// points left and the specialisation, the thief values, the sphere choices,
-// the notes, the marked mage spells with their rolls, the priest lists and
-// the texts the main window keeps for the printout. A dialog not created
-// gives nothing.
-DonneesImpression DonneesDImpression(const Fenetres& f);
+// What the printed pages show, read now from the open character: the entry
+// texts, the marked proficiencies and weapons with the points left and the
+// specialisation, the thief values, the sphere choices, the notes, the
+// marked mage spells with their rolls, the priest lists and the texts kept
+// for the printout. No window is needed.
+DonneesImpression DonneesDImpression(const PersonnageOuvert& ouvert);
 
-// Hands back to the windows what drawing the pages refreshed: the
-// adjustments and saving throws of the main window, the standard notes of
-// the notes dialog, and the priest lists.
-void RendDonneesImpression(const DonneesImpression& donnees, const Fenetres& f);
+// Hands back to the open character what drawing the pages refreshed: the
+// adjustments and saving throws, the standard notes, and the priest lists.
+void RendDonneesImpression(const DonneesImpression& donnees, PersonnageOuvert& ouvert);
 
 // "&Imprimer": the print dialog (whatever the user answers, the command
 // goes on), the full entry check, then the print job.

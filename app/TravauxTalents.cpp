@@ -1,23 +1,23 @@
 #include "TravauxTalents.h"
 
+#include "PersonnageOuvert.h"
 #include "TalentsBarde.h"
 #include "TalentsVoleur.h"
 #include "UnitFormTalentsBarde.h"
 #include "UnitFormTalentsVoleur.h"
-#include "UnitPerso.h"
 
-void TravailTalentsVoleur(TPersoForm& persoForm, TFormTalentsVoleur& fenetre)
+void TravailTalentsVoleur(PersonnageOuvert& ouvert, TFormTalentsVoleur& fenetre)
 {
-    const qint64 points = CalculeTalentsVoleur(persoForm.personnage(), persoForm.TalentsVoleurDeBase,
-                                               persoForm.TalentsVoleur);
-    fenetre.FixeValeurs(persoForm.TalentsVoleur, points);
+    ValeursTalentsVoleur& valeurs = ouvert.Fiche.talentsVoleur;
+    const qint64 points = CalculeTalentsVoleur(ouvert.Fiche.personnage, ouvert.TalentsVoleurDeBase, valeurs);
+    fenetre.FixeValeurs(valeurs, points);
     fenetre.exec();
-    persoForm.TalentsVoleur = fenetre.Valeurs();
-    persoForm.TalentsVoleurDeBase = false;
+    valeurs = fenetre.Valeurs();
+    ouvert.TalentsVoleurDeBase = false;
 }
 
-void TravailTalentsBarde(TPersoForm& persoForm, TFormTalentsBarde& fenetre)
+void TravailTalentsBarde(const PersonnageOuvert& ouvert, TFormTalentsBarde& fenetre)
 {
-    fenetre.FixeChoix(CalculeTalentsBarde(persoForm.personnage()));
+    fenetre.FixeChoix(CalculeTalentsBarde(ouvert.Fiche.personnage));
     fenetre.exec();
 }

@@ -65,10 +65,10 @@ int main(int argc, char* argv[])
     // The file given on the command line, named from where it was given.
     const QString fichier = ligne.fichier.isEmpty() ? QString() : QFileInfo(ligne.fichier).absoluteFilePath();
 
-    // The main window first: it fixes the data directory, and the spell
-    // dialog reads "Mage.mag" there. Both take the working directory as it
-    // is at their creation: it is the data folder for that moment only, and
-    // the user's own folder again for the file dialogs.
+    // The main window first: it fixes the data directory, and "Mage.mag" is
+    // read there. Both take the working directory as it is at that moment:
+    // it is the data folder for that moment only, and the user's own folder
+    // again for the file dialogs.
     QDir::setCurrent(donnees);
     TPersoForm persoForm;
     const Fenetres f = CreeFenetres(persoForm);
@@ -76,6 +76,6 @@ int main(int argc, char* argv[])
 
     persoForm.showMaximized();
     if (!fichier.isEmpty())
-        ExecuteCommande([&] { OuvreFichierPersonnage(f, *f.NomsFichiers, fichier); });
+        ExecuteCommande([&] { OuvreFichierPersonnage(f, fichier); });
     return QApplication::exec();
 }

@@ -29,7 +29,7 @@ Personnage clercVoleur()
 void CreationCompetences(benchmark::State& etat)
 {
     for (auto _ : etat) {
-        TFormNWP f(Dossier + "Vardel.cat", Dossier + "Vardel.nwp");
+        TFormNWP f(ChargeListesCompetences(Dossier + "Vardel.cat", Dossier + "Vardel.nwp"));
         benchmark::DoNotOptimize(f.ListBoxNWP->Nombre());
     }
 }
@@ -37,7 +37,7 @@ BENCHMARK(CreationCompetences)->Unit(benchmark::kMillisecond);
 
 void OuvertureCompetences(benchmark::State& etat)
 {
-    TFormNWP f(Dossier + "Vardel.cat", Dossier + "Vardel.nwp");
+    TFormNWP f(ChargeListesCompetences(Dossier + "Vardel.cat", Dossier + "Vardel.nwp"));
     f.FixeMarques({1, 5, 10, 20});
     const Personnage p = clercVoleur();
     for (auto _ : etat) {
@@ -52,7 +52,7 @@ BENCHMARK(OuvertureCompetences)->Unit(benchmark::kMillisecond);
 
 void ClicCompetence(benchmark::State& etat)
 {
-    TFormNWP f(Dossier + "Vardel.cat", Dossier + "Vardel.nwp");
+    TFormNWP f(ChargeListesCompetences(Dossier + "Vardel.cat", Dossier + "Vardel.nwp"));
     f.CalculeCompetences(clercVoleur());
     f.show();
     ListeMarquee* l = f.ListBoxNWP;
@@ -67,7 +67,7 @@ BENCHMARK(ClicCompetence)->Unit(benchmark::kMicrosecond);
 void CreationArmes(benchmark::State& etat)
 {
     for (auto _ : etat) {
-        TFormArmes f(Dossier + "Vardel.Arm");
+        TFormArmes f(ChargeListeArmes(Dossier + "Vardel.Arm"));
         benchmark::DoNotOptimize(f.ListBoxArmes->Nombre());
     }
 }
@@ -75,7 +75,7 @@ BENCHMARK(CreationArmes)->Unit(benchmark::kMillisecond);
 
 void OuvertureArmes(benchmark::State& etat)
 {
-    TFormArmes f(Dossier + "Vardel.Arm");
+    TFormArmes f(ChargeListeArmes(Dossier + "Vardel.Arm"));
     f.FixeMarques({1, 5, 10});
     f.FixeSpecialisation(f.ListBoxArmes->Texte(5));
     Personnage p;
@@ -94,7 +94,7 @@ BENCHMARK(OuvertureArmes)->Unit(benchmark::kMillisecond);
 
 void ClicArme(benchmark::State& etat)
 {
-    TFormArmes f(Dossier + "Vardel.Arm");
+    TFormArmes f(ChargeListeArmes(Dossier + "Vardel.Arm"));
     f.PointsArmes = 10;
     f.show();
     ListeMarquee* l = f.ListBoxArmes;

@@ -34,6 +34,7 @@ void OuvertureDuCatalogue(benchmark::State& etat)
 {
     for (auto _ : etat) {
         TFormSortsDeMage form(sorts, [] { return intelligence; });
+        form.FixeEtat(ChargeCatalogueDeDepart());
         const int n = plusGrandNiveau(form);
         form.PageControl1->setCurrentIndex(n - 1);
         form.show();
@@ -49,9 +50,10 @@ BENCHMARK(OuvertureDuCatalogue)->Unit(benchmark::kMillisecond);
 void ActionSurUnSort(benchmark::State& etat)
 {
     TFormSortsDeMage form(sorts, [] { return intelligence; });
+    form.FixeEtat(ChargeCatalogueDeDepart());
     TFormPourcentage pourcentage(&form);
     TFormNouveauSortDeMage nouveau(&form);
-    form.RelieDialogues(&pourcentage, &nouveau);
+    form.RelieDialogues([&] { return &pourcentage; }, [&] { return &nouveau; });
     form.CheckBoxPourcent->setChecked(false);
     const int n = plusGrandNiveau(form);
     form.PageControl1->setCurrentIndex(n - 1);

@@ -141,7 +141,9 @@ void TPersoForm::construitChamps()
         b->setGeometry(x, y + 16, largeur, 21);
         b->addItems(items);
         b->setCurrentIndex(-1);
-        // Only a pick by the user counts as a change of the sheet.
+        // Only a pick by the user counts as a change of the character; any
+        // change is one of the fields.
+        connect(b, &QComboBox::currentIndexChanged, this, &TPersoForm::PersonnageChange);
         connect(b, &QComboBox::activated, this, &TPersoForm::ModifieATrue);
         return b;
     };
@@ -268,15 +270,8 @@ void TPersoForm::construitBoutons()
 
 void TPersoForm::FormCreate()
 {
-    MessagesErreur.clear();
     repertoireDonnees_ = QDir::currentPath();
     activeDialogues(false, false, false, false);
-    Modifie = false;
-    TalentsVoleurDeBase = true;
-    for (auto& l : SortsDeClercParNiveau)
-        l.clear();
-    for (auto& l : SortsDeMageParNiveau)
-        l.clear();
 }
 
 void TPersoForm::BrancheCommande(Commande commande, Travail travail)
@@ -383,28 +378,6 @@ void TPersoForm::FixePersonnage(const Personnage& p, int niveaux, bool avecExtra
         EditXtra->setText(p.extra);
 }
 
-namespace {
-
-// The character's mage spells of a spell level (1..9).
-const QStringList& sortsDuNiveau(const std::array<QStringList, 9>& listes, int niveau)
-{
-    if (niveau < 1 || niveau > 9)
-        throw Echec(Messages::indexHorsBornes());
-    return listes[static_cast<std::size_t>(niveau - 1)];
-}
-
-}
-
-int TPersoForm::IndexSortDeMage(int niveau, const QString& nom) const
-{
-    return ::IndexSortDeMage(sortsDuNiveau(SortsDeMageParNiveau, niveau), nom);
-}
-
-QString TPersoForm::PourcentageSortDeMage(int niveau, const QString& nom) const
-{
-    return ::PourcentageSortDeMage(sortsDuNiveau(SortsDeMageParNiveau, niveau), nom);
-}
-
 void TPersoForm::activeDialogues(bool voleur, bool barde, bool mage, bool clerc)
 {
     ButtonTalentsDeVoleur->setEnabled(voleur);
@@ -469,13 +442,14 @@ void TPersoForm::DisposeNiveaux()
 
 void TPersoForm::ModifieATrue()
 {
-    Modifie = true;
+    Q_EMIT PersonnageChange();
+    Q_EMIT Modification();
     MetAJourFiche();
 }
 
 void TPersoForm::ComboClasseChange()
 {
-    Modifie = true;
+    Q_EMIT Modification();
     const Personnage p = personnage();
     // The class change enables the pairs on the class alone; the refresh
     // that follows every activation adds the level conditions.
@@ -503,18 +477,18 @@ void TPersoForm::lance(Commande commande)
         if (it != travaux_.end() && it->second.verifie && !verifieOuSignale(it->second.verifie))
             return;
         if (EstCommandeDeDialogue(commande))
-            Modifie = true;
+            Q_EMIT Modification();
         travaille(commande);
     });
 }
 
 bool TPersoForm::verifieOuSignale(Verification verifie)
 {
-    MessagesErreur.clear();
-    verifie(personnage(), MessagesErreur);
-    if (MessagesErreur.isEmpty())
+    QString messagesErreur;
+    verifie(personnage(), messagesErreur);
+    if (messagesErreur.isEmpty())
         return true;
-    boite(GenreBoite::Erreur, MessagesErreur, {Bouton::Oui});
+    boite(GenreBoite::Erreur, messagesErreur, {Bouton::Oui});
     return false;
 }
 
@@ -540,40 +514,38 @@ void TPersoForm::ButtonPVClick()
 void TPersoForm::Nouveau1Click()
 {
     ExecuteCommande([this] {
-        if (!QuitteLePersonnage())
+        if (!peutQuitter())
             return;
-        activeDialogues(false, false, false, false);
-        TalentsVoleurDeBase = true;
-        // In the order of the sheet: the class goes before the levels, so
-        // the refreshes that the emptied fields run see no class.
-        EditNom->clear();
-        ComboRace->setCurrentIndex(-1);
-        ComboSexe->setCurrentIndex(-1);
-        EditAge->clear();
-        EditTaille->clear();
-        EditPoids->clear();
-        ComboClasse->setCurrentIndex(-1);
-        for (QLineEdit* e : editsNiveau_)
-            e->clear();
-        EditPV->clear();
-        ComboAlignement->setCurrentIndex(-1);
-        for (QLineEdit* e : {EditLangues, EditForce, EditIntelligence, EditSagesse, EditDexterite,
-                             EditConstitution, EditCharisme, EditBeaute})
-            e->clear();
-        // The spells and thief values of the character left do not pass to
-        // the new one (its file would hold them, its catalogue show them).
-        for (QStringList& sorts : SortsDeMageParNiveau)
-            sorts.clear();
-        TalentsVoleur = {};
+        VideChamps();
         travaille(Commande::Nouveau);
-        Modifie = false;
     });
+}
+
+void TPersoForm::VideChamps()
+{
+    activeDialogues(false, false, false, false);
+    // In the order of the sheet: the class goes before the levels, so the
+    // refreshes that the emptied fields run see no class.
+    EditNom->clear();
+    ComboRace->setCurrentIndex(-1);
+    ComboSexe->setCurrentIndex(-1);
+    EditAge->clear();
+    EditTaille->clear();
+    EditPoids->clear();
+    ComboClasse->setCurrentIndex(-1);
+    for (QLineEdit* e : editsNiveau_)
+        e->clear();
+    EditPV->clear();
+    ComboAlignement->setCurrentIndex(-1);
+    for (QLineEdit* e : {EditLangues, EditForce, EditIntelligence, EditSagesse, EditDexterite, EditConstitution,
+                         EditCharisme, EditBeaute})
+        e->clear();
 }
 
 void TPersoForm::Ouvrir1Click()
 {
     ExecuteCommande([this] {
-        if (QuitteLePersonnage())
+        if (peutQuitter())
             travaille(Commande::Ouvrir);
     });
 }
@@ -583,27 +555,14 @@ void TPersoForm::Quitter1Click()
     close();
 }
 
-bool TPersoForm::QuitteLePersonnage()
+bool TPersoForm::peutQuitter()
 {
-    if (!Modifie)
-        return true;
-    const Bouton choix = boite(GenreBoite::Confirmation, QStringLiteral("Sauver le personnage ?"),
-                               {Bouton::Oui, Bouton::Non, Bouton::Annuler});
-    if (choix == Bouton::Annuler)
-        return false;
-    if (choix == Bouton::Oui) {
-        // The save shows its own failure; a save that did not happen (its
-        // dialog cancelled, the file not written) leaves the sheet modified,
-        // and the character is kept.
-        Sauver1Click();
-        return !Modifie;
-    }
-    return true;
+    return !QuitteLePersonnage || QuitteLePersonnage();
 }
 
 bool TPersoForm::FormCloseQuery()
 {
-    return QuitteLePersonnage();
+    return peutQuitter();
 }
 
 void TPersoForm::closeEvent(QCloseEvent* event)

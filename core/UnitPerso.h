@@ -21,15 +21,18 @@ class QWidget;
 // being typed in, its menu and toolbar, the refresh that keeps the window
 // consistent after every change, and the modified flag.
 //
-// The main window knows nothing of the dialogs that later folders build: the
-// program entry attaches each command's checks and work with
-// BrancheCommande (app/Commandes.cpp).
+// The main window is a view of the open character, which the program entry
+// holds: it signals every change of its fields (PersonnageChange) and every
+// change of the character (Modification), and knows nothing of the dialogs:
+// the program entry attaches each command's checks and work with
+// BrancheCommande (app/Commandes.cpp), and the question asked before the
+// character is left (QuitteLePersonnage).
 class TPersoForm : public QMainWindow {
     Q_OBJECT
 public:
     // The commands whose work lives outside this window.
     enum class Commande {
-        Nouveau,          // empties the dialogs' parts of the character
+        Nouveau,          // once the fields are emptied: the rest of the character
         Ouvrir,
         Sauver,
         Imprimer,
@@ -48,10 +51,10 @@ public:
     // true when they appended none.
     using Verification = bool (*)(const Personnage&, QString&);
 
-    // What a command does. Running it: empty MessagesErreur and run the
-    // checks (when there are); on a fault, show the messages in one error
-    // box and stop. Then a dialog command marks the sheet modified, and the
-    // work runs (it computes what the dialog needs and shows it).
+    // What a command does. Running it: run the checks (when there are); on a
+    // fault, show their messages in one error box and stop. Then a dialog
+    // command signals a Modification, and the work runs (it computes what
+    // the dialog needs and shows it).
     struct Travail {
         Verification verifie = nullptr;
         std::function<void()> fait;
@@ -80,28 +83,21 @@ public:
     QString FichierDonnees(const QString& nom) const;
     const QString& RepertoireDonnees() const { return repertoireDonnees_; }
 
-    // Members several parts of the program read or write.
-    bool Modifie = false;
-    bool TalentsVoleurDeBase = true;
-    QString MessagesErreur;
-    std::array<int, 8> TalentsVoleur{};
-    std::array<QString, 5> JetsDeProtection;
-    std::array<QString, 25> Ajustements;
-    std::array<QStringList, 7> SortsDeClercParNiveau;
-    std::array<QStringList, 9> SortsDeMageParNiveau;
+    // Before the character is left (closing, "&Nouveau", "&Ouvrir"): true
+    // when the command may go on. Without it, it always may.
+    std::function<bool()> QuitteLePersonnage;
 
-    int IndexSortDeMage(int niveau, const QString& nom) const;
-    QString PourcentageSortDeMage(int niveau, const QString& nom) const;
-
-    // Empties MessagesErreur and runs the checks; on a fault shows the
-    // messages in one error box ("&Oui") and returns false. For the work of
-    // a command that checks after a first step of its own (printing).
+    // Runs the checks; on a fault shows their messages in one error box
+    // ("&Oui") and returns false. For the work of a command that checks
+    // after a first step of its own (printing).
     bool verifieOuSignale(Verification verifie);
 
     // Handlers (public so that tests and the program entry can run them).
     void MetAJourFiche();
     void DisposeNiveaux();
     void ModifieATrue();
+    // Empties every field, in the order of the sheet ("&Nouveau").
+    void VideChamps();
     void ComboClasseChange();
     void Nouveau1Click();
     void Ouvrir1Click();
@@ -135,6 +131,13 @@ public:
         *SpeedButtonTalentsDeBarde, *SpeedButtonNotes;
     QAction *Nouveau1, *Ouvrir1, *Sauver1, *Aperuavantimpression1, *Quitter1, *Imprimer1;
 
+Q_SIGNALS:
+    // A field's text changed, by the user or not.
+    void PersonnageChange();
+    // The user changed the character: a field typed, a pick in a list, a
+    // dialog command.
+    void Modification();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -143,11 +146,7 @@ protected:
 private:
     void FormCreate();
     bool FormCloseQuery();
-    // Before the character is left (closing, "&Nouveau", "&Ouvrir"): with
-    // unsaved changes, asks "Sauver le personnage ?". True when the command
-    // may go on: "&Non", or "&Oui" and the save succeeded. "Annuler", or a
-    // save cancelled or failed, keeps the character (false).
-    bool QuitteLePersonnage();
+    bool peutQuitter();
     void construitMenu();
     void construitOutils();
     void construitChamps();

@@ -140,3 +140,14 @@ MarquesSorts MarqueSortsDuPersonnage(CatalogueSorts& catalogue, const std::array
     }
     return marques;
 }
+
+QStringList SortsMarques(const EtatCatalogue& etat, int niveau)
+{
+    const auto k = static_cast<std::size_t>(niveau - 1);
+    const QStringList& sorts = etat.catalogue.at(k);
+    QStringList marques;
+    for (const int i : etat.marques.at(k))
+        if (i >= 0 && i < sorts.size())
+            marques.append(sorts.at(i));
+    return marques;
+}

@@ -53,6 +53,24 @@ QSet<QString> NomsChoisis(const QStringList& sortsDuNiveau);
 using MarquesSorts = std::array<QList<int>, NombreNiveauxSorts>;
 MarquesSorts MarqueSortsDuPersonnage(CatalogueSorts& catalogue, const std::array<QStringList, NombreNiveauxSorts>& sorts);
 
+// The spell catalogue as its dialog shows it, while the dialog is closed:
+// the known spells in the order of Collation, the marks (the character's
+// spells as the catalogue last marked them), the box "Pourcentage", the
+// changes not saved to a spell file, and the names its two file dialogs
+// propose.
+struct EtatCatalogue {
+    CatalogueSorts catalogue;
+    MarquesSorts marques;
+    bool pourcent = false;
+    bool modifies = false;
+    QString nomOuverture = QStringLiteral("Mage.mag");
+    QString nomSauvegarde = QStringLiteral("Mage.mag");
+    bool operator==(const EtatCatalogue&) const = default;
+};
+
+// The records at the marked positions of one level (1 to 9), in list order.
+QStringList SortsMarques(const EtatCatalogue& etat, int niveau);
+
 // Where `ligne` goes in a list kept in the order of Collation: after the
 // lines equal to it, before the first that comes after it.
 qsizetype PlaceTriee(const QStringList& liste, const QString& ligne);

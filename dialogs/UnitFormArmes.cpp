@@ -1,5 +1,7 @@
 #include "UnitFormArmes.h"
 
+#include "Collation.h"
+
 #include "Images.h"
 
 #include "Armes.h"
@@ -29,7 +31,17 @@ QLabel* titre(QWidget* parent, const char* nom, const QString& texte, int x)
 
 }
 
-TFormArmes::TFormArmes(const QString& fichierArmes, QWidget* parent) : QDialog(parent)
+QStringList ChargeListeArmes(const QString& fichierArmes)
+{
+    QStringList lignes;
+    ExecuteCommande([&] {
+        lignes = ListeTexte::charge(fichierArmes).lignes();
+        Collation::trie(lignes);
+    });
+    return lignes;
+}
+
+TFormArmes::TFormArmes(const QStringList& armes, QWidget* parent) : QDialog(parent)
 {
     PrepareFenetre(*this, "FormArmes", QStringLiteral("Choix des armes"));
     setFont(PoliceDesListes());
@@ -76,7 +88,7 @@ TFormArmes::TFormArmes(const QString& fichierArmes, QWidget* parent) : QDialog(p
     setTabOrder(ListBoxArmes, CheckBoxSpecialiste);
     setTabOrder(CheckBoxSpecialiste, ButtonRetour);
 
-    ExecuteCommande([&] { ListBoxArmes->FixeLignes(ListeTexte::charge(fichierArmes).lignes()); });
+    ListBoxArmes->FixeLignes(armes);
 }
 
 const std::vector<int>& TFormArmes::LargeursColonnes() const

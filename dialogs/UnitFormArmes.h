@@ -3,9 +3,15 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class ListeMarquee;
+
+// Reads the weapon file once at start, in the order of the list (the
+// positions a character file holds); when it cannot be read an error box
+// says so and the list is empty.
+QStringList ChargeListeArmes(const QString& fichierArmes);
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -13,15 +19,13 @@ class QPushButton;
 // The dialog "Choix des armes": the weapons of "Vardel.Arm" in five
 // columns, the marked ones being the weapons the character is proficient
 // in, within the slots the class groups and levels give; a single-class
-// Guerrier may specialise in one of them. It is created once at start,
-// reads its data file then, and keeps the marks and the specialisation for
-// the whole run.
+// Guerrier may specialise in one of them. It is created at its first
+// showing, on the list read at start; the command that shows it gives it the
+// character's marks and specialisation and takes them back.
 class TFormArmes : public QDialog {
     Q_OBJECT
 public:
-    // Reads the weapon file; when it cannot be read an error box says so and
-    // the list stays empty.
-    explicit TFormArmes(const QString& fichierArmes, QWidget* parent = nullptr);
+    explicit TFormArmes(const QStringList& armes, QWidget* parent = nullptr);
 
     int PointsRestants() const;
 

@@ -1,5 +1,6 @@
 #include "UnitFormNWP.h"
 
+#include "Collation.h"
 #include "Colonnes.h"
 #include "ListeMarquee.h"
 #include "ListeTexte.h"
@@ -22,7 +23,20 @@ QLabel* titre(QWidget* parent, const char* nom, const QString& texte, int x, int
 
 }
 
-TFormNWP::TFormNWP(const QString& fichierCategories, const QString& fichierCompetences, QWidget* parent)
+ListesCompetences ChargeListesCompetences(const QString& fichierCategories, const QString& fichierCompetences)
+{
+    ListesCompetences listes;
+    // The first that fails ends the reading.
+    ExecuteCommande([&] {
+        listes.categories = ListeTexte::charge(fichierCategories).lignes();
+        QStringList lignes = ListeTexte::charge(fichierCompetences).lignes();
+        Collation::trie(lignes);
+        listes.competences = std::move(lignes);
+    });
+    return listes;
+}
+
+TFormNWP::TFormNWP(const ListesCompetences& listes, QWidget* parent)
     : QDialog(parent)
 {
     PrepareFenetre(*this, "FormNWP", QStringLiteral("Choix des compétences"));
@@ -54,12 +68,8 @@ TFormNWP::TFormNWP(const QString& fichierCategories, const QString& fichierCompe
 
     setTabOrder(ListBoxNWP, ButtonRetour);
 
-    // The data files, once for the whole run; the first that fails ends the
-    // reading.
-    ExecuteCommande([&] {
-        Categories = ListeTexte::charge(fichierCategories).lignes();
-        ListBoxNWP->FixeLignes(ListeTexte::charge(fichierCompetences).lignes());
-    });
+    Categories = listes.categories;
+    ListBoxNWP->FixeLignes(listes.competences);
 }
 
 const std::vector<int>& TFormNWP::LargeursColonnes() const

@@ -6,21 +6,31 @@
 #include <QStringList>
 
 class ListeMarquee;
+
+// What the proficiency dialog reads from its two data files: the category
+// file as it is, the proficiency file in the order of its list (the
+// positions a character file holds).
+struct ListesCompetences {
+    QStringList categories;
+    QStringList competences;
+};
+
+// Reads the category file, then the proficiency file, once at start. A
+// file that cannot be read is reported in an error box and ends the reading
+// there: no category file leaves both lists empty.
+ListesCompetences ChargeListesCompetences(const QString& fichierCategories, const QString& fichierCompetences);
 class QLabel;
 class QPushButton;
 
 // The dialog "Choix des compétences": the proficiencies of "Vardel.nwp" in
 // four columns, the marked ones being the character's choice, within the
 // points that the class, the levels and the Intelligence give. It is
-// created once at start, reads its two data files then, and keeps the marks
-// for the whole run.
+// created at its first showing, on the lists read at start; the command
+// that shows it gives it the character's marks and takes them back.
 class TFormNWP : public QDialog {
     Q_OBJECT
 public:
-    // Reads the category file, then the proficiency file. A file that cannot
-    // be read is reported in an error box and ends the reading there: the
-    // dialog stays with what it has (no category file: an empty list too).
-    TFormNWP(const QString& fichierCategories, const QString& fichierCompetences, QWidget* parent = nullptr);
+    explicit TFormNWP(const ListesCompetences& listes, QWidget* parent = nullptr);
 
     // Recomputes GroupesAutorises and PointsCompetences for the character.
     void CalculeCompetences(const Personnage& p);

@@ -8,9 +8,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The dialog "Notes": the standard notes derived from the race and the
-// classes (read-only) above the user's own notes. It is created once at
-// start; the user's notes live in MemoNotes and nowhere else. It opens
-// maximised.
+// classes (read-only) above the user's own notes. It is created at its
+// first showing; the command that shows it gives it the character's notes
+// and takes them back when it closes. It opens maximised.
 class TFormNotes : public QDialog {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "Champs.h"
 #include "Collation.h"
 #include "Echec.h"
+#include "ListeTexte.h"
 #include "PreparationFenetre.h"
 #include "Selection.h"
 #include "SortsDeMage.h"
@@ -253,25 +254,57 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
     setTabOrder(PageControl1, ButtonRetour);
     setTabOrder(ButtonRetour, BitBtnNouveauSort);
     setTabOrder(BitBtnNouveauSort, CheckBoxPourcent);
-
-    FormCreate();
 }
 
-void TFormSortsDeMage::FormCreate()
+EtatCatalogue ChargeCatalogueDeDepart()
 {
-    // The catalogue of the working directory, as at program start. A
-    // failure ends the creation here: the box unticked, the lists empty.
-    ExecuteCommande([this] {
-        ChargeSorts(NomOuverture);
-        CheckBoxPourcent->setChecked(true);
-        SortsModifies = false;
+    EtatCatalogue etat;
+    // A failure ends the reading here: the box unticked.
+    ExecuteCommande([&] {
+        // The whole file first; a file cut short keeps what was read.
+        const ListeTexte lignes = ListeTexte::charge(etat.nomOuverture);
+        std::exception_ptr echec;
+        try {
+            LitCatalogue(lignes, etat.catalogue);
+        } catch (const Echec&) {
+            echec = std::current_exception();
+        }
+        for (QStringList& niveau : etat.catalogue)
+            Collation::trie(niveau);
+        if (echec)
+            std::rethrow_exception(echec);
+        etat.pourcent = true;
     });
+    return etat;
 }
 
-void TFormSortsDeMage::RelieDialogues(TFormPourcentage* pourcentage, TFormNouveauSortDeMage* nouveauSort)
+void TFormSortsDeMage::RelieDialogues(std::function<TFormPourcentage*()> pourcentage,
+                                      std::function<TFormNouveauSortDeMage*()> nouveauSort)
 {
-    pourcentage_ = pourcentage;
-    nouveauSort_ = nouveauSort;
+    pourcentage_ = std::move(pourcentage);
+    nouveauSort_ = std::move(nouveauSort);
+}
+
+void TFormSortsDeMage::FixeEtat(const EtatCatalogue& etat)
+{
+    FixeCatalogueEtMarques(etat.catalogue, etat.marques);
+    CheckBoxPourcent->setChecked(etat.pourcent);
+    SortsModifies = etat.modifies;
+    NomOuverture = etat.nomOuverture;
+    NomSauvegarde = etat.nomSauvegarde;
+}
+
+EtatCatalogue TFormSortsDeMage::Etat() const
+{
+    EtatCatalogue etat;
+    etat.catalogue = Catalogue();
+    for (int n = 1; n <= NombreNiveauxSorts; ++n)
+        etat.marques[static_cast<std::size_t>(n - 1)] = Marques(n);
+    etat.pourcent = CheckBoxPourcent->isChecked();
+    etat.modifies = SortsModifies;
+    etat.nomOuverture = NomOuverture;
+    etat.nomSauvegarde = NomSauvegarde;
+    return etat;
 }
 
 ListeSorts* TFormSortsDeMage::liste(int niveau) const
@@ -568,7 +601,8 @@ void TFormSortsDeMage::ChoisitSort(ListeSorts* l, int niveau)
     if (!Valide)
         return;
     QListWidgetItem* entree = l->currentItem();
-    if (l->count() == 0 || !entree || !pourcentage_) {
+    TFormPourcentage* pourcentage = pourcentage_ ? pourcentage_() : nullptr;
+    if (l->count() == 0 || !entree || !pourcentage) {
         Valide = false;
         return;
     }
@@ -576,7 +610,7 @@ void TFormSortsDeMage::ChoisitSort(ListeSorts* l, int niveau)
     const bool coche = CheckBoxPourcent->isChecked();
     const bool vientDEtreChoisi = entree->isSelected();
     QStringList& sorts = sortsDuNiveau(niveau);
-    TFormPourcentage& p = *pourcentage_;
+    TFormPourcentage& p = *pourcentage;
 
     if (coche) {
         p.setWindowTitle(QStringLiteral("Entrez le pourcentage du sort"));
@@ -677,14 +711,15 @@ void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau
 
 void TFormSortsDeMage::BitBtnNouveauSortClick()
 {
-    if (!nouveauSort_)
+    TFormNouveauSortDeMage* nouveauSort = nouveauSort_ ? nouveauSort_() : nullptr;
+    if (!nouveauSort)
         return;
     const int n = PageControl1->currentIndex() + 1;
-    nouveauSort_->setWindowTitle(QStringLiteral("Nouveau Sort de Mage de Niveau %1").arg(n));
-    if (nouveauSort_->exec() != QDialog::Accepted)
+    nouveauSort->setWindowTitle(QStringLiteral("Nouveau Sort de Mage de Niveau %1").arg(n));
+    if (nouveauSort->exec() != QDialog::Accepted)
         return;
     SortsModifies = true;
-    const QString enregistrement = nouveauSort_->Enregistrement();
+    const QString enregistrement = nouveauSort->Enregistrement();
     ListeSorts* l = liste(n);
     // A new record comes unmarked, even under a name the character holds.
     const int place = AjouteSort(n, enregistrement);

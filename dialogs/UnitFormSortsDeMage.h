@@ -50,20 +50,28 @@ private:
 // The dialog "Choix des sorts de Mage": the catalogue of known mage spells,
 // nine levels on nine tabs, with the character's chosen spells marked and
 // drawn with their percentage. The catalogue comes from the spell file
-// "Mage.mag" of the working directory at creation; the menu opens and saves
+// "Mage.mag" read at start (ChargeCatalogueDeDepart); the dialog shows it as
+// it is given (FixeEtat) and gives it back (Etat); the menu opens and saves
 // other spell files.
 //
 // The dialog reads and writes the character's nine lists of spell entries
 // ("name&percentage", the main window's SortsDeMageParNiveau) and reads its
 // Intelligence as typed; the percentage and new-spell dialogs are attached
-// once they exist (RelieDialogues).
+// as the means to get them, each created at its first use (RelieDialogues).
 class TFormSortsDeMage : public QDialog {
     Q_OBJECT
 public:
     TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau,
                      std::function<QString()> intelligence, QWidget* parent = nullptr);
 
-    void RelieDialogues(TFormPourcentage* pourcentage, TFormNouveauSortDeMage* nouveauSort);
+    void RelieDialogues(std::function<TFormPourcentage*()> pourcentage,
+                        std::function<TFormNouveauSortDeMage*()> nouveauSort);
+
+    // The catalogue, its marks, "Pourcentage", its changes and the names of
+    // its file dialogs: given when the dialog is shown, given back when it
+    // closes. A level whose records are the same keeps its entries.
+    void FixeEtat(const EtatCatalogue& etat);
+    EtatCatalogue Etat() const;
 
     // The catalogue as values (levels 1 to 9). FixeCatalogue sorts each
     // level and marks the character's chosen spells.
@@ -147,7 +155,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void FormCreate();
     void FormActivate();
     ListeSorts* liste(int niveau) const;
     const QStringList& sortsDuNiveau(int niveau) const;
@@ -158,6 +165,13 @@ private:
 
     std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau_;
     std::function<QString()> intelligence_;
-    TFormPourcentage* pourcentage_ = nullptr;
-    TFormNouveauSortDeMage* nouveauSort_ = nullptr;
+    std::function<TFormPourcentage*()> pourcentage_;
+    std::function<TFormNouveauSortDeMage*()> nouveauSort_;
 };
+
+// The catalogue of start: the spell file "Mage.mag" of the working
+// directory, its levels in the order of Collation, nothing marked, and
+// "Pourcentage" ticked. A file that cannot be read shows its error box and
+// gives an empty catalogue, "Pourcentage" unticked; a file cut short keeps
+// what was read, unticked too.
+EtatCatalogue ChargeCatalogueDeDepart();

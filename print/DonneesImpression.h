@@ -9,7 +9,7 @@
 #include <array>
 
 // Everything the printed pages show of one character, as plain values
-// gathered from the main window and the dialogs at the moment of printing.
+// taken from the open character at the moment of printing.
 // The pages read nothing else, except the rule files of the data directory
 // that the main sheet needs for its figures.
 struct DonneesImpression {

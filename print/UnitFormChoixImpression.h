@@ -9,7 +9,7 @@ class QLabel;
 class QPushButton;
 
 // The dialog "Impression...": the page kinds to print, ticked by the user.
-// It is created once at start; the print job sets which spell kinds it
+// It is created at its first showing; the print job sets which spell kinds it
 // offers before each opening, and every opening starts with nothing ticked.
 class TFormChoixImpression : public QDialog {
     Q_OBJECT

@@ -12,7 +12,7 @@ class QWidget;
 // The window "Aperçu avant impression": the printed pages one at a time, on
 // a paint box of 755 × 1250 pixels in a scroll box, with the buttons to go
 // from page to page, to print, and to go back to the sheet. It is created
-// once at start and opens maximised; the state of what it shows (Apercu) is
+// at its first showing and opens maximised; the state of what it shows (Apercu) is
 // taken afresh at each opening.
 class TFormPreview : public QDialog, public Apercu {
     Q_OBJECT

@@ -13,8 +13,9 @@ class QRadioButton;
 
 // The dialog "Choix des sphères d'influence": sixteen group boxes, one per
 // sphere, each with the three exclusive buttons "Accès Majeur", "Accès
-// mineur" and "Pas d'accès" (or none checked). It is created once at start
-// and keeps the character's choices between two openings.
+// mineur" and "Pas d'accès" (or none checked). It is created at its first
+// showing; the command that shows it gives it the character's choices and
+// takes them back when it closes.
 class TFormSpheres : public QDialog {
     Q_OBJECT
 public:

@@ -11,7 +11,7 @@ class QPushButton;
 
 // The dialog "Choix des talents de barde": four skills in two rows of two,
 // each a label, a percentage panel and a spinner; the panel of the points
-// left and the OK button. It is created once at start and keeps the bard
+// left and the OK button. It is created at its first showing and keeps the bard
 // skills (TalentsBarde) and the points left (PointsTalents); the command
 // starts them again from the bases at every opening.
 //

@@ -11,9 +11,9 @@ class QPushButton;
 
 // The dialog "Choix des talents de voleur": eight rows of a label, a
 // percentage panel and a spinner, the panel of the points left and the OK
-// button. It is created once at start and reused; the thief skills live in
-// the main window (TPersoForm::TalentsVoleur), which the command copies in
-// before showing the dialog and out after it has closed.
+// button. It is created at its first showing and reused; the thief skills
+// live in the character, which the command copies in before showing the
+// dialog and out after it has closed.
 //
 // The dialog enforces no rule: a skill may go below its base value and the
 // points may be overspent.

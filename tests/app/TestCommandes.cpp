@@ -1,5 +1,6 @@
 #include "Classes.h"
 #include "Commandes.h"
+#include "PersonnageOuvert.h"
 #include "Niveaux.h"
 #include "UnitFormNotes.h"
 #include "UnitFormSpheres.h"
@@ -10,7 +11,9 @@
 #include "Saisie.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -41,14 +44,20 @@ protected:
         QDir::setCurrent(dossier.racine());
         f = std::make_unique<TPersoForm>();
         QDir::setCurrent(avant);
-        const Fenetres fenetres = CreeFenetres(*f);
+        fenetres = CreeFenetres(*f);
         // The files the choice lists read at start are not all here.
         boites = &PlateformeScriptee::remiseAZero();
-        spheres = fenetres.FormSpheres;
-        notes = fenetres.FormNotes;
         f->show();
         f->activateWindow();
         QApplication::processEvents();
+    }
+
+    void classe(const QString& c, const QStringList& niveaux)
+    {
+        choisit(f->ComboClasse, c);
+        QLineEdit* edits[] = {f->EditNiveau1, f->EditNiveau2, f->EditNiveau3};
+        for (qsizetype k = 0; k < niveaux.size(); ++k)
+            edits[k]->setText(niveaux[k]);
     }
 
     void clerc(const QString& niveau)
@@ -62,8 +71,11 @@ protected:
 
     DossierTemporaire dossier;
     std::unique_ptr<TPersoForm> f;
-    TFormSpheres* spheres = nullptr;
-    TFormNotes* notes = nullptr;
+    Fenetres fenetres;
+    PersonnageOuvert& o() const { return *fenetres.Ouvert; }
+    // The dialogs, created at their first showing.
+    TFormSpheres& spheres() const { return fenetres.FormSpheres(); }
+    TFormNotes& notes() const { return fenetres.FormNotes(); }
     PlateformeScriptee* boites = nullptr;
 };
 
@@ -72,30 +84,30 @@ protected:
 TEST_F(Commandes, NotesReconstruitLesNotesStandardApresAvoirMarqueLaFiche)
 {
     clerc("3");
-    f->Modifie = false;
+    o().Modifie = false;
     bool modifie = false;
     QStringList standard;
     avecDialogue([&] { QTest::mouseClick(f->ButtonNotes, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, notes);
-        modifie = f->Modifie;
-        standard = notes->LignesStandard();
-        QTest::keyClicks(notes->MemoNotes, "Ma note");
-        QTest::mouseClick(notes->ButtonRetour, Qt::LeftButton);
+        ASSERT_EQ(d, &notes());
+        modifie = o().Modifie;
+        standard = notes().LignesStandard();
+        QTest::keyClicks(notes().MemoNotes, "Ma note");
+        QTest::mouseClick(notes().ButtonRetour, Qt::LeftButton);
     });
     EXPECT_TRUE(boites->boites.empty());
     EXPECT_TRUE(modifie);
     EXPECT_EQ(standard, (QStringList{"Langues : commun", "+10% XP Clerc ", "Sorts de clerc/jour : 2/1 (niveau de maîtrise 3)",
                                      XPNiveauSuivant(f->personnage(), fichierXP()), "Sphères d'influence :"}));
-    EXPECT_FALSE(notes->isVisible());
-    EXPECT_EQ(notes->LignesNotes(), QStringList{"Ma note"});
+    EXPECT_FALSE(notes().isVisible());
+    EXPECT_EQ(o().Fiche.notes, QStringList{"Ma note"});
 
     // The data file is read afresh at each opening; the notes typed stay.
     ListeTexte(QStringList{"Humain", "Langues : commun, elfe", ""}).sauve(dossier.chemin("comprace.dat"));
     avecDialogue([&] { QTest::mouseClick(f->SpeedButtonNotes, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, notes);
-        standard = notes->LignesStandard();
-        EXPECT_EQ(notes->LignesNotes(), QStringList{"Ma note"});
-        notes->ButtonRetourClick();
+        ASSERT_EQ(d, &notes());
+        standard = notes().LignesStandard();
+        EXPECT_EQ(notes().LignesNotes(), QStringList{"Ma note"});
+        notes().ButtonRetourClick();
     });
     EXPECT_EQ(standard.first(), "Langues : commun, elfe");
 }
@@ -103,7 +115,7 @@ TEST_F(Commandes, NotesReconstruitLesNotesStandardApresAvoirMarqueLaFiche)
 TEST_F(Commandes, NotesVerifieSagesseRaceEtClasse)
 {
     choisit(f->ComboRace, "Humain");
-    f->Modifie = false;
+    o().Modifie = false;
     avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
         EXPECT_EQ(d, nullptr);
     });
@@ -111,15 +123,15 @@ TEST_F(Commandes, NotesVerifieSagesseRaceEtClasse)
     EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(boites->boites[0].texte, "Sagesse incorrecte Classe incorrecte ");
     EXPECT_EQ(boites->boites[0].boutons, std::vector<Bouton>{Bouton::Oui});
-    EXPECT_FALSE(f->Modifie);
+    EXPECT_FALSE(o().Modifie);
 }
 
 TEST_F(Commandes, NotesSurDesFichiersManquantsOuTropCourts)
 {
     clerc("3");
-    notes->FixeLignesStandard({"ancien"});
+    o().NotesStandard = {"ancien"};
     QFile::remove(dossier.chemin("comprace.dat"));
-    f->Modifie = false;
+    o().Modifie = false;
     auto sansDialogue = [&] {
         avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
             EXPECT_EQ(d, nullptr);
@@ -129,66 +141,135 @@ TEST_F(Commandes, NotesSurDesFichiersManquantsOuTropCourts)
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(boites->boites[0].texte, "Ne peut ouvrir le fichier " + QDir(dossier.racine()).filePath("comprace.dat"));
-    EXPECT_EQ(notes->LignesStandard(), QStringList{});
+    EXPECT_EQ(o().NotesStandard, QStringList{});
     // The checks passed: the sheet is marked before the notes are built.
-    EXPECT_TRUE(f->Modifie);
+    EXPECT_TRUE(o().Modifie);
 
     // A race block that runs to the end of the file: the lines read stay shown.
     ListeTexte(QStringList{"Humain", "Langues : commun"}).sauve(dossier.chemin("comprace.dat"));
     sansDialogue();
     ASSERT_EQ(boites->boites.size(), 2u);
     EXPECT_EQ(boites->boites[1].texte, "Index liste hors bornes");
-    EXPECT_EQ(notes->LignesStandard(), QStringList{"Langues : commun"});
+    EXPECT_EQ(o().NotesStandard, QStringList{"Langues : commun"});
 }
 
 TEST_F(Commandes, SortsDeClercMontreLesSpheres)
 {
     clerc("3");
     ASSERT_TRUE(f->ButtonSortsDeClerc->isEnabled());
-    f->Modifie = false;
+    o().Modifie = false;
     bool modifie = false;
     avecDialogue([&] { QTest::mouseClick(f->ButtonSortsDeClerc, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, spheres);
-        modifie = f->Modifie;
-        QTest::mouseClick(spheres->ButtonStandard, Qt::LeftButton);
-        QTest::mouseClick(spheres->ButtonRetour, Qt::LeftButton);
+        ASSERT_EQ(d, &spheres());
+        modifie = o().Modifie;
+        QTest::mouseClick(spheres().ButtonStandard, Qt::LeftButton);
+        QTest::mouseClick(spheres().ButtonRetour, Qt::LeftButton);
     });
     EXPECT_TRUE(modifie);
-    EXPECT_FALSE(spheres->isVisible());
-    EXPECT_EQ(spheres->Choix(), ChoixStandard());
+    EXPECT_FALSE(spheres().isVisible());
+    EXPECT_EQ(spheres().Choix(), ChoixStandard());
+    EXPECT_EQ(o().Fiche.spheres, ChoixStandard());
 
     // The notes show the choices, and the priest lists follow them.
     avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
-        ASSERT_EQ(d, notes);
-        EXPECT_TRUE(notes->LignesStandard().last().startsWith("Sphères d'influence : Astrale Charme "));
-        notes->accept();
+        ASSERT_EQ(d, &notes());
+        EXPECT_TRUE(notes().LignesStandard().last().startsWith("Sphères d'influence : Astrale Charme "));
+        notes().accept();
     });
-    ConstruitSortsDeClerc(*f, *spheres);
-    EXPECT_EQ(f->SortsDeClercParNiveau[0], QStringList{"Soins mineurs&5&Permanente&Contact&1 créature&V, S"});
-    EXPECT_TRUE(f->SortsDeClercParNiveau[1].isEmpty());
+    ConstruitSortsDeClerc(o());
+    EXPECT_EQ(o().SortsDeClercParNiveau[0], QStringList{"Soins mineurs&5&Permanente&Contact&1 créature&V, S"});
+    EXPECT_TRUE(o().SortsDeClercParNiveau[1].isEmpty());
 }
 
 TEST_F(Commandes, NouveauVideLesSpheresEtLesNotes)
 {
-    spheres->ButtonStandardClick();
-    notes->FixeLignesNotes({"à oublier"});
-    f->Modifie = true;
+    o().Fiche.spheres = ChoixStandard();
+    o().Fiche.notes = QStringList{"à oublier"};
+    o().Modifie = true;
     boites->reponses.push_back(Bouton::Non);
     f->Nouveau1Click();
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].texte, "Sauver le personnage ?");
     ChoixSpheres aucune{};
     aucune.fill(AccesSphere::Aucun);
-    EXPECT_EQ(spheres->Choix(), aucune);
-    EXPECT_EQ(notes->LignesNotes(), QStringList{});
-    EXPECT_FALSE(f->Modifie);
+    EXPECT_EQ(o().Fiche.spheres, aucune);
+    EXPECT_EQ(o().Fiche.notes, QStringList{});
+    EXPECT_FALSE(o().Modifie);
 }
 
-// After the program entry every command has its work.
+TEST_F(Commandes, FermerAvecModificationDemande)
+{
+    // A save that succeeds leaves the sheet unmodified; one cancelled or
+    // failed does not.
+    int sauvegardes = 0;
+    bool reussie = false;
+    f->BrancheCommande(TPersoForm::Commande::Sauver, {nullptr, [&] {
+        ++sauvegardes;
+        if (reussie)
+            o().Modifie = false;
+    }});
+    f->EditNom->setText("Aldor");
+
+    boites->reponses = {Bouton::Annuler};
+    EXPECT_FALSE(f->close());
+    ASSERT_EQ(boites->boites.size(), 1u);
+    EXPECT_EQ(boites->boites[0].genre, GenreBoite::Confirmation);
+    EXPECT_EQ(boites->boites[0].texte, "Sauver le personnage ?");
+    EXPECT_EQ(boites->boites[0].boutons, (std::vector<Bouton>{Bouton::Oui, Bouton::Non, Bouton::Annuler}));
+    EXPECT_TRUE(f->isVisible());
+
+    boites->reponses = {Bouton::Non};
+    EXPECT_TRUE(f->close());
+    EXPECT_EQ(sauvegardes, 0);
+
+    f->show();
+    boites->reponses = {Bouton::Oui};
+    f->Quitter1->trigger();
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_TRUE(o().Modifie);
+    EXPECT_EQ(sauvegardes, 1);
+
+    reussie = true;
+    boites->reponses = {Bouton::Oui};
+    f->Quitter1->trigger();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(sauvegardes, 2);
+}
+
+TEST_F(Commandes, NouveauViderLaFiche)
+{
+    classe("Guerrier-Mage", {"3", "2"});
+    f->EditNom->setText("Aldor");
+    f->EditForce->setText("18");
+    f->EditXtra->setText("50");
+    o().Fiche.notes = QStringList{"à oublier"};
+
+    boites->reponses = {Bouton::Annuler};
+    f->Nouveau1->trigger();
+    EXPECT_EQ(f->EditNom->text(), "Aldor");
+    EXPECT_EQ(o().Fiche.notes, QStringList{"à oublier"});
+
+    boites->reponses = {Bouton::Non};
+    f->Nouveau1->trigger();
+    EXPECT_EQ(o().Fiche.notes, QStringList{});
+    for (QLineEdit* e : {f->EditNom, f->EditLangues, f->EditForce, f->EditXtra, f->EditNiveau1, f->EditNiveau2})
+        EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
+    EXPECT_EQ(f->ComboClasse->currentText(), "");
+    EXPECT_FALSE(o().Modifie);
+    const auto avant = boites->boites.size();
+    EXPECT_TRUE(f->close());
+    EXPECT_EQ(boites->boites.size(), avant);
+}
+
+// After the program entry every command has its work, no dialog is built
+// yet, and the character is the empty one.
 TEST_F(Commandes, CommandesSansTravail)
 {
-    using C = TPersoForm::Commande;
     EXPECT_TRUE(f->CommandesSansTravail().empty());
+    EXPECT_TRUE(f->findChildren<QDialog*>().isEmpty());
+    EXPECT_FALSE(o().Modifie);
+    EXPECT_TRUE(o().TalentsVoleurDeBase);
+    EXPECT_EQ(o().Fiche.personnage, f->personnage());
 }
 
 // Each command runs its own checks on an empty sheet, shows them in one box
@@ -215,6 +296,6 @@ TEST_F(Commandes, ChaqueCommandeSesVerifications)
         EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
         EXPECT_EQ(boites->boites[0].texte, c.texte);
         EXPECT_EQ(boites->boites[0].boutons, std::vector<Bouton>{Bouton::Oui});
-        EXPECT_FALSE(f->Modifie) << c.texte;
+        EXPECT_FALSE(o().Modifie) << c.texte;
     }
 }

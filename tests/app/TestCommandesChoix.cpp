@@ -1,4 +1,5 @@
 #include "Fenetres.h"
+#include "PersonnageOuvert.h"
 #include "Saisie.h"
 #include "Champs.h"
 #include "ListeMarquee.h"
@@ -33,10 +34,8 @@ protected:
         const QString avant = QDir::currentPath();
         QDir::setCurrent(DossierDonnees());
         f = std::make_unique<TPersoForm>();
-        const Fenetres fenetres = CreeFenetres(*f);
+        fenetres = CreeFenetres(*f);
         QDir::setCurrent(avant);
-        nwp = fenetres.FormNWP;
-        armes = fenetres.FormArmes;
         f->show();
         f->activateWindow();
         QApplication::processEvents();
@@ -68,8 +67,11 @@ protected:
     }
 
     std::unique_ptr<TPersoForm> f;
-    TFormNWP* nwp = nullptr;
-    TFormArmes* armes = nullptr;
+    Fenetres fenetres;
+    PersonnageOuvert& o() const { return *fenetres.Ouvert; }
+    // The dialogs, created at their first showing.
+    TFormNWP* nwp() const { return &fenetres.FormNWP(); }
+    TFormArmes* armes() const { return &fenetres.FormArmes(); }
     PlateformeScriptee* boites = nullptr;
 };
 
@@ -79,49 +81,51 @@ TEST_F(CommandesChoix, CompetencesGardeLesMarquesEtRecoupeUnBudgetReduit)
 {
     // Clerc-Voleur 3/4 with Intelligence 12: 8 points.
     personnage("Clerc-Voleur", {"3", "4"}, "12");
-    f->Modifie = false;
+    o().Modifie = false;
     const QStringList choix = {"Astrologie", "Armurier", "Agriculture", "Acrobatie", "Cuisine"};   // 2, 2 + 1, 1, 1, 1
     avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, nwp);
-        EXPECT_TRUE(f->Modifie);
-        EXPECT_EQ(nwp->PanelReste->text(), "Il reste 8 points");
+        ASSERT_EQ(d, nwp());
+        EXPECT_TRUE(o().Modifie);
+        EXPECT_EQ(nwp()->PanelReste->text(), "Il reste 8 points");
         for (const QString& nom : choix)
-            clique(nwp->ListBoxNWP, position(nwp->ListBoxNWP, nom));
-        EXPECT_EQ(nwp->PanelReste->text(), "Il reste 0 point");
-        QTest::mouseClick(nwp->ButtonRetour, Qt::LeftButton);
+            clique(nwp()->ListBoxNWP, position(nwp()->ListBoxNWP, nom));
+        EXPECT_EQ(nwp()->PanelReste->text(), "Il reste 0 point");
+        QTest::mouseClick(nwp()->ButtonRetour, Qt::LeftButton);
     });
-    EXPECT_FALSE(nwp->isVisible());
+    EXPECT_FALSE(nwp()->isVisible());
     EXPECT_TRUE(boites->boites.empty());
     QList<qsizetype> marques;
     for (const QString& nom : choix)
-        marques.append(position(nwp->ListBoxNWP, nom));
+        marques.append(position(nwp()->ListBoxNWP, nom));
     std::sort(marques.begin(), marques.end());
-    EXPECT_EQ(nwp->Marques(), marques);
+    EXPECT_EQ(nwp()->Marques(), marques);
+    EXPECT_EQ(o().Fiche.competences, marques);
 
     // Intelligence 9: 7 points. The opening unmarks the current entry, the
     // last one clicked, once.
     f->EditIntelligence->setText("9");
     avecDialogue([&] { QTest::mouseClick(f->SpeedButtonNWP, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, nwp);
-        EXPECT_EQ(nwp->PanelReste->text(), "Il reste 0 point");
+        ASSERT_EQ(d, nwp());
+        EXPECT_EQ(nwp()->PanelReste->text(), "Il reste 0 point");
     });
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].texte, "Pas assez de points");
-    marques.removeOne(position(nwp->ListBoxNWP, "Cuisine"));
-    EXPECT_EQ(nwp->Marques(), marques);
+    marques.removeOne(position(nwp()->ListBoxNWP, "Cuisine"));
+    EXPECT_EQ(nwp()->Marques(), marques);
+    EXPECT_EQ(o().Fiche.competences, marques);
 
     // The marks stay from one opening to the next.
     avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget*) {});
     EXPECT_EQ(boites->boites.size(), 1u);
-    EXPECT_EQ(nwp->Marques(), marques);
+    EXPECT_EQ(nwp()->Marques(), marques);
 
     // A failed check shows no dialog and leaves the sheet as it was.
     f->EditIntelligence->setText("");
-    f->Modifie = false;
+    o().Modifie = false;
     avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget* d) { EXPECT_EQ(d, nullptr); });
     ASSERT_EQ(boites->boites.size(), 2u);
     EXPECT_EQ(boites->boites[1].texte, "Intelligence incorrecte ");
-    EXPECT_FALSE(f->Modifie);
+    EXPECT_FALSE(o().Modifie);
 }
 
 TEST_F(CommandesChoix, ArmesSelonLaClasseEtLesNiveaux)
@@ -138,12 +142,12 @@ TEST_F(CommandesChoix, ArmesSelonLaClasseEtLesNiveaux)
     };
     for (const Cas& c : cas) {
         personnage(c.classe, c.niveaux);
-        f->Modifie = false;
+        o().Modifie = false;
         avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget* d) {
-            ASSERT_EQ(d, armes) << c.classe;
-            EXPECT_TRUE(f->Modifie);
-            EXPECT_EQ(armes->PanelReste->text(), c.reste) << c.classe << " " << c.niveaux.join('/').toStdString();
-            EXPECT_EQ(armes->CheckBoxSpecialiste->isEnabled(), c.specialiste) << c.classe;
+            ASSERT_EQ(d, armes()) << c.classe;
+            EXPECT_TRUE(o().Modifie);
+            EXPECT_EQ(armes()->PanelReste->text(), c.reste) << c.classe << " " << c.niveaux.join('/').toStdString();
+            EXPECT_EQ(armes()->CheckBoxSpecialiste->isEnabled(), c.specialiste) << c.classe;
         });
     }
     EXPECT_TRUE(boites->boites.empty());
@@ -166,8 +170,8 @@ TEST_F(CommandesChoix, SpecialisationPourLeSeulGuerrier)
     auto active = [&] {
         bool a = false;
         avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget* d) {
-            ASSERT_EQ(d, armes);
-            a = armes->CheckBoxSpecialiste->isEnabled();
+            ASSERT_EQ(d, armes());
+            a = armes()->CheckBoxSpecialiste->isEnabled();
         });
         return a;
     };
@@ -184,39 +188,47 @@ TEST_F(CommandesChoix, ArmesMontreUnDepassementSansRienDemarquer)
 {
     personnage("Guerrier", {"6"});
     avecDialogue([&] { QTest::mouseClick(f->SpeedButtonArmes, Qt::LeftButton); }, [&](QWidget*) {
-        armes->CheckBoxSpecialiste->setChecked(true);
+        armes()->CheckBoxSpecialiste->setChecked(true);
         // Each new mark asks; the last one becomes the specialisation (2 slots).
         boites->reponses = {Bouton::Non, Bouton::Non, Bouton::Non, Bouton::Non, Bouton::Oui};
         for (int i : {0, 1, 2, 3, 10})
-            clique(armes->ListBoxArmes, i);
-        EXPECT_EQ(armes->PanelReste->text(), "Il reste 0 point");
+            clique(armes()->ListBoxArmes, i);
+        EXPECT_EQ(armes()->PanelReste->text(), "Il reste 0 point");
     });
     ASSERT_EQ(boites->boites.size(), 5u);   // the five specialisation questions
-    const QString specialisation = armes->ListBoxArmes->Texte(10);
-    EXPECT_EQ(armes->Specialisation(), specialisation);
+    const QString specialisation = armes()->ListBoxArmes->Texte(10);
+    EXPECT_EQ(armes()->Specialisation(), specialisation);
 
     // A Mage 6 has 2 slots: the count goes below zero, nothing is unmarked,
     // the check box stays ticked but greyed.
     personnage("Mage", {"6"});
     avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget*) {
-        EXPECT_EQ(armes->PanelReste->text(), "Il reste -4 point");
-        EXPECT_TRUE(armes->CheckBoxSpecialiste->isChecked());
-        EXPECT_FALSE(armes->CheckBoxSpecialiste->isEnabled());
+        EXPECT_EQ(armes()->PanelReste->text(), "Il reste -4 point");
+        EXPECT_TRUE(armes()->CheckBoxSpecialiste->isChecked());
+        EXPECT_FALSE(armes()->CheckBoxSpecialiste->isEnabled());
     });
     EXPECT_EQ(boites->boites.size(), 5u);
-    EXPECT_EQ(armes->Marques(), (QList<qsizetype>{0, 1, 2, 3, 10}));
-    EXPECT_EQ(armes->Specialisation(), specialisation);
+    EXPECT_EQ(armes()->Marques(), (QList<qsizetype>{0, 1, 2, 3, 10}));
+    EXPECT_EQ(armes()->Specialisation(), specialisation);
+    EXPECT_EQ(o().Fiche.armes, (QList<qsizetype>{0, 1, 2, 3, 10}));
+    EXPECT_EQ(o().Fiche.specialisation, specialisation);
 }
 
 TEST_F(CommandesChoix, NouveauVideLesChoix)
 {
-    nwp->FixeMarques({0, 5});
-    armes->FixeMarques({2, 3});
-    armes->FixeSpecialisation(armes->ListBoxArmes->Texte(3));
-    f->Modifie = false;
+    o().Fiche.competences = {0, 5};
+    o().Fiche.armes = {2, 3};
+    o().Fiche.specialisation = o().Armes.at(3);
+    o().Modifie = false;
     f->Nouveau1Click();
-    EXPECT_TRUE(nwp->Marques().isEmpty());
-    EXPECT_TRUE(armes->Marques().isEmpty());
-    EXPECT_TRUE(armes->Specialisation().isEmpty());
+    EXPECT_TRUE(o().Fiche.competences.isEmpty());
+    EXPECT_TRUE(o().Fiche.armes.isEmpty());
+    EXPECT_TRUE(o().Fiche.specialisation.isEmpty());
     EXPECT_TRUE(boites->boites.empty());
+    // The dialogs show it at their next opening.
+    personnage("Guerrier", {"1"});
+    avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget*) {
+        EXPECT_TRUE(armes()->Marques().isEmpty());
+        EXPECT_TRUE(armes()->Specialisation().isEmpty());
+    });
 }

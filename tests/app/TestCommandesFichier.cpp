@@ -3,6 +3,7 @@
 #include "CommandesFichier.h"
 #include "Competences.h"
 #include "Fenetres.h"
+#include "PersonnageOuvert.h"
 #include "FichierPersonnage.h"
 #include "ListeMarquee.h"
 #include "Niveaux.h"
@@ -55,6 +56,7 @@ struct Programme {
     }
 
     TPersoForm& p() const { return *persoForm; }
+    PersonnageOuvert& o() const { return *f.Ouvert; }
 
     // Everything the character file does not hold but the windows show.
     struct Reste {
@@ -68,24 +70,38 @@ struct Programme {
     };
     Reste reste() const
     {
-        Reste r{p().EditXtra->text(), f.FormSortsDeMage->Catalogue(), {}, f.FormNotes->LignesStandard(),
-                p().Modifie, p().TalentsVoleurDeBase, f.FormNWP->PointsCompetences, f.FormArmes->PointsArmes};
-        for (int n = 1; n <= NombreNiveauxSorts; ++n)
-            r.marquesSorts[static_cast<std::size_t>(n - 1)] = f.FormSortsDeMage->Marques(n);
-        return r;
+        return {p().EditXtra->text(), o().Catalogue.catalogue, o().Catalogue.marques, o().NotesStandard,
+                o().Modifie, o().TalentsVoleurDeBase, o().BudgetNWP.PointsCompetences, o().PointsArmes};
     }
 
     std::unique_ptr<TPersoForm> persoForm;
     Fenetres f;
 };
 
-int position(const ListeMarquee* l, const QString& nom)
+// The whole character as the program holds it.
+FichePersonnage RassembleFiche(const Fenetres& f)
 {
-    for (int i = 0; i < l->Nombre(); ++i)
-        if (Champ1(l->Texte(i)) == nom)
+    return f.Ouvert->Fiche;
+}
+
+int position(const QStringList& lignes, const QString& nom)
+{
+    for (int i = 0; i < lignes.size(); ++i)
+        if (Champ1(lignes[i]) == nom)
             return i;
     ADD_FAILURE() << nom.toStdString();
     return 0;
+}
+
+// The position of the last record of that name in a level of the
+// catalogue, -1 when there is none.
+int cherche(const EtatCatalogue& e, int niveau, const QString& nom)
+{
+    const QStringList& sorts = e.catalogue[static_cast<std::size_t>(niveau - 1)];
+    for (int i = static_cast<int>(sorts.size()) - 1; i >= 0; --i)
+        if (Champ1(sorts[i]) == nom)
+            return i;
+    return -1;
 }
 
 // A Guerrier-Voleur typed in and chosen in the dialogs, with spells of the
@@ -114,22 +130,21 @@ void remplit(const Programme& pr)
     tape(p.EditCharisme, "8");
     tape(p.EditBeaute, "9");
 
-    ListeMarquee* nwp = pr.f.FormNWP->ListBoxNWP;
-    pr.f.FormNWP->FixeMarques({position(nwp, "Alpinisme"), position(nwp, "Armurier"), nwp->Nombre() - 1});
-    ListeMarquee* armes = pr.f.FormArmes->ListBoxArmes;
-    const int hache = position(armes, "Hache d'armes");
-    pr.f.FormArmes->FixeMarques({0, hache});
-    pr.f.FormArmes->FixeSpecialisation(armes->Texte(hache));
-    p.TalentsVoleur = {45, 37, 20, 15, 10, 20, 60, -5};
-    TFormSortsDeMage* catalogue = pr.f.FormSortsDeMage;
-    p.SortsDeMageParNiveau[0] = QStringList{"Sommeil&40", "Sort de famille&12"};
-    p.SortsDeMageParNiveau[1] = QStringList{"Inconnu de niveau 2&5"};
-    p.SortsDeMageParNiveau[2] = QStringList{"Boule de feu&33"};
-    catalogue->Marque(1, catalogue->ChercheSort(1, "Sommeil"));
-    catalogue->Marque(3, catalogue->ChercheSort(3, "Boule de feu"));
-    pr.f.FormSpheres->FixeChoix(ChoixStandard());
-    pr.f.FormNotes->FixeLignesNotes({"Doit 30 po à Bran", "", "Fin des armes"});
-    ReconstruitNotesStandard(p, pr.f.FormSpheres, *pr.f.FormNotes);
+    PersonnageOuvert& o = pr.o();
+    const QStringList& nwp = o.Competences.competences;
+    o.Fiche.competences = {position(nwp, "Alpinisme"), position(nwp, "Armurier"), nwp.size() - 1};
+    const int hache = position(o.Armes, "Hache d'armes");
+    o.Fiche.armes = {0, hache};
+    o.Fiche.specialisation = o.Armes[hache];
+    o.Fiche.talentsVoleur = {45, 37, 20, 15, 10, 20, 60, -5};
+    o.Fiche.sortsDeMage[0] = QStringList{"Sommeil&40", "Sort de famille&12"};
+    o.Fiche.sortsDeMage[1] = QStringList{"Inconnu de niveau 2&5"};
+    o.Fiche.sortsDeMage[2] = QStringList{"Boule de feu&33"};
+    o.Catalogue.marques[0] = {cherche(o.Catalogue, 1, "Sommeil")};
+    o.Catalogue.marques[2] = {cherche(o.Catalogue, 3, "Boule de feu")};
+    o.Fiche.spheres = ChoixStandard();
+    o.Fiche.notes = QStringList{"Doit 30 po à Bran", "", "Fin des armes"};
+    ReconstruitNotesStandard(o);
 }
 
 QStringList lignesDe(const QString& nom)
@@ -146,11 +161,10 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
     DossierTemporaire dossier;
     const Programme pr;
     TPersoForm& p = pr.p();
-    TFormSortsDeMage* catalogue = pr.f.FormSortsDeMage;
     remplit(pr);
     const Personnage avant = p.personnage();
     const FichePersonnage fiche = RassembleFiche(pr.f);
-    const QStringList standard = pr.f.FormNotes->LignesStandard();
+    const QStringList standard = pr.o().NotesStandard;
     ASSERT_FALSE(standard.isEmpty());
 
     auto* plateforme = &PlateformeScriptee::remiseAZero();
@@ -166,13 +180,13 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
     EXPECT_EQ(d.extensionParDefaut, "vdl");
     EXPECT_EQ(d.nomInitial, "");
     EXPECT_TRUE(plateforme->boites.empty());
-    EXPECT_FALSE(p.Modifie);
+    EXPECT_FALSE(pr.o().Modifie);
     const QByteArray octets = dossier.lit("thorgrim.vdl");
     EXPECT_EQ(lignesDe(nom), EcritFichePersonnage(fiche).lignes());
-    const QStringList marques = {QString::number(position(pr.f.FormNWP->ListBoxNWP, "Alpinisme")),
-                                 QString::number(position(pr.f.FormNWP->ListBoxNWP, "Armurier")),
-                                 QString::number(pr.f.FormNWP->ListBoxNWP->Nombre() - 1), "Fin des compétences", "0",
-                                 QString::number(position(pr.f.FormArmes->ListBoxArmes, "Hache d'armes"))};
+    const QStringList marques = {QString::number(position(pr.o().Competences.competences, "Alpinisme")),
+                                 QString::number(position(pr.o().Competences.competences, "Armurier")),
+                                 QString::number(pr.o().Competences.competences.size() - 1), "Fin des compétences", "0",
+                                 QString::number(position(pr.o().Armes, "Hache d'armes"))};
     EXPECT_EQ(lignesDe(nom).mid(18, 6), marques);
 
     // "&Nouveau": an empty sheet, every part of every dialog emptied, and
@@ -183,13 +197,13 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
     EXPECT_EQ(p.EditLangues->text(), "");
     EXPECT_EQ(p.EditXtra->text(), "");
     EXPECT_EQ(p.ComboClasse->currentIndex(), -1);
-    EXPECT_EQ(pr.f.FormNotes->LignesStandard(), QStringList{});
+    EXPECT_EQ(pr.o().NotesStandard, QStringList{});
     for (int n = 1; n <= NombreNiveauxSorts; ++n)
-        EXPECT_EQ(catalogue->Marques(n), QList<int>{}) << n;
+        EXPECT_EQ(pr.o().Catalogue.marques[static_cast<std::size_t>(n - 1)], QList<int>{}) << n;
     for (QPushButton* b : {p.ButtonTalentsDeVoleur, p.ButtonBarde, p.ButtonSortsDeMage, p.ButtonSortsDeClerc})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(p.TalentsVoleurDeBase);
-    EXPECT_FALSE(p.Modifie);
+    EXPECT_TRUE(pr.o().TalentsVoleurDeBase);
+    EXPECT_FALSE(pr.o().Modifie);
     // Saved now, it is the empty character's file; the last name is proposed.
     const QString vide = dossier.chemin("vide.vdl");
     plateforme->fichiers = {vide};
@@ -212,19 +226,20 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
     EXPECT_EQ(attendu.extra, "63");
     EXPECT_EQ(p.personnage(), attendu);
     EXPECT_EQ(RassembleFiche(pr.f), fiche);
-    EXPECT_EQ(pr.f.FormNotes->LignesStandard(), standard);
+    EXPECT_EQ(pr.o().NotesStandard, standard);
     // The spells mark the catalogue; the level-1 spell it lacked was added.
-    const QString sommeil = catalogue->Sorts(1)[catalogue->ChercheSort(1, "Sommeil")];
-    EXPECT_EQ(catalogue->SortsMarques(1), (QStringList{sommeil, "Sort de famille&Vitesse&Durée&Portée&Zone&Composants"}));
-    EXPECT_EQ(catalogue->ChercheSort(2, "Inconnu de niveau 2"), -1);
-    EXPECT_EQ(catalogue->Marques(2), QList<int>{});
-    EXPECT_EQ(catalogue->Marques(3), QList<int>{catalogue->ChercheSort(3, "Boule de feu")});
+    const EtatCatalogue& catalogue = pr.o().Catalogue;
+    const QString sommeil = catalogue.catalogue[0][cherche(catalogue, 1, "Sommeil")];
+    EXPECT_EQ(SortsMarques(catalogue, 1), (QStringList{sommeil, "Sort de famille&Vitesse&Durée&Portée&Zone&Composants"}));
+    EXPECT_EQ(cherche(catalogue, 2, "Inconnu de niveau 2"), -1);
+    EXPECT_EQ(catalogue.marques[1], QList<int>{});
+    EXPECT_EQ(catalogue.marques[2], QList<int>{cherche(catalogue, 3, "Boule de feu")});
     // The budgets follow the character read; the thief values are kept.
-    EXPECT_EQ(pr.f.FormNWP->PointsCompetences, CalculeCompetences(attendu).PointsCompetences);
-    EXPECT_EQ(pr.f.FormArmes->PointsArmes, CalculeEmplacementsArmes(attendu));
+    EXPECT_EQ(pr.o().BudgetNWP.PointsCompetences, CalculeCompetences(attendu).PointsCompetences);
+    EXPECT_EQ(pr.o().PointsArmes, CalculeEmplacementsArmes(attendu));
     EXPECT_TRUE(p.ButtonTalentsDeVoleur->isEnabled());
-    EXPECT_FALSE(p.TalentsVoleurDeBase);
-    EXPECT_FALSE(p.Modifie);
+    EXPECT_FALSE(pr.o().TalentsVoleurDeBase);
+    EXPECT_FALSE(pr.o().Modifie);
 
     // Saved again under the name opened: the same bytes.
     plateforme->fichiers = {dossier.chemin("encore.vdl")};
@@ -246,7 +261,7 @@ TEST(CommandesFichier, FichierAbimeNeChangeRien)
     const QString nom = dossier.chemin("thorgrim.vdl");
     plateforme->fichiers = {nom};
     p.Sauver1Click();
-    ASSERT_FALSE(p.Modifie);
+    ASSERT_FALSE(pr.o().Modifie);
     const FichePersonnage fiche = RassembleFiche(pr.f);
     const Personnage personnage = p.personnage();
     const Programme::Reste reste = pr.reste();
@@ -290,9 +305,9 @@ TEST(CommandesFichier, FichierAbimeNeChangeRien)
     p.Ouvrir1Click();
     EXPECT_TRUE(plateforme->boites.empty());
     EXPECT_EQ(p.EditNom->text(), "Intrus");
-    EXPECT_EQ(pr.f.FormNWP->Marques(), QList<qsizetype>{2});
-    EXPECT_EQ(pr.f.FormNotes->LignesNotes(), QStringList{"Une note"});
-    EXPECT_FALSE(p.Modifie);
+    EXPECT_EQ(pr.o().Fiche.competences, QList<qsizetype>{2});
+    EXPECT_EQ(pr.o().Fiche.notes, QStringList{"Une note"});
+    EXPECT_FALSE(pr.o().Modifie);
 
     // The lenient readings reach the windows: the pick lists take their
     // items whatever the case, and a level line ending in "-" leaves the
@@ -332,7 +347,7 @@ TEST(CommandesFichier, SauvegardeQuiEchoue)
 
     // A name the file cannot hold (it came in by no keyboard).
     p.EditNom->setText(QStringLiteral("Thorgrim \u03A9"));
-    ASSERT_TRUE(p.Modifie);
+    ASSERT_TRUE(pr.o().Modifie);
     const QString absent = dossier.chemin("absent/thorgrim.vdl");
     plateforme->fichiers = {nom, absent};
     p.SpeedButtonSauver->click();
@@ -344,11 +359,11 @@ TEST(CommandesFichier, SauvegardeQuiEchoue)
     EXPECT_EQ(dossier.lit("thorgrim.vdl"), avant);
     EXPECT_FALSE(QFile::exists(absent));
     EXPECT_EQ(QDir(dossier.racine()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"thorgrim.vdl"});
-    EXPECT_TRUE(p.Modifie);
+    EXPECT_TRUE(pr.o().Modifie);
     // The name chosen is proposed again, the save having failed or not.
     p.Sauver1Click();
     EXPECT_EQ(plateforme->dialogues.back().dialogue.nomInitial, absent);
-    EXPECT_TRUE(p.Modifie);
+    EXPECT_TRUE(pr.o().Modifie);
 }
 
 // "Sauver le personnage ?" before "&Nouveau", "&Ouvrir" and closing: the
@@ -403,7 +418,7 @@ TEST(CommandesFichier, QuestionAvantDeQuitterLePersonnage)
             const bool attendu = reponse == Non || reponse == OuiSauve;
             EXPECT_EQ(continue_, attendu) << quoi;
             // Closing after "&Non" leaves the changes unsaved, and ends.
-            EXPECT_EQ(p.Modifie, !attendu || (commande == Fermer && reponse == Non)) << quoi;
+            EXPECT_EQ(pr.o().Modifie, !attendu || (commande == Fermer && reponse == Non)) << quoi;
             EXPECT_EQ(p.isVisible(), !(commande == Fermer && attendu)) << quoi;
             ASSERT_GE(plateforme->boites.size(), 1u) << quoi;
             EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Confirmation);
@@ -498,15 +513,16 @@ void auHasard(const Programme& pr, Tirage& h)
     for (qsizetype k = 0; k < Classes::Parties(p.ComboClasse->currentText()).size(); ++k)
         niveaux[k]->setText(h.texte(sansTiret, 3));
 
-    pr.f.FormNWP->FixeMarques(marquesAuHasard(h, pr.f.FormNWP->ListBoxNWP->Nombre()));
-    pr.f.FormArmes->FixeMarques(marquesAuHasard(h, pr.f.FormArmes->ListBoxArmes->Nombre()));
-    pr.f.FormArmes->FixeSpecialisation(h.pile() ? QString() : h.texte(tout, 40));
-    for (int& v : p.TalentsVoleur)
+    PersonnageOuvert& o = pr.o();
+    o.Fiche.competences = marquesAuHasard(h, static_cast<int>(o.Competences.competences.size()));
+    o.Fiche.armes = marquesAuHasard(h, static_cast<int>(o.Armes.size()));
+    o.Fiche.specialisation = h.pile() ? QString() : h.texte(tout, 40);
+    for (int& v : o.Fiche.talentsVoleur)
         v = h.entre(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     for (int n = 1; n <= NombreNiveauxSorts; ++n) {
-        QStringList& sorts = p.SortsDeMageParNiveau[static_cast<std::size_t>(n - 1)];
+        QStringList& sorts = o.Fiche.sortsDeMage[static_cast<std::size_t>(n - 1)];
         sorts.clear();
-        const QStringList catalogue = pr.f.FormSortsDeMage->Sorts(n);
+        const QStringList catalogue = o.Catalogue.catalogue[static_cast<std::size_t>(n - 1)];
         for (int i = h.entre(0, 3); i > 0; --i) {
             const QString nom = (h.pile() && !catalogue.isEmpty()) ? Champ1(h.parmi(catalogue)) : h.texte(sansEt);
             sorts.append(nom + "&" + h.texte(tout, 4));
@@ -515,11 +531,11 @@ void auHasard(const Programme& pr, Tirage& h)
     ChoixSpheres spheres;
     for (AccesSphere& s : spheres)
         s = static_cast<AccesSphere>(h.entre(0, 3));
-    pr.f.FormSpheres->FixeChoix(spheres);
+    o.Fiche.spheres = spheres;
     QStringList notes;
     for (int i = h.entre(0, 5); i > 0; --i)
         notes.append(h.pile() ? QString() : h.texte(tout, 30));
-    pr.f.FormNotes->FixeLignesNotes(notes);
+    o.Fiche.notes = notes;
 }
 
 }
@@ -538,8 +554,8 @@ TEST(CommandesFichier, SauverNouveauOuvrirSauverAuHasard)
             // Once, every character in a field, a note and a spell.
             p.EditNom->setText(caracteres());
             EXPECT_EQ(p.EditNom->text().size(), 256 - 2 - 30 - 1 - 5);
-            pr.f.FormNotes->FixeLignesNotes({caracteres(), "", caracteres()});
-            p.SortsDeMageParNiveau[4] = QStringList{QString(caracteres()).remove(u'&') + "&" + caracteres()};
+            pr.o().Fiche.notes = QStringList{caracteres(), "", caracteres()};
+            pr.o().Fiche.sortsDeMage[4] = QStringList{QString(caracteres()).remove(u'&') + "&" + caracteres()};
         }
         const FichePersonnage fiche = RassembleFiche(pr.f);
         auto* plateforme = &PlateformeScriptee::remiseAZero();
@@ -554,7 +570,7 @@ TEST(CommandesFichier, SauverNouveauOuvrirSauverAuHasard)
         ASSERT_EQ(RassembleFiche(pr.f), fiche) << "essai " << essai;
         if (essai == 0) {
             EXPECT_EQ(p.EditNom->text(), caracteresDUnChamp());
-            EXPECT_EQ(pr.f.FormNotes->LignesNotes(), (QStringList{caracteres(), "", caracteres()}));
+            EXPECT_EQ(pr.o().Fiche.notes, (QStringList{caracteres(), "", caracteres()}));
         }
     }
 }
@@ -577,11 +593,11 @@ TEST(CommandesFichier, FichierDonneDuDehors)
     for (const auto& c : abimes) {
         const Programme pr;
         auto* plateforme = &PlateformeScriptee::remiseAZero();
-        ExecuteCommande([&] { OuvreFichierPersonnage(pr.f, *pr.f.NomsFichiers, c.fichier); });
+        ExecuteCommande([&] { OuvreFichierPersonnage(pr.f, c.fichier); });
         ASSERT_EQ(plateforme->boites.size(), 1u) << c.fichier;
         EXPECT_EQ(plateforme->boites[0].texte, c.message);
         EXPECT_EQ(pr.p().personnage(), Programme().p().personnage()) << c.fichier;
-        EXPECT_FALSE(pr.p().Modifie);
+        EXPECT_FALSE(pr.o().Modifie);
     }
 
     const Programme source;
@@ -593,10 +609,10 @@ TEST(CommandesFichier, FichierDonneDuDehors)
 
     const Programme pr;
     plateforme = &PlateformeScriptee::remiseAZero();
-    OuvreFichierPersonnage(pr.f, *pr.f.NomsFichiers, nom);
+    OuvreFichierPersonnage(pr.f, nom);
     EXPECT_EQ(pr.p().personnage(), source.p().personnage());
     EXPECT_EQ(RassembleFiche(pr.f), RassembleFiche(source.f));
-    EXPECT_FALSE(pr.p().Modifie);
+    EXPECT_FALSE(pr.o().Modifie);
     pr.p().Sauver1Click();
     ASSERT_EQ(plateforme->dialogues.size(), 1u);
     EXPECT_EQ(plateforme->dialogues[0].dialogue.nomInitial, nom);

@@ -1,5 +1,6 @@
 #include "CatalogueSorts.h"
 #include "Fenetres.h"
+#include "PersonnageOuvert.h"
 #include "UnitFormSortsDeMage.h"
 #include "UnitPerso.h"
 
@@ -30,7 +31,7 @@ TEST(CommandesSortsDeMage, CatalogueDepuisLaFiche)
     TPersoForm persoForm;
     const Fenetres fenetres = CreeFenetres(persoForm);
     QDir::setCurrent(avant);
-    TFormSortsDeMage* catalogue = fenetres.FormSortsDeMage;
+    PersonnageOuvert& o = *fenetres.Ouvert;
     auto* boites = &PlateformeScriptee::remiseAZero();
     persoForm.show();
     QApplication::processEvents();
@@ -38,34 +39,44 @@ TEST(CommandesSortsDeMage, CatalogueDepuisLaFiche)
     persoForm.EditNiveau1->setText("3");
 
     // Without Intelligence: the box, and nothing else.
-    persoForm.Modifie = false;
+    o.Modifie = false;
     persoForm.ButtonSortsDeMageClick();
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].texte, "Il faut d'abord l'intelligence");
-    EXPECT_FALSE(persoForm.Modifie);
+    EXPECT_FALSE(o.Modifie);
 
     // With it: the catalogue, modal, the sheet marked; the spell chosen
     // there lands in the main window's lists, and its state follows the
     // Intelligence typed in the sheet.
     persoForm.EditIntelligence->setText("9");
-    persoForm.Modifie = false;
+    o.Modifie = false;
     bool modifie = false;
     avecDialogue([&] { QTest::mouseClick(persoForm.ButtonSortsDeMage, Qt::LeftButton); }, [&](QWidget* d) {
+        TFormSortsDeMage* catalogue = &fenetres.FormSortsDeMage();
         ASSERT_EQ(d, catalogue);
-        modifie = persoForm.Modifie;
+        modifie = o.Modifie;
         catalogue->CheckBoxPourcent->setChecked(false);
         ListeSorts* l = catalogue->ListBoxes[0];
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(2)).center());
         catalogue->ButtonRetourClick();
     });
     EXPECT_TRUE(modifie);
-    EXPECT_FALSE(catalogue->isVisible());
-    EXPECT_EQ(persoForm.SortsDeMageParNiveau[0], QStringList{"Sommeil&1"});
-    EXPECT_EQ(EtatDuSort(persoForm.SortsDeMageParNiveau[0], "Sommeil", persoForm.EditIntelligence->text()),
+    EXPECT_FALSE(fenetres.FormSortsDeMage().isVisible());
+    EXPECT_EQ(o.Catalogue.marques[0], QList<int>{2});
+    EXPECT_EQ(o.Fiche.sortsDeMage[0], QStringList{"Sommeil&1"});
+    EXPECT_EQ(EtatDuSort(o.Fiche.sortsDeMage[0], "Sommeil", persoForm.EditIntelligence->text()),
               EtatSort::Appris);
 
     // "&Nouveau" unmarks the catalogue.
-    persoForm.Modifie = false;
+    o.Modifie = false;
     persoForm.Nouveau1Click();
-    EXPECT_EQ(catalogue->Marques(1), QList<int>{});
+    EXPECT_EQ(o.Catalogue.marques[0], QList<int>{});
+    EXPECT_EQ(o.Fiche.sortsDeMage[0], QStringList{});
+    // The catalogue shows it at its next opening.
+    persoForm.EditIntelligence->setText("9");
+    avecDialogue([&] { persoForm.ButtonSortsDeMageClick(); }, [&](QWidget* d) {
+        ASSERT_EQ(d, &fenetres.FormSortsDeMage());
+        EXPECT_EQ(fenetres.FormSortsDeMage().Marques(1), QList<int>{});
+        fenetres.FormSortsDeMage().ButtonRetourClick();
+    });
 }

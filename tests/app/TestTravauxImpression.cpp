@@ -1,6 +1,7 @@
 #include "CanevasPeintre.h"
 #include "Champs.h"
 #include "Fenetres.h"
+#include "PersonnageOuvert.h"
 #include "ListeMarquee.h"
 #include "Pages.h"
 #include "UnitFormArmes.h"
@@ -10,6 +11,10 @@
 #include "UnitFormNotes.h"
 #include "UnitFormPreview.h"
 #include "UnitFormSortsDeMage.h"
+#include "UnitFormTalentsBarde.h"
+#include "UnitFormTalentsVoleur.h"
+#include "UnitFormPourcentage.h"
+#include "UnitNouveauSortDeMage.h"
 #include "UnitPerso.h"
 
 #include "Fichiers.h"
@@ -33,6 +38,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -50,8 +56,6 @@ protected:
         f = std::make_unique<TPersoForm>();
         fenetres = CreeFenetres(*f);
         QDir::setCurrent(avant);
-        choix = fenetres.FormChoixImpression;
-        apercu = fenetres.FormPreview;
         plateforme = &PlateformeScriptee::remiseAZero();
         f->show();
         f->activateWindow();
@@ -82,12 +86,12 @@ protected:
     {
         bool montre = false;
         avecDialogue([&] { f->Imprimer1Click(); }, [&](QWidget* d) {
-            if (d != choix)
+            if (d != choix())
                 return;
             montre = true;
             for (QCheckBox* c : cases)
                 QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
-            QTest::mouseClick(ok ? choix->BitBtn1 : choix->BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(ok ? choix()->BitBtn1 : choix()->BitBtn2, Qt::LeftButton);
         });
         return montre;
     }
@@ -105,24 +109,22 @@ protected:
         f->EditSagesse->setText("16");
         f->EditPV->setText("38");
         f->EditLangues->setText("Commun, Elfe, Nain");
-        for (int i : {3, 10, 25, 40})
-            fenetres.FormNWP->ListBoxNWP->Marque(i);
-        for (int i : {5, 12, 30})
-            fenetres.FormArmes->ListBoxArmes->Marque(i);
-        fenetres.FormArmes->FixeSpecialisation(fenetres.FormArmes->ListBoxArmes->Texte(12));
-        fenetres.FormSpheres->FixeChoix(ChoixStandard());
-        fenetres.FormNotes->FixeLignesNotes({"Porte l'anneau de son maître, dont il ignore encore les pouvoirs "
-                                             "et l'origine véritable.",
-                                             "", "Doit 300 po au temple."});
-        TFormSortsDeMage* sorts = fenetres.FormSortsDeMage;
+        PersonnageOuvert& o = *fenetres.Ouvert;
+        o.Fiche.competences = {3, 10, 25, 40};
+        o.Fiche.armes = {5, 12, 30};
+        o.Fiche.specialisation = o.Armes.at(12);
+        o.Fiche.spheres = ChoixStandard();
+        o.Fiche.notes = QStringList{"Porte l'anneau de son maître, dont il ignore encore les pouvoirs "
+                                    "et l'origine véritable.",
+                                    "", "Doit 300 po au temple."};
         int k = 0;
         for (int niveau = 1; niveau <= 4; ++niveau) {
-            const QStringList liste = sorts->Sorts(niveau);
+            const QStringList& liste = o.Catalogue.catalogue[std::size_t(niveau - 1)];
             for (int i = 0; i < liste.size(); i += 3) {
-                sorts->Marque(niveau, i);
+                o.Catalogue.marques[std::size_t(niveau - 1)].append(i);
                 if (++k % 7 != 0)
-                    f->SortsDeMageParNiveau[std::size_t(niveau - 1)].append(Champ1(liste[i]) + "&"
-                                                                             + QString::number((7 + 13 * k) % 100));
+                    o.Fiche.sortsDeMage[std::size_t(niveau - 1)].append(Champ1(liste[i]) + "&"
+                                                                       + QString::number((7 + 13 * k) % 100));
             }
         }
     }
@@ -140,47 +142,77 @@ protected:
     DossierTemporaire dossier;
     std::unique_ptr<TPersoForm> f;
     Fenetres fenetres;
-    TFormChoixImpression* choix = nullptr;
-    TFormPreview* apercu = nullptr;
+    PersonnageOuvert& o() const { return *fenetres.Ouvert; }
+    // The dialogs, created at their first use.
+    TFormChoixImpression* choix() const { return &fenetres.FormChoixImpression(); }
+    TFormPreview* apercu() const { return &fenetres.FormPreview(); }
     PlateformeScriptee* plateforme = nullptr;
 };
 
-TEST_F(TravauxImpression, CreeLesDouzeFenetresDansLOrdre)
+// No dialog exists at start; each is built, once, a child of the main window,
+// when it is first asked for.
+TEST_F(TravauxImpression, ChaqueDialogueConstruitASaPremiereDemande)
 {
-    QStringList noms;
-    for (QObject* o : f->children())
-        if (auto* w = qobject_cast<QDialog*>(o))
-            noms.append(w->objectName());
-    EXPECT_EQ(noms, (QStringList{"FormPreview", "FormNWP", "FormArmes", "FormTalentsVoleur", "FormSpheres",
-                                 "FormSortsDeMage", "FormNotes", "FormTalentsBarde", "FormChoixImpression",
-                                 "FormPourcentage", "FormNouveauSortDeMage"}));
+    auto dialogues = [&] {
+        QStringList noms;
+        for (QObject* o : f->children())
+            if (auto* w = qobject_cast<QDialog*>(o))
+                noms.append(w->objectName());
+        return noms;
+    };
+    EXPECT_EQ(dialogues(), QStringList{});
+    const std::pair<std::function<QDialog*()>, const char*> cas[] = {
+        {[&] { return &fenetres.FormPreview(); }, "FormPreview"},
+        {[&] { return &fenetres.FormNWP(); }, "FormNWP"},
+        {[&] { return &fenetres.FormArmes(); }, "FormArmes"},
+        {[&] { return &fenetres.FormTalentsVoleur(); }, "FormTalentsVoleur"},
+        {[&] { return &fenetres.FormSpheres(); }, "FormSpheres"},
+        {[&] { return &fenetres.FormNotes(); }, "FormNotes"},
+        {[&] { return &fenetres.FormTalentsBarde(); }, "FormTalentsBarde"},
+        {[&] { return &fenetres.FormChoixImpression(); }, "FormChoixImpression"},
+        {[&] { return &fenetres.FormPourcentage(); }, "FormPourcentage"},
+        {[&] { return &fenetres.FormNouveauSortDeMage(); }, "FormNouveauSortDeMage"},
+        {[&] { return &fenetres.FormSortsDeMage(); }, "FormSortsDeMage"},
+    };
+    QStringList attendus;
+    for (const auto& [demande, nom] : cas) {
+        QDialog* d = demande();
+        attendus.append(nom);
+        EXPECT_EQ(d->objectName(), nom);
+        EXPECT_EQ(d->parent(), f.get());
+        EXPECT_EQ(demande(), d) << nom;
+        EXPECT_EQ(dialogues(), attendus);
+    }
+    // The catalogue read at start is the one the spell dialog shows.
+    EXPECT_EQ(fenetres.FormSortsDeMage().Etat(), o().Catalogue);
+    EXPECT_FALSE(o().Catalogue.catalogue[0].isEmpty());
 }
 
 TEST_F(TravauxImpression, LeChoixDesPagesEtSesControles)
 {
-    EXPECT_EQ(choix->windowTitle(), "Impression...");
-    EXPECT_FALSE(choix->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(choix()->windowTitle(), "Impression...");
+    EXPECT_FALSE(choix()->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     struct Cas {
         QWidget* controle;
         const char* nom;
         const char* texte;
     };
     const Cas cas[] = {
-        {choix->CheckBoxPage1, "CheckBoxPage1", "Page 1 : Caractéristiques"},
-        {choix->CheckBoxPage2, "CheckBoxPage2", "Page 2 : Equipement et notes"},
-        {choix->CheckBoxSortsMage, "CheckBoxSortsMage", "Sorts de mage"},
-        {choix->CheckBoxSortsPretre, "CheckBoxSortsPretre", "Sorts de prêtre"},
+        {choix()->CheckBoxPage1, "CheckBoxPage1", "Page 1 : Caractéristiques"},
+        {choix()->CheckBoxPage2, "CheckBoxPage2", "Page 2 : Equipement et notes"},
+        {choix()->CheckBoxSortsMage, "CheckBoxSortsMage", "Sorts de mage"},
+        {choix()->CheckBoxSortsPretre, "CheckBoxSortsPretre", "Sorts de prêtre"},
     };
     for (const Cas& c : cas) {
         EXPECT_EQ(c.controle->objectName(), c.nom);
         EXPECT_EQ(static_cast<QCheckBox*>(c.controle)->text(), c.texte);
     }
-    EXPECT_EQ(choix->Label1->text(), "Choisissez la ou les pages à imprimer...");
-    EXPECT_EQ(choix->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(choix->BitBtn1->toolTip(), "Impression des pages sélectionnées");
-    EXPECT_EQ(choix->BitBtn2->toolTip(), "Abandon de l'impression");
-    EXPECT_EQ(choix->BitBtn1->objectName(), "BitBtn1");
-    EXPECT_EQ(choix->BitBtn2->objectName(), "BitBtn2");
+    EXPECT_EQ(choix()->Label1->text(), "Choisissez la ou les pages à imprimer...");
+    EXPECT_EQ(choix()->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(choix()->BitBtn1->toolTip(), "Impression des pages sélectionnées");
+    EXPECT_EQ(choix()->BitBtn2->toolTip(), "Abandon de l'impression");
+    EXPECT_EQ(choix()->BitBtn1->objectName(), "BitBtn1");
+    EXPECT_EQ(choix()->BitBtn2->objectName(), "BitBtn2");
 }
 
 // The spell boxes follow the class and level; every opening starts with
@@ -201,19 +233,19 @@ TEST_F(TravauxImpression, CasesOffertesSelonLaClasseEtDecocheesAChaqueOuverture)
         personnage(c.classe, c.niveaux);
         bool vu = false;
         avecDialogue([&] { f->Imprimer1Click(); }, [&](QWidget* d) {
-            ASSERT_EQ(d, choix) << c.classe;
+            ASSERT_EQ(d, choix()) << c.classe;
             vu = true;
-            EXPECT_TRUE(choix->CheckBoxPage1->isEnabled());
-            EXPECT_TRUE(choix->CheckBoxPage2->isEnabled());
-            EXPECT_EQ(choix->CheckBoxSortsMage->isEnabled(), c.mage) << c.classe << " " << c.niveaux.join("-");
-            EXPECT_EQ(choix->CheckBoxSortsPretre->isEnabled(), c.pretre) << c.classe << " " << c.niveaux.join("-");
-            for (QCheckBox* b : {choix->CheckBoxPage1, choix->CheckBoxPage2, choix->CheckBoxSortsMage,
-                                 choix->CheckBoxSortsPretre})
+            EXPECT_TRUE(choix()->CheckBoxPage1->isEnabled());
+            EXPECT_TRUE(choix()->CheckBoxPage2->isEnabled());
+            EXPECT_EQ(choix()->CheckBoxSortsMage->isEnabled(), c.mage) << c.classe << " " << c.niveaux.join("-");
+            EXPECT_EQ(choix()->CheckBoxSortsPretre->isEnabled(), c.pretre) << c.classe << " " << c.niveaux.join("-");
+            for (QCheckBox* b : {choix()->CheckBoxPage1, choix()->CheckBoxPage2, choix()->CheckBoxSortsMage,
+                                 choix()->CheckBoxSortsPretre})
                 EXPECT_FALSE(b->isChecked()) << c.classe;
-            EXPECT_EQ(choix->focusWidget(), choix->BitBtn1);
-            choix->CheckBoxPage1->setChecked(true);
-            choix->CheckBoxPage2->setChecked(true);
-            QTest::mouseClick(choix->BitBtn2, Qt::LeftButton);
+            EXPECT_EQ(choix()->focusWidget(), choix()->BitBtn1);
+            choix()->CheckBoxPage1->setChecked(true);
+            choix()->CheckBoxPage2->setChecked(true);
+            QTest::mouseClick(choix()->BitBtn2, Qt::LeftButton);
         });
         EXPECT_TRUE(vu);
     }
@@ -231,11 +263,11 @@ TEST_F(TravauxImpression, UnDocumentDesPagesCochees)
         int pages;
     };
     const Cas cas[] = {
-        {{choix->CheckBoxPage1}, 1},
-        {{choix->CheckBoxSortsPretre}, 1},
-        {{choix->CheckBoxPage1, choix->CheckBoxSortsPretre}, 2},
-        {{choix->CheckBoxSortsMage, choix->CheckBoxPage2}, 2},
-        {{choix->CheckBoxSortsPretre, choix->CheckBoxSortsMage, choix->CheckBoxPage2, choix->CheckBoxPage1}, 4},
+        {{choix()->CheckBoxPage1}, 1},
+        {{choix()->CheckBoxSortsPretre}, 1},
+        {{choix()->CheckBoxPage1, choix()->CheckBoxSortsPretre}, 2},
+        {{choix()->CheckBoxSortsMage, choix()->CheckBoxPage2}, 2},
+        {{choix()->CheckBoxSortsPretre, choix()->CheckBoxSortsMage, choix()->CheckBoxPage2, choix()->CheckBoxPage1}, 4},
     };
     for (const Cas& c : cas) {
         PlateformeScriptee::remiseAZero();
@@ -255,7 +287,7 @@ TEST_F(TravauxImpression, LeDialogueDImpressionAnnuleMeneQuandMemeAuChoix)
 {
     personnage("Guerrier", {"5"});
     plateforme->reponsesImpression = {false};
-    ASSERT_TRUE(imprime({choix->CheckBoxPage2}));
+    ASSERT_TRUE(imprime({choix()->CheckBoxPage2}));
     EXPECT_EQ(plateforme->dialoguesImpression, 1);
     EXPECT_EQ(pagesDuPdf(), 1);
 }
@@ -263,7 +295,7 @@ TEST_F(TravauxImpression, LeDialogueDImpressionAnnuleMeneQuandMemeAuChoix)
 TEST_F(TravauxImpression, RienNEstImprimeSansCaseNiApresAnnulation)
 {
     personnage("Guerrier", {"5"});
-    ASSERT_TRUE(imprime({choix->CheckBoxPage1}, false));
+    ASSERT_TRUE(imprime({choix()->CheckBoxPage1}, false));
     ASSERT_TRUE(imprime({}));
     EXPECT_FALSE(QFile::exists(plateforme->fichierImprime()));
     EXPECT_TRUE(plateforme->boites.empty());
@@ -274,8 +306,8 @@ TEST_F(TravauxImpression, RienNEstImprimeSansCaseNiApresAnnulation)
 TEST_F(TravauxImpression, LaVerificationSuitLeDialogueDImpression)
 {
     choisit(f->ComboClasse, "Guerrier");
-    f->Modifie = false;
-    EXPECT_FALSE(imprime({choix->CheckBoxPage1}));
+    o().Modifie = false;
+    EXPECT_FALSE(imprime({choix()->CheckBoxPage1}));
     EXPECT_EQ(plateforme->dialoguesImpression, 1);
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
@@ -285,7 +317,7 @@ TEST_F(TravauxImpression, LaVerificationSuitLeDialogueDImpression)
               "Sexe incorrect Alignement incorrect Niveau incorrect (doit être entre 1 et 20) ");
     EXPECT_EQ(plateforme->boites[0].boutons, std::vector<Bouton>{Bouton::Oui});
     EXPECT_FALSE(QFile::exists(plateforme->fichierImprime()));
-    EXPECT_FALSE(f->Modifie);
+    EXPECT_FALSE(o().Modifie);
 }
 
 TEST_F(TravauxImpression, UneImprimanteQuiNePeutCommencerLeDit)
@@ -294,7 +326,7 @@ TEST_F(TravauxImpression, UneImprimanteQuiNePeutCommencerLeDit)
     QPrinter& imprimante = plateforme->imprimante();
     const QString nom = dossier.chemin("absent/fiche.pdf");
     imprimante.setOutputFileName(nom);
-    imprime({choix->CheckBoxPage1});
+    imprime({choix()->CheckBoxPage1});
     imprimante.setOutputFileName(plateforme->fichierImprime());
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
@@ -306,12 +338,12 @@ TEST_F(TravauxImpression, UneImprimanteQuiNePeutCommencerLeDit)
 TEST_F(TravauxImpression, LaFicheImprimeeRafraichitSesValeurs)
 {
     personnage("Guerrier", {"5"});
-    ASSERT_TRUE(f->Ajustements[0].isEmpty());
-    ASSERT_TRUE(fenetres.FormNotes->LignesStandard().isEmpty());
-    ASSERT_TRUE(imprime({choix->CheckBoxPage1}));
-    EXPECT_EQ(f->Ajustements[0], "0");
-    EXPECT_FALSE(f->JetsDeProtection[0].isEmpty());
-    EXPECT_FALSE(fenetres.FormNotes->LignesStandard().isEmpty());
+    ASSERT_TRUE(o().Ajustements[0].isEmpty());
+    ASSERT_TRUE(o().NotesStandard.isEmpty());
+    ASSERT_TRUE(imprime({choix()->CheckBoxPage1}));
+    EXPECT_EQ(o().Ajustements[0], "0");
+    EXPECT_FALSE(o().JetsDeProtection[0].isEmpty());
+    EXPECT_FALSE(o().NotesStandard.isEmpty());
 }
 
 // The preview, in the order a user goes through it.
@@ -320,56 +352,56 @@ TEST_F(TravauxImpression, LApercuNavigueEntreSesPages)
     personnage("Mage", {"3"});
     bool vu = false;
     avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget* d) {
-        ASSERT_EQ(d, apercu);
+        ASSERT_EQ(d, apercu());
         vu = true;
         // The caption follows the page painted.
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(apercu));
-        EXPECT_TRUE(apercu->windowState() & Qt::WindowMaximized);
-        EXPECT_EQ(apercu->PaintBoxPreview->objectName(), "PaintBoxPreview");
-        EXPECT_EQ(apercu->PaintBoxPreview->size(), QSize(755, 1250));
-        EXPECT_EQ(apercu->ScrollBox1->verticalScrollBar()->singleStep(), 10);
-        EXPECT_EQ(apercu->NombreDePages, 3);
-        EXPECT_EQ(apercu->windowTitle(), "Aperçu avant Impression --- Page 1");
-        EXPECT_FALSE(apercu->ButtonPrecedent->isEnabled());
-        EXPECT_TRUE(apercu->ButtonSuivant->isEnabled());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(apercu()));
+        EXPECT_TRUE(apercu()->windowState() & Qt::WindowMaximized);
+        EXPECT_EQ(apercu()->PaintBoxPreview->objectName(), "PaintBoxPreview");
+        EXPECT_EQ(apercu()->PaintBoxPreview->size(), QSize(755, 1250));
+        EXPECT_EQ(apercu()->ScrollBox1->verticalScrollBar()->singleStep(), 10);
+        EXPECT_EQ(apercu()->NombreDePages, 3);
+        EXPECT_EQ(apercu()->windowTitle(), "Aperçu avant Impression --- Page 1");
+        EXPECT_FALSE(apercu()->ButtonPrecedent->isEnabled());
+        EXPECT_TRUE(apercu()->ButtonSuivant->isEnabled());
         struct Pas {
             QPushButton* bouton;
             int page;
             bool precedent, suivant;
         };
         const Pas pas[] = {
-            {apercu->ButtonSuivant, 2, true, true},
-            {apercu->ButtonSuivant, 3, true, false},
-            {apercu->ButtonPrecedent, 2, true, true},
-            {apercu->ButtonPrecedent, 1, false, true},
+            {apercu()->ButtonSuivant, 2, true, true},
+            {apercu()->ButtonSuivant, 3, true, false},
+            {apercu()->ButtonPrecedent, 2, true, true},
+            {apercu()->ButtonPrecedent, 1, false, true},
         };
         for (const Pas& p : pas) {
             QTest::mouseClick(p.bouton, Qt::LeftButton);
-            EXPECT_EQ(apercu->PageCourante, p.page);
-            EXPECT_EQ(apercu->windowTitle(), "Aperçu avant Impression --- Page " + QString::number(p.page));
-            EXPECT_EQ(apercu->ButtonPrecedent->isEnabled(), p.precedent) << p.page;
-            EXPECT_EQ(apercu->ButtonSuivant->isEnabled(), p.suivant) << p.page;
+            EXPECT_EQ(apercu()->PageCourante, p.page);
+            EXPECT_EQ(apercu()->windowTitle(), "Aperçu avant Impression --- Page " + QString::number(p.page));
+            EXPECT_EQ(apercu()->ButtonPrecedent->isEnabled(), p.precedent) << p.page;
+            EXPECT_EQ(apercu()->ButtonSuivant->isEnabled(), p.suivant) << p.page;
         }
-        QTest::mouseClick(apercu->ButtonSuivant, Qt::LeftButton);
-        QTest::mouseClick(apercu->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(apercu()->ButtonSuivant, Qt::LeftButton);
+        QTest::mouseClick(apercu()->BitBtn2, Qt::LeftButton);
     });
     EXPECT_TRUE(vu);
-    EXPECT_FALSE(apercu->isVisible());
+    EXPECT_FALSE(apercu()->isVisible());
     EXPECT_FALSE(QFile::exists(plateforme->fichierImprime()));
     EXPECT_EQ(plateforme->dialoguesImpression, 0);
     // The sheet it drew refreshed the figures of the main window.
-    EXPECT_EQ(f->Ajustements[0], "0");
-    EXPECT_FALSE(f->JetsDeProtection[0].isEmpty());
+    EXPECT_EQ(o().Ajustements[0], "0");
+    EXPECT_FALSE(o().JetsDeProtection[0].isEmpty());
 
     // The next opening starts again at page 1.
     avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget*) {
-        EXPECT_EQ(apercu->PageCourante, 1);
-        EXPECT_EQ(apercu->windowTitle(), "Aperçu avant Impression --- Page 1");
-        EXPECT_FALSE(apercu->ButtonPrecedent->isEnabled());
-        EXPECT_TRUE(apercu->ButtonSuivant->isEnabled());
-        QTest::keyClick(apercu, Qt::Key_Escape);
+        EXPECT_EQ(apercu()->PageCourante, 1);
+        EXPECT_EQ(apercu()->windowTitle(), "Aperçu avant Impression --- Page 1");
+        EXPECT_FALSE(apercu()->ButtonPrecedent->isEnabled());
+        EXPECT_TRUE(apercu()->ButtonSuivant->isEnabled());
+        QTest::keyClick(apercu(), Qt::Key_Escape);
     });
-    EXPECT_FALSE(apercu->isVisible());
+    EXPECT_FALSE(apercu()->isVisible());
 }
 
 TEST_F(TravauxImpression, LApercuCompteLesPagesSelonLaClasse)
@@ -388,9 +420,9 @@ TEST_F(TravauxImpression, LApercuCompteLesPagesSelonLaClasse)
         personnage(c.classe, c.niveaux);
         int pages = 0;
         avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget* d) {
-            ASSERT_EQ(d, apercu);
-            pages = apercu->NombreDePages;
-            apercu->reject();
+            ASSERT_EQ(d, apercu());
+            pages = apercu()->NombreDePages;
+            apercu()->reject();
         });
         EXPECT_EQ(pages, c.pages) << c.classe << " " << c.niveaux.join("-");
     }
@@ -401,17 +433,17 @@ TEST_F(TravauxImpression, ImprimerDepuisLApercuPasseAuChoixDesPages)
     personnage("Guerrier", {"5"});
     QWidget* second = nullptr;
     avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget* d) {
-        ASSERT_EQ(d, apercu);
-        QTimer::singleShot(0, choix, [&] {
+        ASSERT_EQ(d, apercu());
+        QTimer::singleShot(0, choix(), [&] {
             second = QApplication::activeModalWidget();
-            if (second != choix)
+            if (second != choix())
                 return;
-            choix->CheckBoxPage2->setChecked(true);
-            QTest::mouseClick(choix->BitBtn1, Qt::LeftButton);
+            choix()->CheckBoxPage2->setChecked(true);
+            QTest::mouseClick(choix()->BitBtn1, Qt::LeftButton);
         });
-        QTest::mouseClick(apercu->BitBtn3, Qt::LeftButton);
+        QTest::mouseClick(apercu()->BitBtn3, Qt::LeftButton);
     });
-    EXPECT_EQ(second, choix);
+    EXPECT_EQ(second, choix());
     EXPECT_EQ(plateforme->dialoguesImpression, 0);
     EXPECT_EQ(pagesDuPdf(), 1);
 }
@@ -445,8 +477,8 @@ struct Sauts : Pagination {
 TEST_F(TravauxImpression, UnLanceurDeSortsImprimeEtApercu)
 {
     lanceurDeSorts();
-    ASSERT_TRUE(imprime({choix->CheckBoxPage1, choix->CheckBoxPage2, choix->CheckBoxSortsMage,
-                         choix->CheckBoxSortsPretre}));
+    ASSERT_TRUE(imprime({choix()->CheckBoxPage1, choix()->CheckBoxPage2, choix()->CheckBoxSortsMage,
+                         choix()->CheckBoxSortsPretre}));
     ASSERT_TRUE(plateforme->boites.empty());
 
     QPrinter& imprimante = plateforme->imprimante();
@@ -461,10 +493,10 @@ TEST_F(TravauxImpression, UnLanceurDeSortsImprimeEtApercu)
         DonneesImpression d;
         d.Perso = f->personnage();
         for (int niveau = 1; niveau <= 9; ++niveau)
-            d.SortsDeMage[std::size_t(niveau - 1)] = fenetres.FormSortsDeMage->SortsMarques(niveau);
-        d.SortsDeMageParNiveau = f->SortsDeMageParNiveau;
+            d.SortsDeMage[std::size_t(niveau - 1)] = SortsMarques(o().Catalogue, niveau);
+        d.SortsDeMageParNiveau = o().Fiche.sortsDeMage;
         d.ChanceApprentissage = ChanceApprentissageDe(d.Perso);
-        d.SortsDeClercParNiveau = f->SortsDeClercParNiveau;   // as the print job built them
+        d.SortsDeClercParNiveau = o().SortsDeClercParNiveau;   // as the print job built them
         ASSERT_FALSE(d.SortsDeClercParNiveau[0].isEmpty());
         DessineLivreDeSorts(page, d, livre);
         DessineSortsDePretre(page, d, pretre);
@@ -479,18 +511,18 @@ TEST_F(TravauxImpression, UnLanceurDeSortsImprimeEtApercu)
     }
     int pages = 0;
     avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget* d) {
-        ASSERT_EQ(d, apercu);
-        pages = apercu->NombreDePages;
+        ASSERT_EQ(d, apercu());
+        pages = apercu()->NombreDePages;
         for (int n = 1; n <= pages; ++n) {
             if (n > 1)
-                QTest::mouseClick(apercu->ButtonSuivant, Qt::LeftButton);
+                QTest::mouseClick(apercu()->ButtonSuivant, Qt::LeftButton);
             if (!rendu.isEmpty()) {
                 QTest::qWait(300);
-                apercu->screen()->grabWindow(0).save(QDir(rendu).filePath(QStringLiteral("apercu-%1.png").arg(n)));
+                apercu()->screen()->grabWindow(0).save(QDir(rendu).filePath(QStringLiteral("apercu-%1.png").arg(n)));
             }
         }
-        EXPECT_FALSE(apercu->ButtonSuivant->isEnabled());
-        apercu->reject();
+        EXPECT_FALSE(apercu()->ButtonSuivant->isEnabled());
+        apercu()->reject();
     });
     EXPECT_GE(pages, 5);
 }
@@ -501,16 +533,16 @@ TEST_F(TravauxImpression, UnEchecEnPeignantLApercuEstDitUneFois)
 {
     personnage("Guerrier", {"5"});
     avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget* d) {
-        ASSERT_EQ(d, apercu);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(apercu));
+        ASSERT_EQ(d, apercu());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(apercu()));
         QFile::remove(dossier.chemin("Vardel.Aju"));
         for (int i = 0; i < 2; ++i) {
-            QTest::mouseClick(apercu->ButtonSuivant, Qt::LeftButton);
-            QTest::mouseClick(apercu->ButtonPrecedent, Qt::LeftButton);
+            QTest::mouseClick(apercu()->ButtonSuivant, Qt::LeftButton);
+            QTest::mouseClick(apercu()->ButtonPrecedent, Qt::LeftButton);
             QApplication::processEvents();
         }
-        EXPECT_TRUE(apercu->isVisible());
-        apercu->reject();
+        EXPECT_TRUE(apercu()->isVisible());
+        apercu()->reject();
     });
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
@@ -526,12 +558,12 @@ TEST_F(TravauxImpression, LesBoutonsDeLApercu)
         const char* bulle;
     };
     const Cas cas[] = {
-        {apercu->ButtonPrecedent, "ButtonPrecedent", "&Précédent", "Page précédente"},
-        {apercu->BitBtn2, "BitBtn2", "OK", "Retour au personnage"},
-        {apercu->BitBtn3, "BitBtn3", "&Imprimer", "Impression du personnage"},
-        {apercu->ButtonSuivant, "ButtonSuivant", "&Suivant", "Page suivante"},
+        {apercu()->ButtonPrecedent, "ButtonPrecedent", "&Précédent", "Page précédente"},
+        {apercu()->BitBtn2, "BitBtn2", "OK", "Retour au personnage"},
+        {apercu()->BitBtn3, "BitBtn3", "&Imprimer", "Impression du personnage"},
+        {apercu()->ButtonSuivant, "ButtonSuivant", "&Suivant", "Page suivante"},
     };
-    apercu->layout()->activate();
+    apercu()->layout()->activate();
     int x = -1;
     for (const Cas& c : cas) {
         EXPECT_EQ(c.bouton->objectName(), c.nom);
@@ -541,7 +573,7 @@ TEST_F(TravauxImpression, LesBoutonsDeLApercu)
         EXPECT_GT(c.bouton->x(), x) << c.nom;
         x = c.bouton->x();
     }
-    EXPECT_TRUE(apercu->BitBtn2->isDefault());
+    EXPECT_TRUE(apercu()->BitBtn2->isDefault());
 }
 
 }
@@ -553,7 +585,7 @@ TEST_F(TravauxImpression, UneImprimanteQuiRefuseUnePageLeDit)
 {
     personnage("Guerrier", {"5"});
     plateforme->nouvellesPagesAccordees = 0;
-    imprime({choix->CheckBoxPage1, choix->CheckBoxPage2});
+    imprime({choix()->CheckBoxPage1, choix()->CheckBoxPage2});
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(plateforme->boites[0].texte,

@@ -1,4 +1,5 @@
 #include "Fenetres.h"
+#include "PersonnageOuvert.h"
 #include "Saisie.h"
 #include "TravauxTalents.h"
 #include "UnitFormTalentsBarde.h"
@@ -25,11 +26,9 @@ protected:
     void SetUp() override
     {
         f = std::make_unique<TPersoForm>();
-        const Fenetres fenetres = CreeFenetres(*f);
+        fenetres = CreeFenetres(*f);
         // The files the choice lists read at start are not all here.
         boites = &PlateformeScriptee::remiseAZero();
-        voleur = fenetres.FormTalentsVoleur;
-        barde = fenetres.FormTalentsBarde;
         f->show();
         f->activateWindow();
         QApplication::processEvents();
@@ -60,8 +59,11 @@ protected:
     }
 
     std::unique_ptr<TPersoForm> f;
-    TFormTalentsVoleur* voleur = nullptr;
-    TFormTalentsBarde* barde = nullptr;
+    Fenetres fenetres;
+    PersonnageOuvert& o() const { return *fenetres.Ouvert; }
+    // The dialogs, created at their first showing.
+    TFormTalentsVoleur* voleur() const { return &fenetres.FormTalentsVoleur(); }
+    TFormTalentsBarde* barde() const { return &fenetres.FormTalentsBarde(); }
     PlateformeScriptee* boites = nullptr;
 };
 
@@ -75,39 +77,39 @@ TEST_F(CommandesTalents, VoleurPartDesBasesPuisGardeSesValeurs)
 {
     perso("Humain", "Voleur", "1", "16");
     ASSERT_TRUE(f->ButtonTalentsDeVoleur->isEnabled());
-    f->TalentsVoleur.fill(99);   // rebuilt from the bases: the flag is set at start
-    f->Modifie = false;
+    o().Fiche.talentsVoleur.fill(99);   // rebuilt from the bases: the flag is set at start
+    o().Modifie = false;
     bool modifie = false;
     QStringList vu;
     avecDialogue([&] { QTest::mouseClick(f->ButtonTalentsDeVoleur, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, voleur);
-        modifie = f->Modifie;
+        ASSERT_EQ(d, voleur());
+        modifie = o().Modifie;
         vu = panneaux(d, PanelsVoleur);
         clic(d, "UpDown1", true, 5);
-        QTest::mouseClick(voleur->ButtonRetour, Qt::LeftButton);
+        QTest::mouseClick(voleur()->ButtonRetour, Qt::LeftButton);
     });
     EXPECT_TRUE(boites->boites.empty());
     EXPECT_TRUE(modifie);
     EXPECT_EQ(vu, (QStringList{"15%", "15%", "5%", "10%", "5%", "15%", "60%", "0%", "Il reste 60 points"}));
-    EXPECT_EQ(f->TalentsVoleur, (std::array<int, 8>{20, 15, 5, 10, 5, 15, 60, 0}));
-    EXPECT_FALSE(f->TalentsVoleurDeBase);
+    EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{20, 15, 5, 10, 5, 15, 60, 0}));
+    EXPECT_FALSE(o().TalentsVoleurDeBase);
 
     // Dextérité 16 -> 17: the stored values stay, the bases of skills 1, 2,
     // 4 and 5 rise by 5, and so the points left by 20.
     f->EditDexterite->setText("17");
     avecDialogue([&] { QTest::mouseClick(f->SpeedButtonTalentsVoleur, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, voleur);
+        ASSERT_EQ(d, voleur());
         vu = panneaux(d, PanelsVoleur);
     });
     EXPECT_EQ(vu, (QStringList{"20%", "15%", "5%", "10%", "5%", "15%", "60%", "0%", "Il reste 75 points"}));
-    EXPECT_EQ(f->TalentsVoleur, (std::array<int, 8>{20, 15, 5, 10, 5, 15, 60, 0}));
+    EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{20, 15, 5, 10, 5, 15, 60, 0}));
 
     // At level 3 of a multi-class, 60 more points.
     choisit(f->ComboClasse, "Mage-Voleur");
     f->EditNiveau1->setText("4");
     f->EditNiveau2->setText("3");
     avecDialogue([&] { f->ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
-        ASSERT_EQ(d, voleur);
+        ASSERT_EQ(d, voleur());
         vu = panneaux(d, PanelsVoleur);
     });
     EXPECT_EQ(vu.last(), "Il reste 135 points");
@@ -115,14 +117,14 @@ TEST_F(CommandesTalents, VoleurPartDesBasesPuisGardeSesValeurs)
     // "Nouveau" sets the flag again: the next opening starts from the bases.
     boites->reponses.push_back(Bouton::Non);
     f->Nouveau1Click();
-    EXPECT_TRUE(f->TalentsVoleurDeBase);
+    EXPECT_TRUE(o().TalentsVoleurDeBase);
     perso("Nain", "Voleur", "1", "9");
     avecDialogue([&] { f->ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
-        ASSERT_EQ(d, voleur);
+        ASSERT_EQ(d, voleur());
         vu = panneaux(d, PanelsVoleur);
     });
     EXPECT_EQ(vu, (QStringList{"0%", "10%", "10%", "-10%", "0%", "15%", "50%", "-5%", "Il reste 60 points"}));
-    EXPECT_EQ(f->TalentsVoleur, (std::array<int, 8>{0, 10, 10, -10, 0, 15, 50, -5}));
+    EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{0, 10, 10, -10, 0, 15, 50, -5}));
 }
 
 TEST_F(CommandesTalents, VoleurOuvertEtFermeSansClicNeChangeRien)
@@ -130,17 +132,17 @@ TEST_F(CommandesTalents, VoleurOuvertEtFermeSansClicNeChangeRien)
     perso("Hobbit", "Voleur", "2", "18");
     // As a character file may have left them: beyond the spinners' range.
     const std::array<int, 8> stockees = {150, -300, 15, 30, 25, 20, 45, 32767};
-    f->TalentsVoleur = stockees;
-    f->TalentsVoleurDeBase = false;
+    o().Fiche.talentsVoleur = stockees;
+    o().TalentsVoleurDeBase = false;
     QStringList vu;
     avecDialogue([&] { f->ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
-        ASSERT_EQ(d, voleur);
+        ASSERT_EQ(d, voleur());
         vu = panneaux(d, PanelsVoleur);
         QTest::keyClick(d, Qt::Key_Escape);
     });
     // Bases 30, 30, 15, 30, 25, 20, 45, -5: 90 - (120 - 330 + 32772) points.
     EXPECT_EQ(vu, (QStringList{"150%", "-300%", "15%", "30%", "25%", "20%", "45%", "32767%", "Il reste -32472 point"}));
-    EXPECT_EQ(f->TalentsVoleur, stockees);
+    EXPECT_EQ(o().Fiche.talentsVoleur, stockees);
 }
 
 TEST_F(CommandesTalents, VoleurGardeSesValeursFermeParEchapOuParLaCaseDeFermeture)
@@ -151,18 +153,18 @@ TEST_F(CommandesTalents, VoleurGardeSesValeursFermeParEchapOuParLaCaseDeFermetur
         {"case de fermeture", [](QWidget* d) { d->close(); }},
     };
     for (const auto& [comment, ferme] : fermetures) {
-        f->TalentsVoleur = {10, 20, 30, 40, 50, 60, 70, 80};
-        f->TalentsVoleurDeBase = false;
+        o().Fiche.talentsVoleur = {10, 20, 30, 40, 50, 60, 70, 80};
+        o().TalentsVoleurDeBase = false;
         bool fermee = false;
         avecDialogue([&] { QTest::mouseClick(f->ButtonTalentsDeVoleur, Qt::LeftButton); }, [&](QWidget* d) {
-            ASSERT_EQ(d, voleur);
+            ASSERT_EQ(d, voleur());
             clic(d, "UpDown1", true, 3);
             clic(d, "UpDown8", false, 2);
             ferme(d);
             fermee = !d->isVisible();
         });
         EXPECT_TRUE(fermee) << comment;
-        EXPECT_EQ(f->TalentsVoleur, (std::array<int, 8>{13, 20, 30, 40, 50, 60, 70, 78})) << comment;
+        EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{13, 20, 30, 40, 50, 60, 70, 78})) << comment;
     }
     EXPECT_TRUE(boites->boites.empty());
 }
@@ -171,8 +173,8 @@ TEST_F(CommandesTalents, LesVerificationsArretentLesDeuxCommandes)
 {
     choisit(f->ComboClasse, "Voleur");
     f->EditNiveau1->setText("21");
-    f->Modifie = false;
-    f->TalentsVoleur.fill(7);
+    o().Modifie = false;
+    o().Fiche.talentsVoleur.fill(7);
     for (auto commande : {&TPersoForm::ButtonTalentsDeVoleurClick, &TPersoForm::ButtonBardeClick})
         avecDialogue([&] { (f.get()->*commande)(); }, [&](QWidget* d) { EXPECT_EQ(d, nullptr); });
     ASSERT_EQ(boites->boites.size(), 2u);
@@ -181,37 +183,37 @@ TEST_F(CommandesTalents, LesVerificationsArretentLesDeuxCommandes)
         EXPECT_EQ(b.texte, "Dextérité incorrecte Race incorrecte Niveau incorrect (doit être entre 1 et 20) ");
         EXPECT_EQ(b.boutons, std::vector<Bouton>{Bouton::Oui});
     }
-    EXPECT_FALSE(f->Modifie);
-    EXPECT_TRUE(f->TalentsVoleurDeBase);
-    EXPECT_EQ(f->TalentsVoleur, (std::array<int, 8>{7, 7, 7, 7, 7, 7, 7, 7}));
+    EXPECT_FALSE(o().Modifie);
+    EXPECT_TRUE(o().TalentsVoleurDeBase);
+    EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{7, 7, 7, 7, 7, 7, 7, 7}));
 }
 
 TEST_F(CommandesTalents, BardeRecommenceAChaqueOuverture)
 {
     perso("Hobbit", "Barde", "4", "19");
     ASSERT_TRUE(f->ButtonBarde->isEnabled());
-    f->Modifie = false;
+    o().Modifie = false;
     bool modifie = false;
     QStringList vu, apres;
     avecDialogue([&] { QTest::mouseClick(f->ButtonBarde, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, barde);
-        modifie = f->Modifie;
+        ASSERT_EQ(d, barde());
+        modifie = o().Modifie;
         vu = panneaux(d, PanelsBarde);
         clic(d, "UpDown1", true, 10);
         clic(d, "UpDown4", false);
         apres = panneaux(d, PanelsBarde);
-        QTest::mouseClick(barde->ButtonRetour, Qt::LeftButton);
+        QTest::mouseClick(barde()->ButtonRetour, Qt::LeftButton);
     });
     EXPECT_TRUE(modifie);
     EXPECT_EQ(vu, (QStringList{"35%", "25%", "30%", "0%", "Il reste 65 points"}));
     EXPECT_EQ(apres, (QStringList{"45%", "25%", "30%", "-1%", "Il reste 56 points"}));
-    EXPECT_EQ(barde->Choix(), (ChoixTalentsBarde{{45, 25, 30, -1}, 56}));
+    EXPECT_EQ(barde()->Choix(), (ChoixTalentsBarde{{45, 25, 30, -1}, 56}));
 
     avecDialogue([&] { QTest::mouseClick(f->SpeedButtonTalentsDeBarde, Qt::LeftButton); }, [&](QWidget* d) {
-        ASSERT_EQ(d, barde);
+        ASSERT_EQ(d, barde());
         vu = panneaux(d, PanelsBarde);
     });
     EXPECT_EQ(vu, (QStringList{"35%", "25%", "30%", "0%", "Il reste 65 points"}));
     // The thief skills are none of its business.
-    EXPECT_TRUE(f->TalentsVoleurDeBase);
+    EXPECT_TRUE(o().TalentsVoleurDeBase);
 }

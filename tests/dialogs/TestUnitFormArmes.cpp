@@ -29,7 +29,7 @@ protected:
     {
         boites = &PlateformeScriptee::remiseAZero();
         ListeTexte(Armes).sauve(dossier.chemin("Vardel.Arm"));
-        f = std::make_unique<TFormArmes>(dossier.chemin("Vardel.Arm"));
+        f = std::make_unique<TFormArmes>(ChargeListeArmes(dossier.chemin("Vardel.Arm")));
         f->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     }
@@ -195,7 +195,7 @@ TEST(FenetreArmesSansFichier, SignaleLeFichierEtContinue)
 {
     PlateformeScriptee& boites = PlateformeScriptee::remiseAZero();
     DossierTemporaire dossier;
-    TFormArmes f(dossier.chemin("Vardel.Arm"));
+    TFormArmes f(ChargeListeArmes(dossier.chemin("Vardel.Arm")));
     ASSERT_EQ(boites.boites.size(), 1u);
     EXPECT_EQ(boites.boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(boites.boites[0].texte, "Ne peut ouvrir le fichier " + dossier.chemin("Vardel.Arm"));
@@ -212,7 +212,7 @@ TEST(FenetreArmesDonneesMalFormees, OuvreDessineEtCompte)
     const QString longue = QString(300, QChar(u'w'));
     // In list order: "", "Arc", "Dague&x", "Lance&6&1d6&1d8", longue.
     ListeTexte({"Dague&x", "", longue + "&5&1d8&1d12&-", "Lance&6&1d6&1d8", "Arc"}).sauve(dossier.chemin("Vardel.Arm"));
-    TFormArmes f(dossier.chemin("Vardel.Arm"));
+    TFormArmes f(ChargeListeArmes(dossier.chemin("Vardel.Arm")));
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     ASSERT_EQ(f.ListBoxArmes->Nombre(), 5);

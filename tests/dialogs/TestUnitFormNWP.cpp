@@ -35,7 +35,7 @@ protected:
         boites = &PlateformeScriptee::remiseAZero();
         ListeTexte(Categories).sauve(dossier.chemin("Vardel.cat"));
         ListeTexte(Competences).sauve(dossier.chemin("Vardel.nwp"));
-        f = std::make_unique<TFormNWP>(dossier.chemin("Vardel.cat"), dossier.chemin("Vardel.nwp"));
+        f = std::make_unique<TFormNWP>(ChargeListesCompetences(dossier.chemin("Vardel.cat"), dossier.chemin("Vardel.nwp")));
         f->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
     }
@@ -213,7 +213,7 @@ TEST(FenetreNWPSansFichier, SignaleLeFichierEtContinue)
     ListeTexte(Competences).sauve(dossier.chemin("Vardel.nwp"));
     {
         // No category file: the reading stops there, the list stays empty.
-        TFormNWP f(dossier.chemin("Vardel.cat"), dossier.chemin("Vardel.nwp"));
+        TFormNWP f(ChargeListesCompetences(dossier.chemin("Vardel.cat"), dossier.chemin("Vardel.nwp")));
         ASSERT_EQ(boites.boites.size(), 1u);
         EXPECT_EQ(boites.boites[0].genre, GenreBoite::Erreur);
         EXPECT_EQ(boites.boites[0].texte, "Ne peut ouvrir le fichier " + dossier.chemin("Vardel.cat"));
@@ -225,7 +225,7 @@ TEST(FenetreNWPSansFichier, SignaleLeFichierEtContinue)
     boites.boites.clear();
     {
         ListeTexte(Categories).sauve(dossier.chemin("Vardel.cat"));
-        TFormNWP f(dossier.chemin("Vardel.cat"), dossier.chemin("Absent.nwp"));
+        TFormNWP f(ChargeListesCompetences(dossier.chemin("Vardel.cat"), dossier.chemin("Absent.nwp")));
         ASSERT_EQ(boites.boites.size(), 1u);
         EXPECT_EQ(boites.boites[0].texte, "Ne peut ouvrir le fichier " + dossier.chemin("Absent.nwp"));
         EXPECT_EQ(f.Categories, Categories);
@@ -242,7 +242,7 @@ TEST(FenetreNWPDonneesMalFormees, OuvreDessineEtCompte)
     // In list order: "", "Chant&1&Charisme", "Nage", "Natation&deux&Force&0", "Saut&", longue.
     ListeTexte({"Nage", "", "Saut&", "Natation&deux&Force&0", longue, "Chant&1&Charisme"})
         .sauve(dossier.chemin("Vardel.nwp"));
-    TFormNWP f(dossier.chemin("Vardel.cat"), dossier.chemin("Vardel.nwp"));
+    TFormNWP f(ChargeListesCompetences(dossier.chemin("Vardel.cat"), dossier.chemin("Vardel.nwp")));
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     EXPECT_TRUE(boites.boites.empty());

@@ -49,11 +49,13 @@ protected:
     {
         const QString avant = QDir::currentPath();
         QDir::setCurrent(dossier.racine());
-        form = std::make_unique<TFormSortsDeMage>(sorts, [this] { return intelligence; });
+        const EtatCatalogue depart = ChargeCatalogueDeDepart();
         QDir::setCurrent(avant);
+        form = std::make_unique<TFormSortsDeMage>(sorts, [this] { return intelligence; });
+        form->FixeEtat(depart);
         pourcentage = new TFormPourcentage(form.get());
         nouveau = new TFormNouveauSortDeMage(form.get());
-        form->RelieDialogues(pourcentage, nouveau);
+        form->RelieDialogues([this] { return pourcentage; }, [this] { return nouveau; });
         form->show();
         QApplication::processEvents();
     }

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Ajustements.h"
+#include "CatalogueSorts.h"
+#include "Competences.h"
+#include "FichierPersonnage.h"
+#include "UnitFormNWP.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// The names the two character file dialogs propose: the last one chosen in
+// each (the save dialog also takes the name of a file opened).
+struct NomsFichiersPersonnage {
+    QString sauvegarde;
+    QString ouverture;
+};
+
+// The open character: the one value that holds the whole character, and
+// what the program keeps beside it while it is being edited. The windows
+// are its views: each reads its part when it is shown and gives its changes
+// back (the main sheet on every change, the dialogs when they close).
+struct PersonnageOuvert {
+    // The whole character: what its file holds, and the exceptional
+    // strength.
+    FichePersonnage Fiche;
+    // Changed since it was last saved, opened or begun.
+    bool Modifie = false;
+    // The thief values are to be rebuilt from the bases at the next opening
+    // of their dialog.
+    bool TalentsVoleurDeBase = true;
+    NomsFichiersPersonnage Noms;
+
+    // Where the rule files are read.
+    QString RepertoireDonnees;
+    QString FichierDonnees(const QString& nom) const;
+    // What the choice windows read from their data files, once, at start.
+    ListesCompetences Competences;
+    QStringList Armes;
+    EtatCatalogue Catalogue;
+
+    // The budgets as the proficiency and weapon commands (and a file opened)
+    // last computed them: the points left are counted against them.
+    BudgetCompetences BudgetNWP;
+    int PointsArmes = 0;
+
+    // What the sheet keeps for its printout: the texts the main page
+    // refreshed as it drew them, the standard notes as last rebuilt, and the
+    // priest spell lists as last built.
+    std::array<QString, NombreAjustements> Ajustements;
+    std::array<QString, 5> JetsDeProtection;
+    QStringList NotesStandard;
+    std::array<QStringList, 7> SortsDeClercParNiveau;
+
+    // The marked proficiency and weapon lines, in list order.
+    QStringList LignesCompetences() const;
+    QStringList LignesArmes() const;
+    int PointsCompetencesRestants() const;
+    int PointsArmesRestants() const;
+};
