@@ -3,8 +3,6 @@
 #include "CommandesChoix.h"
 #include "CommandesFichier.h"
 #include "PersonnageOuvert.h"
-#include "ResumeClasseRace.h"
-#include "Spheres.h"
 #include "TravauxImpression.h"
 #include "TravauxTalents.h"
 #include "UnitFormNotes.h"
@@ -12,35 +10,6 @@
 #include "UnitFormSpheres.h"
 #include "UnitPerso.h"
 #include "Verifications.h"
-
-namespace {
-
-ChargeurListe chargeur(const PersonnageOuvert& ouvert, const QString& nom)
-{
-    return [&ouvert, nom] { return ListeTexte::charge(ouvert.FichierDonnees(nom)); };
-}
-
-}
-
-void ReconstruitNotesStandard(PersonnageOuvert& ouvert)
-{
-    QStringList lignes;
-    try {
-        ResumeClasseRace(ouvert.Fiche.personnage, ouvert.Fiche.spheres, chargeur(ouvert, QStringLiteral("comprace.dat")),
-                         chargeur(ouvert, QStringLiteral("XP.dat")), lignes);
-    } catch (...) {
-        ouvert.NotesStandard = lignes;
-        throw;
-    }
-    ouvert.NotesStandard = lignes;
-}
-
-void ConstruitSortsDeClerc(PersonnageOuvert& ouvert)
-{
-    ConstruitSortsDePretre(ouvert.Fiche.personnage, ouvert.Fiche.spheres,
-                           chargeur(ouvert, QStringLiteral("sorts2.dat")),
-                           chargeur(ouvert, QStringLiteral("Clercs5.dat")), ouvert.SortsDeClercParNiveau);
-}
 
 bool QuitteLePersonnage(const Fenetres& f)
 {

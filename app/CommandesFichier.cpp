@@ -1,6 +1,5 @@
 #include "CommandesFichier.h"
 
-#include "Commandes.h"
 #include "Fenetres.h"
 #include "Niveaux.h"
 #include "UnitPerso.h"

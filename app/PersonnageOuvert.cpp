@@ -1,6 +1,8 @@
 #include "PersonnageOuvert.h"
 
 #include "Armes.h"
+#include "ResumeClasseRace.h"
+#include "Spheres.h"
 
 #include <QDir>
 
@@ -42,4 +44,33 @@ int PersonnageOuvert::PointsCompetencesRestants() const
 int PersonnageOuvert::PointsArmesRestants() const
 {
     return PointsRestants(PointsArmes, Armes, Fiche.armes, Fiche.specialisation);
+}
+
+namespace {
+
+ChargeurListe chargeur(const PersonnageOuvert& ouvert, const QString& nom)
+{
+    return [&ouvert, nom] { return ListeTexte::charge(ouvert.FichierDonnees(nom)); };
+}
+
+}
+
+void ReconstruitNotesStandard(PersonnageOuvert& ouvert)
+{
+    QStringList lignes;
+    try {
+        ResumeClasseRace(ouvert.Fiche.personnage, ouvert.Fiche.spheres, chargeur(ouvert, QStringLiteral("comprace.dat")),
+                         chargeur(ouvert, QStringLiteral("XP.dat")), lignes);
+    } catch (...) {
+        ouvert.NotesStandard = lignes;
+        throw;
+    }
+    ouvert.NotesStandard = lignes;
+}
+
+void ConstruitSortsDeClerc(PersonnageOuvert& ouvert)
+{
+    ConstruitSortsDePretre(ouvert.Fiche.personnage, ouvert.Fiche.spheres,
+                           chargeur(ouvert, QStringLiteral("sorts2.dat")),
+                           chargeur(ouvert, QStringLiteral("Clercs5.dat")), ouvert.SortsDeClercParNiveau);
 }

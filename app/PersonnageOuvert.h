@@ -59,3 +59,13 @@ struct PersonnageOuvert {
     int PointsCompetencesRestants() const;
     int PointsArmesRestants() const;
 };
+
+// Rewrites the standard notes of the character from its entries, its
+// sphere choices and the data files "comprace.dat" and "XP.dat", read
+// afresh. On a failure the standard notes are the lines built before it,
+// and the failure (Echec) goes on to the caller.
+void ReconstruitNotesStandard(PersonnageOuvert& ouvert);
+
+// Rebuilds the seven priest spell lists of the character from the sphere
+// choices and the data files "sorts2.dat" and "Clercs5.dat", read afresh.
+void ConstruitSortsDeClerc(PersonnageOuvert& ouvert);

@@ -3,7 +3,7 @@
 // about twice as long (the complexity line of the report says so). Files
 // are built in memory and go through the same decoding and cutting into
 // lines as a file on disk.
-#include "CatalogueSorts.h"
+#include "FichierSorts.h"
 #include "Competences.h"
 #include "FichierPersonnage.h"
 #include "ListeTexte.h"

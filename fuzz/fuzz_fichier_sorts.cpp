@@ -1,7 +1,7 @@
 // The spell file: LitCatalogue, what a save writes of the catalogue read,
 // the details of each record and the place of each in its sorted level.
 
-#include "CatalogueSorts.h"
+#include "FichierSorts.h"
 #include "Champs.h"
 #include "Collation.h"
 #include "Entree.h"

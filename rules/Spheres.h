@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListeTexte.h"
+#include "FichePersonnage.h"
 #include "Personnage.h"
 
 #include <QString>
@@ -9,16 +10,6 @@
 #include <functional>
 
 // Priest spheres of influence and the priest spell lists they grant.
-
-// The choice of one sphere: the button checked in its group, or none.
-enum class AccesSphere {
-    Aucun,       // no button checked: no access
-    Majeur,      // "Accès Majeur"
-    Mineur,      // "Accès mineur": spells of levels 1 to 3 only
-    PasDAcces,   // "Pas d'accès"
-};
-
-inline constexpr std::size_t NombreSpheres = 16;
 
 struct Sphere {
     QString nom;        // the caption, also the text looked for in a spell's spheres
@@ -32,8 +23,6 @@ struct Sphere {
 // Soins, Soleil, Végétale.
 const std::array<Sphere, NombreSpheres>& Spheres();
 
-// The choices of the sixteen spheres, in the order of Spheres().
-using ChoixSpheres = std::array<AccesSphere, NombreSpheres>;
 
 // Every sphere at its standard cleric choice.
 ChoixSpheres ChoixStandard();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FichePersonnage.h"
 #include "Personnage.h"
 
 #include <QString>
@@ -7,12 +8,6 @@
 
 // Thief skills: eight percentages whose base values follow the race and the
 // Dextérité, and the discretionary points a thief spreads over them.
-
-inline constexpr std::size_t NombreTalentsVoleur = 8;
-
-// The eight percentages, in the fixed order of the dialog, the character
-// file and the printed sheet.
-using ValeursTalentsVoleur = std::array<int, NombreTalentsVoleur>;
 
 struct TalentVoleur {
     QString libelle;          // in the dialog

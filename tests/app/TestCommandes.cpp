@@ -52,13 +52,7 @@ protected:
         QApplication::processEvents();
     }
 
-    void classe(const QString& c, const QStringList& niveaux)
-    {
-        choisit(f->ComboClasse, c);
-        QLineEdit* edits[] = {f->EditNiveau1, f->EditNiveau2, f->EditNiveau3};
-        for (qsizetype k = 0; k < niveaux.size(); ++k)
-            edits[k]->setText(niveaux[k]);
-    }
+    void classe(const QString& c, const QStringList& niveaux) { choisitClasse(*f, c, niveaux); }
 
     void clerc(const QString& niveau)
     {

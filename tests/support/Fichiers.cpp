@@ -46,3 +46,11 @@ ListeTexte fichierXP()
     }
     return ListeTexte(lignes);
 }
+
+QStringList lignesUtf8(std::initializer_list<const char*> lignes)
+{
+    QStringList l;
+    for (const char* x : lignes)
+        l.append(QString::fromUtf8(x));
+    return l;
+}

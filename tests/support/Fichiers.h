@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <initializer_list>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -21,6 +23,9 @@ private:
 
 // The data folder shipped with the program.
 QString DossierDonnees();
+
+// Lines written in the test's own (UTF-8) source.
+QStringList lignesUtf8(std::initializer_list<const char*> lignes);
 
 // The text of the failure that `f` throws; empty when it throws none.
 QString echecDe(const std::function<void()>& f);

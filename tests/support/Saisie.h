@@ -6,6 +6,7 @@
 #include <functional>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 // What the user does in the windows.
@@ -17,6 +18,16 @@ inline void choisit(QComboBox* b, const QString& texte)
     const int i = b->findText(texte);
     b->setCurrentIndex(i);
     Q_EMIT b->activated(i);
+}
+
+// Picks the class in the sheet, then types its levels, in order.
+template <typename Fiche>
+void choisitClasse(Fiche& fiche, const QString& classe, const QStringList& niveaux)
+{
+    choisit(fiche.ComboClasse, classe);
+    QLineEdit* champs[] = {fiche.EditNiveau1, fiche.EditNiveau2, fiche.EditNiveau3};
+    for (qsizetype k = 0; k < niveaux.size() && k < 3; ++k)
+        champs[k]->setText(niveaux[k]);
 }
 
 // Replaces the field's text by typing (or, for what the keyboard of the test

@@ -8,28 +8,6 @@
 #include <QSet>
 #include <algorithm>
 
-void LitCatalogue(const ListeTexte& lignes, CatalogueSorts& catalogue)
-{
-    qsizetype i = 0;
-    for (QStringList& niveau : catalogue) {
-        for (;;) {
-            const QString& ligne = lignes.at(i++);   // throws past the end
-            if (ligne == FinDeNiveauSorts)
-                break;
-            niveau.append(ligne);
-        }
-    }
-}
-
-ListeTexte EcritCatalogue(const CatalogueSorts& catalogue)
-{
-    ListeTexte lignes;
-    for (const QStringList& niveau : catalogue) {
-        lignes.lignes() += niveau;
-        lignes.append(FinDeNiveauSorts);
-    }
-    return lignes;
-}
 
 qsizetype PlaceTriee(const QStringList& liste, const QString& ligne)
 {
@@ -150,4 +128,37 @@ QStringList SortsMarques(const EtatCatalogue& etat, int niveau)
         if (i >= 0 && i < sorts.size())
             marques.append(sorts.at(i));
     return marques;
+}
+
+int ChercheSort(const QStringList& niveau, const QString& nom)
+{
+    for (qsizetype i = niveau.size() - 1; i >= 0; --i)
+        if (Champ1(niveau[i]) == nom)
+            return static_cast<int>(i);
+    return -1;
+}
+
+QList<int> PlacesChoisies(const QStringList& niveau, const QStringList& sortsDuNiveau)
+{
+    const QSet<QString> choisis = NomsChoisis(sortsDuNiveau);
+    QList<int> places;
+    for (qsizetype i = 0; i < niveau.size(); ++i)
+        if (choisis.contains(Champ1(niveau[i])))
+            places.append(static_cast<int>(i));
+    return places;
+}
+
+QString PourcentageAffiche(const QStringList& sortsDuNiveau, const QString& nom, EtatSort etat, bool pourcent)
+{
+    if (etat == EtatSort::NonChoisi || !pourcent)
+        return {};
+    return PourcentageSortDeMage(sortsDuNiveau, nom) + QStringLiteral(" % ");
+}
+
+QString PourcentagePropose(const QStringList& sortsDuNiveau, const QString& nom, bool pourcent, bool vientDEtreChoisi)
+{
+    if (!pourcent)
+        return vientDEtreChoisi ? QStringLiteral("1") : QString();
+    const int k = IndexSortDeMage(sortsDuNiveau, nom);
+    return vientDEtreChoisi || k < 0 ? QString() : ChampsDepuis2(sortsDuNiveau[k]);
 }

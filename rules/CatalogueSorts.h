@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FichePersonnage.h"
 #include "ListeTexte.h"
 
 #include <QList>
@@ -16,24 +17,8 @@
 // all that follows the fifth "&"). A spell entry of the character is the
 // name, "&" and the percentage as typed.
 
-inline constexpr int NombreNiveauxSorts = 9;
-
 // Nine lists of records, for the levels 1 to 9.
 using CatalogueSorts = std::array<QStringList, NombreNiveauxSorts>;
-
-// The line that ends each level in a spell file.
-inline const QString FinDeNiveauSorts = QStringLiteral("***");
-
-// Reads a spell file's lines: level by level, the records of the level, then
-// "***"; the lines after the ninth "***" are ignored. The records are added
-// to `catalogue` in the file's order (the window sorts them). A file with
-// fewer than nine "***" throws Echec "Index liste hors bornes" once its
-// lines run out; `catalogue` then holds what was read.
-void LitCatalogue(const ListeTexte& lignes, CatalogueSorts& catalogue);
-
-// The lines of the spell file of that catalogue: each level's records in
-// list order, then "***".
-ListeTexte EcritCatalogue(const CatalogueSorts& catalogue);
 
 // The details given to a level-1 spell of a character file that the
 // catalogue does not know, after its name.
@@ -68,6 +53,16 @@ struct EtatCatalogue {
     bool operator==(const EtatCatalogue&) const = default;
 };
 
+// The position of the last record of a level whose name (field 1) is
+// `nom`, exactly; -1 when there is none.
+int ChercheSort(const QStringList& niveau, const QString& nom);
+
+// The positions of the records of a level whose name the character holds
+// among `sortsDuNiveau`: every record of such a name alike, so that the
+// spellbook keeps the character's spells after the catalogue changed under
+// them.
+QList<int> PlacesChoisies(const QStringList& niveau, const QStringList& sortsDuNiveau);
+
 // The records at the marked positions of one level (1 to 9), in list order.
 QStringList SortsMarques(const EtatCatalogue& etat, int niveau);
 
@@ -94,6 +89,18 @@ bool PourcentageAccepte(const QString& pourcentage);
 // is no number reads as -32767 and so counts as learned.
 enum class EtatSort { NonChoisi, Appris, Rate };
 EtatSort EtatDuSort(const QStringList& sortsDuNiveau, const QString& nom, const QString& intelligence);
+
+// The percentage drawn before a catalogue spell's name: the character's
+// (then " % ") for a chosen spell while "Pourcentage" is ticked, nothing
+// otherwise.
+QString PourcentageAffiche(const QStringList& sortsDuNiveau, const QString& nom, EtatSort etat, bool pourcent);
+
+// What the percentage field holds when a spell is acted upon. With
+// "Pourcentage" ticked: empty for a spell just chosen or one the character
+// lacks, else the character's percentage (all after the first "&"). With
+// it unticked: "1" for a spell just chosen, empty for one given up.
+QString PourcentagePropose(const QStringList& sortsDuNiveau, const QString& nom, bool pourcent,
+                           bool vientDEtreChoisi);
 
 // The answer of the percentage dialog applied to the character's spells of
 // one level: the last entry of that name (IndexSortDeMage) takes the new

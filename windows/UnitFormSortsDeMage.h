@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogueSorts.h"
+#include "ListeSorts.h"
 #include "Plateforme.h"
 
 #include <QDialog>
@@ -17,35 +18,6 @@ class QPushButton;
 class QTabWidget;
 class TFormNouveauSortDeMage;
 class TFormPourcentage;
-
-// One level of the spell catalogue: a two-column list of records, kept
-// sorted, whose marks are the character's chosen spells. A left click marks
-// or unmarks the entry pressed, the space bar the current entry; the other
-// keys only move. `Relache` follows a left click released over the entry
-// it pressed, `Touche` every key the list has handled.
-class ListeSorts : public QListWidget {
-    Q_OBJECT
-public:
-    ListeSorts(int niveau, QWidget* parent);
-    int niveau() const { return niveau_; }
-
-Q_SIGNALS:
-    void Relache();
-    void Touche(int touche);
-
-protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                         const QEvent* event = nullptr) const override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    int niveau_;
-    QPersistentModelIndex appuye_;
-};
 
 // The dialog "Choix des sorts de Mage": the catalogue of known mage spells,
 // nine levels on nine tabs, with the character's chosen spells marked and

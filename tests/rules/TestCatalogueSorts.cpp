@@ -4,59 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QStringList niveaux(std::initializer_list<const char*> lignes)
-{
-    QStringList l;
-    for (const char* x : lignes)
-        l.append(QString::fromUtf8(x));
-    return l;
-}
-
-}
-
-TEST(CatalogueSorts, LitNeufNiveauxEtIgnoreLaSuite)
-{
-    // Level 2 empty, a record of level 9 ("Souhait"), then stray lines
-    // after the ninth "***".
-    const ListeTexte fichier(niveaux({"Sommeil&1", "Bouclier&1", "***", "***", "Boule de feu&3", "***", "***", "***",
-                                      "***", "***", "***", "Souhait&3", "***", "Après&1", "***", "Encore"}));
-    CatalogueSorts c;
-    LitCatalogue(fichier, c);
-    EXPECT_EQ(c[0], niveaux({"Sommeil&1", "Bouclier&1"}));   // the file's order
-    EXPECT_TRUE(c[1].isEmpty());
-    EXPECT_EQ(c[2], niveaux({"Boule de feu&3"}));
-    EXPECT_EQ(c[8], niveaux({"Souhait&3"}));
-    for (std::size_t i : {3u, 4u, 5u, 6u, 7u})
-        EXPECT_TRUE(c[i].isEmpty()) << i;
-
-    // Written back: each level then "***", nothing of the stray lines.
-    EXPECT_EQ(EcritCatalogue(c).lignes(), fichier.lignes().mid(0, 13));
-}
-
-TEST(CatalogueSorts, FichierTropCourtGardeCeQuiEstLu)
-{
-    struct Cas {
-        QStringList lignes;
-        std::size_t niveauDuDernier;   // level holding "Dernier"
-    };
-    const Cas cas[] = {
-        {niveaux({"Un&1", "Dernier&1"}), 0},                               // no "***" at all
-        {niveaux({"Un&1", "***", "***", "Dernier&1", "***"}), 2},          // three levels
-        {niveaux({"Un&1", "***", "***", "***", "***", "***", "***", "***", "***", "Dernier&1"}), 8},
-    };
-    for (const Cas& c : cas) {
-        CatalogueSorts catalogue;
-        EXPECT_EQ(echecDe([&] { LitCatalogue(ListeTexte(c.lignes), catalogue); }), "Index liste hors bornes");
-        EXPECT_EQ(catalogue[0].first(), "Un&1");
-        EXPECT_EQ(catalogue[c.niveauDuDernier].last(), "Dernier&1");
-    }
-}
-
 TEST(CatalogueSorts, PlaceTrieeSansCasseNiAccents)
 {
-    const QStringList liste = niveaux({"Armure&1", "bouclier&1", "Cécité&2", "Charme&1", "Sommeil&1"});
+    const QStringList liste = lignesUtf8({"Armure&1", "bouclier&1", "Cécité&2", "Charme&1", "Sommeil&1"});
     struct Cas {
         const char* ligne;
         qsizetype place;
@@ -101,7 +51,7 @@ TEST(CatalogueSorts, PourcentageAccepte)
 
 TEST(CatalogueSorts, EtatDuSortSelonLIntelligence)
 {
-    const QStringList sorts = niveaux({"Sommeil&50", "Bouclier&51", "Armure&abc", "Charme&1", "Charme&60"});
+    const QStringList sorts = lignesUtf8({"Sommeil&50", "Bouclier&51", "Armure&abc", "Charme&1", "Charme&60"});
     struct Cas {
         const char* nom;
         const char* intelligence;
@@ -127,13 +77,13 @@ TEST(CatalogueSorts, EtatDuSortSelonLIntelligence)
 
 TEST(CatalogueSorts, FixePourcentage)
 {
-    QStringList sorts = niveaux({"Charme&10", "Sommeil&20", "Charme&30"});
+    QStringList sorts = lignesUtf8({"Charme&10", "Sommeil&20", "Charme&30"});
     FixePourcentage(sorts, "Sommeil", "25");   // keeps its place
-    EXPECT_EQ(sorts, niveaux({"Charme&10", "Sommeil&25", "Charme&30"}));
+    EXPECT_EQ(sorts, lignesUtf8({"Charme&10", "Sommeil&25", "Charme&30"}));
     FixePourcentage(sorts, "Charme", "");      // the last one of the name goes
-    EXPECT_EQ(sorts, niveaux({"Charme&10", "Sommeil&25"}));
+    EXPECT_EQ(sorts, lignesUtf8({"Charme&10", "Sommeil&25"}));
     FixePourcentage(sorts, "Lumière", " 7");   // kept as typed
-    EXPECT_EQ(sorts, niveaux({"Charme&10", "Sommeil&25", "Lumière& 7"}));
+    EXPECT_EQ(sorts, lignesUtf8({"Charme&10", "Sommeil&25", "Lumière& 7"}));
     FixePourcentage(sorts, "Absent", "");      // nothing to remove
     EXPECT_EQ(sorts.size(), 3);
 }
@@ -159,4 +109,47 @@ TEST(CatalogueSorts, MarqueSortsDuPersonnage)
     EXPECT_EQ(marques[1], QList<int>{1});
     for (std::size_t n = 2; n < marques.size(); ++n)
         EXPECT_TRUE(marques[n].isEmpty());
+}
+
+// Searching a level: the last record of a name, exactly; the records of the
+// names the character holds, every one of them.
+TEST(CatalogueSorts, ChercherEtRetrouverLesChoisis)
+{
+    const QStringList niveau = lignesUtf8({"Armure&1", "Charme&1", "Charme&2", "Sommeil&1", "charme&3"});
+    EXPECT_EQ(ChercheSort(niveau, "Charme"), 2);
+    EXPECT_EQ(ChercheSort(niveau, "charme"), 4);
+    EXPECT_EQ(ChercheSort(niveau, "Armure"), 0);
+    EXPECT_EQ(ChercheSort(niveau, "Absent"), -1);
+    EXPECT_EQ(ChercheSort({}, "Charme"), -1);
+
+    EXPECT_EQ(PlacesChoisies(niveau, lignesUtf8({"Charme&40", "Inconnu&3", "Sommeil&5"})), (QList<int>{1, 2, 3}));
+    EXPECT_EQ(PlacesChoisies(niveau, {}), QList<int>{});
+}
+
+// The percentage drawn before a spell, and the one the percentage field
+// holds when a spell is acted upon.
+TEST(CatalogueSorts, PourcentagesAfficheEtPropose)
+{
+    const QStringList sorts = lignesUtf8({"Charme&40", "Sommeil&12&extra", "Charme&55"});
+    EXPECT_EQ(PourcentageAffiche(sorts, "Charme", EtatSort::Appris, true), "55 % ");
+    EXPECT_EQ(PourcentageAffiche(sorts, "Sommeil", EtatSort::Rate, true), "12&extra % ");
+    EXPECT_EQ(PourcentageAffiche(sorts, "Charme", EtatSort::Appris, false), "");
+    EXPECT_EQ(PourcentageAffiche(sorts, "Armure", EtatSort::NonChoisi, true), "");
+
+    struct Cas {
+        const char* nom;
+        bool pourcent, vientDEtreChoisi;
+        const char* propose;
+    };
+    const Cas cas[] = {
+        {"Charme", true, false, "55"},   // the last entry of the name
+        {"Sommeil", true, false, "12&extra"},
+        {"Charme", true, true, ""},
+        {"Armure", true, false, ""},
+        {"Charme", false, true, "1"},
+        {"Charme", false, false, ""},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(PourcentagePropose(sorts, c.nom, c.pourcent, c.vientDEtreChoisi), c.propose)
+            << c.nom << " " << c.pourcent << " " << c.vientDEtreChoisi;
 }

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "CatalogueSorts.h"
+#include "FichePersonnage.h"
 #include "ListeTexte.h"
-#include "Personnage.h"
-#include "Spheres.h"
-#include "TalentsVoleur.h"
 
 #include <QList>
 #include <QString>
@@ -40,31 +37,6 @@ inline const QString DebutExtra = QStringLiteral("Extra : ");
 // "Fin des sorts de niveau 1" ... "Fin des sorts de niveau 9".
 QString FinDesSorts(int niveau);
 
-
-// Everything the file holds, as plain values.
-struct FichePersonnage {
-    // The entry texts. `extra` is written when it is not empty; when read,
-    // it is the file's only if `extraLu` (a file without the line leaves
-    // the sheet's Extra as it is).
-    Personnage personnage;
-    bool extraLu = false;
-    // How many level fields the level line sets (1 to 3), when read: a line
-    // "5--" sets Niveau 1 and 2 and leaves Niveau 3 as the sheet holds it.
-    // Writing always writes the three.
-    int niveauxLus = 3;
-    // Positions in the sorted proficiency and weapon lists, from 0.
-    QList<qsizetype> competences;
-    QList<qsizetype> armes;
-    QString specialisation;
-    ValeursTalentsVoleur talentsVoleur{};
-    // The character's spell entries ("name&percentage"), levels 1 to 9.
-    std::array<QStringList, NombreNiveauxSorts> sortsDeMage;
-    ChoixSpheres spheres{};   // AccesSphere::Aucun everywhere
-    // The user's notes, blank lines included.
-    QStringList notes;
-
-    bool operator==(const FichePersonnage&) const = default;
-};
 
 // The lines of the file for that character. Writes the positions and the
 // spell entries as given (the windows give them in order).

@@ -1,5 +1,7 @@
 #include "UnitFormSortsDeMage.h"
 
+#include "FichierSorts.h"
+
 #include "Images.h"
 
 #include "Champs.h"
@@ -32,7 +34,7 @@ namespace {
 // design puts them, below the menu.
 constexpr int LargeurFond = 755;
 constexpr int HauteurFond = 506;
-constexpr int HauteurEntree = 18;
+constexpr int HauteurEntree = HauteurEntreeSort;
 constexpr int TailleImage = 153;
 
 const QString FiltreSorts = QStringLiteral("Fichiers Sorts de Mage|*.mag|Tous Fichiers|*.*");
@@ -72,100 +74,6 @@ private:
 };
 
 }
-
-// ---------------------------------------------------------------------------
-
-ListeSorts::ListeSorts(int niveau, QWidget* parent) : QListWidget(parent), niveau_(niveau)
-{
-    setObjectName(QStringLiteral("ListBox%1").arg(niveau));
-    setSelectionMode(QAbstractItemView::MultiSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setDragEnabled(false);
-    // Two columns: the entries run down the first, then the second; more
-    // entries than both can hold scroll sideways.
-    setViewMode(QListView::ListMode);
-    setFlow(QListView::TopToBottom);
-    setWrapping(true);
-    setResizeMode(QListView::Adjust);
-    setUniformItemSizes(true);
-    setSpacing(0);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setGridSize(QSize(100, HauteurEntree));
-    QPalette p = palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Window));
-    setPalette(p);
-}
-
-QItemSelectionModel::SelectionFlags ListeSorts::selectionCommand(const QModelIndex& index, const QEvent* event) const
-{
-    // Only a left press on an entry and the space bar change a mark; moving
-    // (keys, a drag, the program setting the current entry) never does.
-    if (!event || !index.isValid())
-        return QItemSelectionModel::NoUpdate;
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton)
-            return QItemSelectionModel::Toggle;
-        break;
-    case QEvent::KeyPress:
-        if (static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Space)
-            return QItemSelectionModel::Toggle;
-        break;
-    default:
-        break;
-    }
-    return QItemSelectionModel::NoUpdate;
-}
-
-void ListeSorts::mousePressEvent(QMouseEvent* event)
-{
-    appuye_ = event->button() == Qt::LeftButton ? QPersistentModelIndex(indexAt(event->position().toPoint()))
-                                                : QPersistentModelIndex();
-    QListWidget::mousePressEvent(event);
-}
-
-void ListeSorts::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // The second click of a double click is a click of its own.
-    mousePressEvent(event);
-}
-
-void ListeSorts::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPoint pos = event->position().toPoint();
-    const bool clic = event->button() == Qt::LeftButton && appuye_.isValid() && viewport()->rect().contains(pos)
-                   && indexAt(pos) == QModelIndex(appuye_);
-    appuye_ = QPersistentModelIndex();
-    QListWidget::mouseReleaseEvent(event);
-    if (clic)
-        Q_EMIT Relache();
-}
-
-void ListeSorts::keyPressEvent(QKeyEvent* event)
-{
-    const int touche = event->key();
-    if (event->matches(QKeySequence::SelectAll)) {
-        event->accept();   // marks follow the character's spells only
-    } else if (touche == Qt::Key_Space) {
-        // Toggle the current entry, and nothing else: the view's own
-        // handling would also search the entries for a blank.
-        if (QListWidgetItem* entree = currentItem())
-            entree->setSelected(!entree->isSelected());
-        event->accept();
-    } else {
-        QListWidget::keyPressEvent(event);
-    }
-    Q_EMIT Touche(touche);
-}
-
-void ListeSorts::resizeEvent(QResizeEvent* event)
-{
-    QListWidget::resizeEvent(event);
-    setGridSize(QSize(std::max(1, viewport()->width() / 2), HauteurEntree));
-}
-
-// ---------------------------------------------------------------------------
 
 TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau,
                                    std::function<QString()> intelligence, QWidget* parent)
@@ -261,18 +169,7 @@ EtatCatalogue ChargeCatalogueDeDepart()
     EtatCatalogue etat;
     // A failure ends the reading here: the box unticked.
     ExecuteCommande([&] {
-        // The whole file first; a file cut short keeps what was read.
-        const ListeTexte lignes = ListeTexte::charge(etat.nomOuverture);
-        std::exception_ptr echec;
-        try {
-            LitCatalogue(lignes, etat.catalogue);
-        } catch (const Echec&) {
-            echec = std::current_exception();
-        }
-        for (QStringList& niveau : etat.catalogue)
-            Collation::trie(niveau);
-        if (echec)
-            std::rethrow_exception(echec);
+        ChargeCatalogue(etat.nomOuverture, etat.catalogue);
         etat.pourcent = true;
     });
     return etat;
@@ -397,11 +294,7 @@ void TFormSortsDeMage::DemarqueTout()
 
 int TFormSortsDeMage::ChercheSort(int niveau, const QString& nom) const
 {
-    const ListeSorts* l = liste(niveau);
-    for (int i = l->count() - 1; i >= 0; --i)
-        if (Champ1(l->item(i)->text()) == nom)
-            return i;
-    return -1;
+    return ::ChercheSort(Sorts(niveau), nom);
 }
 
 int TFormSortsDeMage::AjouteSort(int niveau, const QString& enregistrement)
@@ -412,19 +305,11 @@ int TFormSortsDeMage::AjouteSort(int niveau, const QString& enregistrement)
 }
 
 // Loading a spell file marks again every record of a name the character
-// holds, all records of that name alike: so the spellbook keeps printing the
-// character's spells after the catalogue changed under them.
+// holds.
 void TFormSortsDeMage::remarqueTout()
 {
-    for (int n = 1; n <= NombreNiveauxSorts; ++n) {
-        ListeSorts* l = liste(n);
-        const QSet<QString> choisis = NomsChoisis(sortsDuNiveau(n));
-        QList<int> places;
-        for (int i = 0; i < l->count(); ++i)
-            if (choisis.contains(Champ1(l->item(i)->text())))
-                places.append(i);
-        SelectionneExactement(*l, places);
-    }
+    for (int n = 1; n <= NombreNiveauxSorts; ++n)
+        SelectionneExactement(*liste(n), PlacesChoisies(Sorts(n), sortsDuNiveau(n)));
 }
 
 void TFormSortsDeMage::FixeCatalogueEtMarques(const CatalogueSorts& catalogue, const MarquesSorts& marques)
@@ -445,18 +330,16 @@ void TFormSortsDeMage::FixeCatalogueEtMarques(const CatalogueSorts& catalogue, c
 void TFormSortsDeMage::ChargeSorts(const QString& nom)
 {
     // The whole file first: a file that cannot be read leaves the catalogue
-    // as it was.
+    // as it was; one cut short gives what was read.
     const ListeTexte lignes = ListeTexte::charge(nom);
     CatalogueSorts catalogue;
-    std::exception_ptr echec;
     try {
-        LitCatalogue(lignes, catalogue);
+        LitCatalogueTrie(lignes, catalogue);
     } catch (const Echec&) {
-        echec = std::current_exception();
+        FixeCatalogue(catalogue);
+        throw;
     }
     FixeCatalogue(catalogue);
-    if (echec)
-        std::rethrow_exception(echec);
 }
 
 void TFormSortsDeMage::SauveSorts(const QString& nom) const
@@ -612,15 +495,12 @@ void TFormSortsDeMage::ChoisitSort(ListeSorts* l, int niveau)
     QStringList& sorts = sortsDuNiveau(niveau);
     TFormPourcentage& p = *pourcentage;
 
+    p.EditPourcentage->setText(PourcentagePropose(sorts, nom, coche, vientDEtreChoisi));
     if (coche) {
         p.setWindowTitle(QStringLiteral("Entrez le pourcentage du sort"));
         p.LabelSort->setText(QStringLiteral("Pourcentage pour ") + nom);
-        const int k = IndexSortDeMage(sorts, nom);
-        p.EditPourcentage->setText(vientDEtreChoisi || k < 0 ? QString() : ChampsDepuis2(sorts[k]));
         p.EditPourcentage->setFocus();
         p.EditPourcentage->selectAll();
-    } else {
-        p.EditPourcentage->setText(vientDEtreChoisi ? QStringLiteral("1") : QString());
     }
     entree->setSelected(true);
     p.FixeDetails(DetailsDe(entree->text()));
@@ -680,7 +560,6 @@ void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau
     QColor encre = Qt::black;
     QColor fond = faceBouton;
     bool souligne = false;
-    QString texte;
     const EtatSort etat = EtatDuSort(sorts, nom, intelligence_ ? intelligence_() : QString());
     if (etat == EtatSort::Rate) {
         encre = pal.color(QPalette::Disabled, QPalette::WindowText);   // grey text
@@ -690,10 +569,7 @@ void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau
         fond = pal.color(QPalette::Highlight);
         souligne = true;
     }
-    if (etat != EtatSort::NonChoisi)
-        texte = PourcentageSortDeMage(sorts, nom) + QStringLiteral(" % ");
-    if (!CheckBoxPourcent->isChecked())
-        texte.clear();
+    const QString texte = PourcentageAffiche(sorts, nom, etat, CheckBoxPourcent->isChecked());
 
     // A strip of button face separates the two columns.
     peintre.fillRect(r.adjusted(0, 0, -5, 0), fond);
