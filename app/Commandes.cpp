@@ -43,6 +43,7 @@ void TravailNouveau(PersonnageOuvert& ouvert)
     ouvert.Catalogue.marques = {};
     ouvert.NotesStandard.clear();
     ouvert.Modifie = false;
+    ouvert.Signale();
 }
 
 // "&Notes": the standard notes rebuilt, then the dialog on the character's
@@ -97,7 +98,16 @@ void BrancheCommandes(const Fenetres& f)
     QObject::connect(&persoForm, &TPersoForm::Modification, &persoForm, [ouvert, &persoForm] {
         ouvert->Fiche.personnage = persoForm.personnage();
         ouvert->Modifie = true;
+        ouvert->Signale();
     });
+    // A dialog gives its changes back when it closes: the character is
+    // told then.
+    auto puis = [ouvert](std::function<void()> travail) {
+        return [ouvert, travail] {
+            travail();
+            ouvert->Signale();
+        };
+    };
     persoForm.QuitteLePersonnage = [f] { return ::QuitteLePersonnage(f); };
 
     persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [ouvert] { TravailNouveau(*ouvert); }});
@@ -109,20 +119,20 @@ void BrancheCommandes(const Fenetres& f)
 
     // "Sorts de &Mage": an Intelligence typed; the spell catalogue, which
     // writes the character's spells.
-    persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, [f] { TravailSortsDeMage(f); }});
+    persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, puis([f] { TravailSortsDeMage(f); })});
 
     // "&Compétences": class, Intelligence and levels; the groups and the
     // budget, then the proficiency dialog.
-    persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, [f] { TravailCompetences(f); }});
+    persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, puis([f] { TravailCompetences(f); })});
 
     // "&Armes": class and levels; the weapon slots, then the weapon dialog.
-    persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, [f] { TravailArmes(f); }});
+    persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, puis([f] { TravailArmes(f); })});
 
     // "Talents de &Voleur": Dextérité, race and levels; the bases and points
     // of the thief skills, the dialog, and its values kept by the character.
-    persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, [f] {
+    persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, puis([f] {
         TravailTalentsVoleur(*f.Ouvert, f.FormTalentsVoleur());
-    }});
+    })});
 
     // "Talents de &Barde": the same checks; the bard skills from their bases.
     persoForm.BrancheCommande(Commande::Barde, {Verifications::AvantTalents, [f] {
@@ -136,10 +146,14 @@ void BrancheCommandes(const Fenetres& f)
     // Preview: the full check; the preview, which can hand over to printing.
     persoForm.BrancheCommande(Commande::Apercu, {Verifications::VerifieSaisie, [f] { TravailApercu(f); }});
 
+    // "Exporter en PDF...": the full check; the print choice, the file's
+    // name, the pages.
+    persoForm.BrancheCommande(Commande::ExporterPDF, {Verifications::VerifieSaisie, [f] { TravailExportPDF(f); }});
+
     // "Sorts de &Clerc": no check; the sphere dialog.
-    persoForm.BrancheCommande(Commande::SortsDeClerc, {nullptr, [f] { TravailSpheres(f); }});
+    persoForm.BrancheCommande(Commande::SortsDeClerc, {nullptr, puis([f] { TravailSpheres(f); })});
 
     // "&Notes": Sagesse, race and class; the standard notes rebuilt, then
     // the notes dialog.
-    persoForm.BrancheCommande(Commande::Notes, {Verifications::AvantNotes, [f] { TravailNotes(f); }});
+    persoForm.BrancheCommande(Commande::Notes, {Verifications::AvantNotes, puis([f] { TravailNotes(f); })});
 }

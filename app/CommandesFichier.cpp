@@ -52,6 +52,7 @@ void TravailSauver(const Fenetres& f)
     ouvert.Noms.sauvegarde = nom;
     EcritFichePersonnage(ouvert.Fiche).sauve(nom);
     ouvert.Modifie = false;
+    ouvert.Signale();
 }
 
 void TravailOuvrir(const Fenetres& f)
@@ -77,5 +78,6 @@ void OuvreFichierPersonnage(const Fenetres& f, const QString& nom)
     // standard notes come last: data files that fail them leave that true.
     ouvert.Modifie = false;
     ouvert.TalentsVoleurDeBase = false;
+    ouvert.Signale();
     ReconstruitNotesStandard(ouvert);
 }

@@ -1,23 +1,25 @@
 #include "ImpressionFiche.h"
 
 #include "CanevasPeintre.h"
-#include "Impression.h"
 #include "Plateforme.h"
 #include "UnitFormChoixImpression.h"
 
 #include <QPainter>
 #include <QPrinter>
 
-void ImprimeFiche(TFormChoixImpression& choix, DonneesImpression& donnees)
+std::optional<PagesChoisies> ChoisitPages(TFormChoixImpression& choix, const Personnage& personnage)
 {
-    choix.OffreSorts(OffreSortsDeMage(donnees.Perso), OffreSortsDePretre(donnees.Perso));
+    choix.OffreSorts(OffreSortsDeMage(personnage), OffreSortsDePretre(personnage));
     if (choix.exec() != QDialog::Accepted)
-        return;
+        return std::nullopt;
     const PagesChoisies pages = choix.Choix();
     if (pages.Aucune())
-        return;
+        return std::nullopt;
+    return pages;
+}
 
-    QPrinter& imprimante = plateforme().imprimante();
+void ImprimeDocument(QPrinter& imprimante, const PagesChoisies& pages, DonneesImpression& donnees)
+{
     QPainter peintre;
     CommenceDocument(peintre, imprimante, QStringLiteral("Personnage de Vardel"));
     CanevasPeintre canevas(peintre);
@@ -25,4 +27,10 @@ void ImprimeFiche(TFormChoixImpression& choix, DonneesImpression& donnees)
     ImprimePages(pages, donnees, canevas, pagination,
                  [&imprimante] { return QSize(imprimante.width(), imprimante.height()); });
     FinitDocument(peintre, imprimante);
+}
+
+void ImprimeFiche(TFormChoixImpression& choix, DonneesImpression& donnees)
+{
+    if (const std::optional<PagesChoisies> pages = ChoisitPages(choix, donnees.Perso))
+        ImprimeDocument(plateforme().imprimante(), *pages, donnees);
 }

@@ -9,12 +9,15 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 // The names the two character file dialogs propose: the last one chosen in
 // each (the save dialog also takes the name of a file opened).
 struct NomsFichiersPersonnage {
     QString sauvegarde;
     QString ouverture;
+    // The last PDF exported: the next export proposes its folder.
+    QString pdf;
 };
 
 // The open character: the one value that holds the whole character, and
@@ -52,6 +55,15 @@ struct PersonnageOuvert {
     std::array<QString, 5> JetsDeProtection;
     QStringList NotesStandard;
     std::array<QStringList, 7> SortsDeClercParNiveau;
+
+    // Told of every change of the character, and of its being saved or
+    // given up (the recovery file listens).
+    std::function<void()> Change;
+    void Signale() const
+    {
+        if (Change)
+            Change();
+    }
 
     // The marked proficiency and weapon lines, in list order.
     QStringList LignesCompetences() const;

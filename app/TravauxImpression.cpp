@@ -8,6 +8,11 @@
 #include "UnitPerso.h"
 #include "Verifications.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QRegularExpression>
+
 DonneesImpression DonneesDImpression(const PersonnageOuvert& ouvert)
 {
     const FichePersonnage& fiche = ouvert.Fiche;
@@ -74,4 +79,38 @@ void TravailApercu(const Fenetres& f)
     RendDonneesImpression(apercu.Donnees, *f.Ouvert);
     if (resultat == QDialog::Accepted)
         imprime(f);
+}
+
+DialogueFichier DialogueExportPDF(const QString& nom)
+{
+    return {QStringLiteral("Exporter la fiche en PDF"), QStringLiteral("Fichiers PDF (*.pdf)|*.pdf"),
+            QStringLiteral("pdf"), nom};
+}
+
+void TravailExportPDF(const Fenetres& f)
+{
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    DonneesImpression d = DonneesDImpression(ouvert);
+    const std::optional<PagesChoisies> pages = ChoisitPages(f.FormChoixImpression(), d.Perso);
+    if (!pages)
+        return;
+    // The character's name, without what a file name cannot hold.
+    QString nom = ouvert.Fiche.personnage.nom.trimmed();
+    nom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+    if (!nom.isEmpty())
+        nom += QStringLiteral(".pdf");
+    if (!ouvert.Noms.pdf.isEmpty())
+        nom = QFileInfo(ouvert.Noms.pdf).dir().filePath(nom.isEmpty() ? QFileInfo(ouvert.Noms.pdf).fileName() : nom);
+    const QString fichier = plateforme().fichierASauver(DialogueExportPDF(nom));
+    if (fichier.isEmpty())
+        return;
+    ouvert.Noms.pdf = fichier;
+    const std::unique_ptr<QPrinter> pdf = ImprimantePDF(fichier);
+    try {
+        ImprimeDocument(*pdf, *pages, d);
+    } catch (...) {
+        RendDonneesImpression(d, ouvert);
+        throw;
+    }
+    RendDonneesImpression(d, ouvert);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DonneesImpression.h"
+#include "Plateforme.h"
 
 class Fenetres;
 struct PersonnageOuvert;
@@ -25,3 +26,13 @@ void TravailImpression(const Fenetres& f);
 // "&Aperçu avant impression", once the full entry check has passed: the
 // preview; leaving it with "&Imprimer" runs the print job.
 void TravailApercu(const Fenetres& f);
+
+// The file dialog of the PDF export, proposing `nom`.
+DialogueFichier DialogueExportPDF(const QString& nom);
+
+// "Exporter en PDF...", once the full entry check has passed: the print
+// choice, then the file's name (the character's name proposed, in the
+// folder of the last export), then exactly the pages printing would give,
+// on A4, without the print dialog. A file that cannot be written throws
+// Echec "Ne peut créer le fichier " + its name.
+void TravailExportPDF(const Fenetres& f);

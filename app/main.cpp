@@ -1,8 +1,10 @@
+#include "Commandes.h"
 #include "CommandesFichier.h"
 #include "Fenetres.h"
 #include "LigneDeCommande.h"
 #include "Plateforme.h"
 #include "Polices.h"
+#include "Recuperation.h"
 #include "RepertoireDonnees.h"
 #include "UnitPerso.h"
 
@@ -74,8 +76,20 @@ int main(int argc, char* argv[])
     const Fenetres f = CreeFenetres(persoForm);
     QDir::setCurrent(travail);
 
+    // The recovery file of this copy; those that copies ended by a crash
+    // left are offered first.
+    const QString dossierRecuperation = Recuperation::DossierParDefaut();
+    Recuperation recuperation(f, dossierRecuperation);
+
     persoForm.showMaximized();
+    const bool repris = ProposeRecuperations(f, dossierRecuperation);
     if (!fichier.isEmpty())
-        ExecuteCommande([&] { OuvreFichierPersonnage(f, fichier); });
-    return QApplication::exec();
+        ExecuteCommande([&] {
+            if (!repris || QuitteLePersonnage(f))
+                OuvreFichierPersonnage(f, fichier);
+        });
+    const int code = QApplication::exec();
+    // Ended by the user: the character was saved, or given up.
+    recuperation.Supprime();
+    return code;
 }

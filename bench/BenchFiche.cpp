@@ -1,6 +1,7 @@
 // Speed of the work that runs on every keystroke and of the figures of a sheet.
 #include "Ajustements.h"
 #include "Combat.h"
+#include "Fenetres.h"
 #include "Niveaux.h"
 #include "Plateforme.h"
 #include "ProgrammeDeMesure.h"
@@ -85,6 +86,9 @@ int main(int argc, char** argv)
 {
     ProgrammeDeMesure mesure(argc, argv);
     TPersoForm f;
+    // Wired as the program wires it: each keystroke also reaches the open
+    // character.
+    const Fenetres fenetres = CreeFenetres(f);
     f.show();
     fenetre = &f;
     return mesure.lance();

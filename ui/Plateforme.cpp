@@ -168,9 +168,7 @@ public:
             // At the printer's own resolution, on A4 until the user chooses
             // otherwise; a file gets margins about those of a printer.
             p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            p->setDocName(QStringLiteral("Personnage de Vardel"));
-            p->setPageSize(QPageSize(QPageSize::A4));
-            p->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+            PrepareImprimante(*p);
             // The printer goes with the application, not after it.
             qAddPostRoutine([] { imprimanteQt().reset(); });
         }
@@ -202,6 +200,22 @@ std::unique_ptr<Plateforme> installePlateforme(std::unique_ptr<Plateforme> p)
 {
     std::swap(installee(), p);
     return p;
+}
+
+void PrepareImprimante(QPrinter& imprimante)
+{
+    imprimante.setDocName(QStringLiteral("Personnage de Vardel"));
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+}
+
+std::unique_ptr<QPrinter> ImprimantePDF(const QString& fichier)
+{
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    PrepareImprimante(*pdf);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setOutputFileName(fichier);
+    return pdf;
 }
 
 QString EchecImpression(const QPrinter& imprimante)

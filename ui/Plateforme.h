@@ -70,6 +70,14 @@ public:
 // otherwise.
 QString EchecImpression(const QPrinter& imprimante);
 
+// Sets a printer as Vardel prints: at the printer's own resolution, the
+// document "Personnage de Vardel", A4, margins of 5 mm.
+void PrepareImprimante(QPrinter& imprimante);
+
+// A PDF file of that name, set up as the printer is when the print dialog
+// prints to a file.
+std::unique_ptr<QPrinter> ImprimantePDF(const QString& fichier);
+
 // Begins a document with that title on the printer, which also begins its
 // first page, with `peintre` drawing on it. A printer that cannot begin
 // throws Echec (EchecImpression).

@@ -76,6 +76,8 @@ void TPersoForm::construitMenu()
     fichier->addSeparator();
     Aperuavantimpression1 = action("Aperuavantimpression1", QStringLiteral("&Aperçu avant impression"),
                                    QKeySequence(Qt::Key_F9), &TPersoForm::Aperuavantimpression1Click);
+    ExporterPDF1 = action("ExporterPDF1", QStringLiteral("&Exporter en PDF..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+                          &TPersoForm::ExporterPDF1Click);
     fichier->addSeparator();
     Quitter1 = action("Quitter1", QStringLiteral("&Quitter"), QKeySequence(Qt::ALT | Qt::Key_X), &TPersoForm::Quitter1Click);
 
@@ -112,6 +114,7 @@ void TPersoForm::construitOutils()
     SpeedButtonPrint = bouton("SpeedButtonPrint", "imprimer", QStringLiteral("Impression du personnage"), &TPersoForm::Imprimer1Click);
     SpeedButtonQuitter = bouton("SpeedButtonQuitter", "quitter", QStringLiteral("Quitter"), &TPersoForm::Quitter1Click);
     SpeedButton1 = bouton("SpeedButton1", "apercu", QStringLiteral("Aperçu avant impression"), &TPersoForm::Aperuavantimpression1Click);
+    SpeedButtonExporterPDF = bouton("SpeedButtonExporterPDF", "exporter_pdf", QStringLiteral("Exporter la fiche en PDF"), &TPersoForm::ExporterPDF1Click);
     SpeedButtonNWP = bouton("SpeedButtonNWP", "competences", QStringLiteral("Choix des compétences"), &TPersoForm::ButtonNWPClick, 12);
     SpeedButtonArmes = bouton("SpeedButtonArmes", "armes", QStringLiteral("Choix des armes"), &TPersoForm::ButtonArmesClick);
     SpeedButtonTalentsVoleur = bouton("SpeedButtonTalentsVoleur", "talents_voleur", QStringLiteral("Talents de Voleur"), &TPersoForm::ButtonTalentsDeVoleurClick);
@@ -307,6 +310,7 @@ bool TPersoForm::EstCommandeDeDialogue(Commande commande)
     case Commande::Sauver:
     case Commande::Imprimer:
     case Commande::Apercu:
+    case Commande::ExporterPDF:
         break;
     }
     return false;
@@ -501,6 +505,7 @@ void TPersoForm::ButtonSortsDeClercClick() { lance(Commande::SortsDeClerc); }
 void TPersoForm::ButtonSortsDeMageClick() { lance(Commande::SortsDeMage); }
 void TPersoForm::Aperuavantimpression1Click() { lance(Commande::Apercu); }
 void TPersoForm::Imprimer1Click() { lance(Commande::Imprimer); }
+void TPersoForm::ExporterPDF1Click() { lance(Commande::ExporterPDF); }
 void TPersoForm::Sauver1Click() { lance(Commande::Sauver); }
 
 void TPersoForm::ButtonPVClick()

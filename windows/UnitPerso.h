@@ -44,8 +44,9 @@ public:
         SortsDeMage,
         SortsDeClerc,
         Notes,
+        ExporterPDF,
     };
-    static constexpr int NombreDeCommandes = 12;
+    static constexpr int NombreDeCommandes = 13;
 
     // The entry checks of a command: they append their messages and return
     // true when they appended none.
@@ -104,6 +105,7 @@ public:
     void Sauver1Click();
     void Imprimer1Click();
     void Aperuavantimpression1Click();
+    void ExporterPDF1Click();
     void Quitter1Click();
     void ButtonPVClick();
     void ButtonNWPClick();
@@ -128,8 +130,8 @@ public:
     QToolButton *SpeedButtonNouveau, *SpeedButtonOuvrir, *SpeedButtonSauver, *SpeedButtonPrint,
         *SpeedButtonQuitter, *SpeedButton1, *SpeedButtonNWP, *SpeedButtonArmes,
         *SpeedButtonTalentsVoleur, *SpeedButtonSortsDeMage, *SpeedButtonSortsDeClerc,
-        *SpeedButtonTalentsDeBarde, *SpeedButtonNotes;
-    QAction *Nouveau1, *Ouvrir1, *Sauver1, *Aperuavantimpression1, *Quitter1, *Imprimer1;
+        *SpeedButtonTalentsDeBarde, *SpeedButtonNotes, *SpeedButtonExporterPDF;
+    QAction *Nouveau1, *Ouvrir1, *Sauver1, *Aperuavantimpression1, *ExporterPDF1, *Quitter1, *Imprimer1;
 
 Q_SIGNALS:
     // A field's text changed, by the user or not.

@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QImage>
 #include <QPainter>
+#include <QAction>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -590,4 +591,67 @@ TEST_F(TravauxImpression, UneImprimanteQuiRefuseUnePageLeDit)
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(plateforme->boites[0].texte,
               "Ne peut créer le fichier " + QDir::toNativeSeparators(plateforme->fichierImprime()));
+}
+
+// "Exporter en PDF...": the checks of printing, the same print choice, the
+// file named with the character's name, and exactly the pages printing to a
+// file gives, with no print dialog.
+TEST_F(TravauxImpression, LExportPDFDonneLesPagesDeLImpression)
+{
+    lanceurDeSorts();
+    const QList<QCheckBox*> toutes = {choix()->CheckBoxPage1, choix()->CheckBoxPage2, choix()->CheckBoxSortsMage,
+                                      choix()->CheckBoxSortsPretre};
+    ASSERT_TRUE(imprime(toutes));
+    const QByteArray imprime = pdf();
+    const int pages = pagesDuPdf();
+    ASSERT_GE(pages, 5);
+
+    auto exporte = [&](const QList<QCheckBox*>& cases, const QString& fichier) {
+        plateforme = &PlateformeScriptee::remiseAZero();
+        plateforme->fichiers = {fichier};
+        bool montre = false;
+        avecDialogue([&] { f->ExporterPDF1->trigger(); }, [&](QWidget* d) {
+            if (d != choix())
+                return;
+            montre = true;
+            for (QCheckBox* c : cases)
+                QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
+            QTest::mouseClick(choix()->BitBtn1, Qt::LeftButton);
+        });
+        return montre;
+    };
+    const QString nom = dossier.chemin("elminster.pdf");
+    ASSERT_TRUE(exporte(toutes, nom));
+    EXPECT_EQ(plateforme->dialoguesImpression, 0);
+    EXPECT_TRUE(plateforme->boites.empty());
+    ASSERT_EQ(plateforme->dialogues.size(), 1u);
+    const DialogueFichier& d = plateforme->dialogues[0].dialogue;
+    EXPECT_TRUE(plateforme->dialogues[0].sauvegarde);
+    EXPECT_EQ(d.filtre, "Fichiers PDF (*.pdf)|*.pdf");
+    EXPECT_EQ(d.extensionParDefaut, "pdf");
+    EXPECT_EQ(d.nomInitial, "Elminster.pdf");
+    QFile fichier(nom);
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly));
+    const QByteArray exporte_ = fichier.readAll();
+    const QRegularExpression page("/Type\\s*/Page[^s]");
+    EXPECT_EQ(QString::fromLatin1(exporte_).count(page), pages);
+    // The same A4 pages as the printer's.
+    const QRegularExpression format("/MediaBox\\s*\\[[^\\]]*\\]");
+    EXPECT_EQ(QString::fromLatin1(exporte_).count(format), QString::fromLatin1(imprime).count(format));
+    EXPECT_EQ(QRegularExpression(format).match(QString::fromLatin1(exporte_)).captured(),
+              QRegularExpression(format).match(QString::fromLatin1(imprime)).captured());
+
+    // The next export proposes the folder of the last one; a file that
+    // cannot be written says so.
+    const QString absent = dossier.chemin("absent/fiche.pdf");
+    ASSERT_TRUE(exporte({choix()->CheckBoxPage1}, absent));
+    EXPECT_EQ(plateforme->dialogues[0].dialogue.nomInitial, QDir(dossier.racine()).filePath("Elminster.pdf"));
+    ASSERT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_EQ(plateforme->boites[0].texte, "Ne peut créer le fichier " + absent);
+
+    // The checks of printing come first.
+    f->EditForce->clear();
+    EXPECT_FALSE(exporte({choix()->CheckBoxPage1}, nom));
+    ASSERT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_TRUE(plateforme->boites[0].texte.startsWith("Force incorrecte"));
 }

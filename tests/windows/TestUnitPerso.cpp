@@ -71,7 +71,10 @@ TEST_F(FenetrePrincipale, ControlesNommesEtCommandes)
                           "EditCharisme", "EditBeaute", "ButtonNWP", "ButtonBarde"};
     for (const char* nom : noms)
         EXPECT_NE(f->findChild<QWidget*>(nom), nullptr) << nom;
-    EXPECT_EQ(f->findChildren<QToolButton*>(QRegularExpression("^SpeedButton")).size(), 13);
+    EXPECT_EQ(f->findChildren<QToolButton*>(QRegularExpression("^SpeedButton")).size(), 14);
+    EXPECT_EQ(f->SpeedButtonExporterPDF->toolTip(), QStringLiteral("Exporter la fiche en PDF"));
+    EXPECT_EQ(f->ExporterPDF1->text(), QStringLiteral("&Exporter en PDF..."));
+    EXPECT_EQ(f->ExporterPDF1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     EXPECT_EQ(f->SpeedButtonSortsDeClerc->toolTip(), QStringLiteral("Sphères d'influence du prêtre"));
     EXPECT_EQ(f->Ouvrir1->shortcut(), QKeySequence(Qt::Key_F3));
     EXPECT_EQ(f->Sauver1->shortcut(), QKeySequence(Qt::Key_F2));
