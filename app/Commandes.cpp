@@ -109,6 +109,9 @@ void BrancheCommandes(const Fenetres& f)
         };
     };
     persoForm.QuitteLePersonnage = [f] { return ::QuitteLePersonnage(f); };
+    QObject::connect(&persoForm, &TPersoForm::FichierChoisi, &persoForm, [f](const QString& fichier) {
+        ExecuteCommande([&] { OuvreFichierChoisi(f, fichier); });
+    });
 
     persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [ouvert] { TravailNouveau(*ouvert); }});
 

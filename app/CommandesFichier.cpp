@@ -1,9 +1,13 @@
 #include "CommandesFichier.h"
 
+#include "Commandes.h"
+#include "Echec.h"
 #include "Fenetres.h"
+#include "PersonnagesRecents.h"
 #include "Niveaux.h"
 #include "UnitPerso.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 DialogueFichier DialogueSauvegardePersonnage(const QString& nom)
@@ -53,6 +57,7 @@ void TravailSauver(const Fenetres& f)
     EcritFichePersonnage(ouvert.Fiche).sauve(nom);
     ouvert.Modifie = false;
     ouvert.Signale();
+    NoteFichierRecent(f, nom);
 }
 
 void TravailOuvrir(const Fenetres& f)
@@ -79,5 +84,40 @@ void OuvreFichierPersonnage(const Fenetres& f, const QString& nom)
     ouvert.Modifie = false;
     ouvert.TalentsVoleurDeBase = false;
     ouvert.Signale();
+    NoteFichierRecent(f, nom);
     ReconstruitNotesStandard(ouvert);
+}
+
+namespace {
+
+void changeRecents(const Fenetres& f, QStringList recents)
+{
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    ouvert.Recents = std::move(recents);
+    f.PersoForm->FixeRecents(ouvert.Recents);
+    if (ouvert.RecentsChanges)
+        ouvert.RecentsChanges(ouvert.Recents);
+}
+
+}
+
+void NoteFichierRecent(const Fenetres& f, const QString& nom)
+{
+    changeRecents(f, AjouteRecent(f.Ouvert->Recents, nom));
+}
+
+void OuvreFichierChoisi(const Fenetres& f, const QString& nom)
+{
+    if (!QFileInfo(nom).isFile()) {
+        QStringList recents = f.Ouvert->Recents;
+        recents.removeAll(nom);
+        recents.removeAll(QFileInfo(nom).absoluteFilePath());
+        if (recents != f.Ouvert->Recents)
+            changeRecents(f, recents);
+        throw Echec(Messages::nePeutOuvrir(nom));
+    }
+    if (!QuitteLePersonnage(f))
+        return;
+    f.Ouvert->Noms.ouverture = nom;
+    OuvreFichierPersonnage(f, nom);
 }

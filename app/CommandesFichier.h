@@ -45,3 +45,12 @@ void TravailOuvrir(const Fenetres& f);
 // from outside: on the command line at start): the same reading, the same
 // failures; the save dialog proposes the name once the file is read.
 void OuvreFichierPersonnage(const Fenetres& f, const QString& nom);
+
+// A file saved or opened: first in "Personnages récents".
+void NoteFichierRecent(const Fenetres& f, const QString& nom);
+
+// A character file chosen outside the open dialog (in "Personnages
+// récents", dropped onto the sheet): opened as "&Ouvrir" opens a file, once
+// the unsaved changes are settled. A file that no longer exists gives the
+// usual error box and leaves the recent list.
+void OuvreFichierChoisi(const Fenetres& f, const QString& nom);

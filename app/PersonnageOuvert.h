@@ -56,6 +56,11 @@ struct PersonnageOuvert {
     QStringList NotesStandard;
     std::array<QStringList, 7> SortsDeClercParNiveau;
 
+    // The character files saved or opened last, newest first, and who
+    // keeps them when they change.
+    QStringList Recents;
+    std::function<void(const QStringList&)> RecentsChanges;
+
     // Told of every change of the character, and of its being saved or
     // given up (the recovery file listens).
     std::function<void()> Change;

@@ -3,6 +3,7 @@
 #include "Fenetres.h"
 #include "LigneDeCommande.h"
 #include "Plateforme.h"
+#include "PersonnagesRecents.h"
 #include "Polices.h"
 #include "Recuperation.h"
 #include "RepertoireDonnees.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QSettings>
 #include <QTranslator>
 #include <cstdio>
 
@@ -75,6 +77,12 @@ int main(int argc, char* argv[])
     TPersoForm persoForm;
     const Fenetres f = CreeFenetres(persoForm);
     QDir::setCurrent(travail);
+
+    // The recent characters, the only settings kept.
+    QSettings reglages(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vardel"), QStringLiteral("vardel"));
+    f.Ouvert->Recents = LitRecents(reglages);
+    persoForm.FixeRecents(f.Ouvert->Recents);
+    f.Ouvert->RecentsChanges = [&reglages](const QStringList& recents) { EcritRecents(reglages, recents); };
 
     // The recovery file of this copy; those that copies ended by a crash
     // left are offered first.

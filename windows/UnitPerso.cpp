@@ -2,8 +2,10 @@
 
 #include "Champs.h"
 #include "Classes.h"
+#include "DepotDeFichiers.h"
 #include "Echec.h"
 #include "Images.h"
+#include "MenuRecents.h"
 #include "Niveaux.h"
 #include "Plateforme.h"
 #include "PreparationFenetre.h"
@@ -55,7 +57,14 @@ TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
     construitOutils();
     construitChamps();
     construitBoutons();
+    // A character file dropped onto the sheet opens as a file chosen.
+    new DepotDeFichiers(*this, [this](const QString& f) { Q_EMIT FichierChoisi(f); });
     FormCreate();
+}
+
+void TPersoForm::FixeRecents(const QStringList& fichiers)
+{
+    PersonnagesRecents1->FixeFichiers(fichiers);
 }
 
 void TPersoForm::construitMenu()
@@ -72,6 +81,9 @@ void TPersoForm::construitMenu()
     };
     Nouveau1 = action("Nouveau1", QStringLiteral("&Nouveau"), {}, &TPersoForm::Nouveau1Click);
     Ouvrir1 = action("Ouvrir1", QStringLiteral("&Ouvrir"), QKeySequence(Qt::Key_F3), &TPersoForm::Ouvrir1Click);
+    PersonnagesRecents1 = new MenuRecents(fichier);
+    fichier->addMenu(PersonnagesRecents1);
+    connect(PersonnagesRecents1, &MenuRecents::Choisi, this, &TPersoForm::FichierChoisi);
     Sauver1 = action("Sauver1", QStringLiteral("&Sauver"), QKeySequence(Qt::Key_F2), &TPersoForm::Sauver1Click);
     fichier->addSeparator();
     Aperuavantimpression1 = action("Aperuavantimpression1", QStringLiteral("&Aperçu avant impression"),

@@ -9,6 +9,7 @@
 #include <map>
 #include <vector>
 
+class MenuRecents;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -84,6 +85,9 @@ public:
     QString FichierDonnees(const QString& nom) const;
     const QString& RepertoireDonnees() const { return repertoireDonnees_; }
 
+    // The files of the menu "Personnages récents", newest first.
+    void FixeRecents(const QStringList& fichiers);
+
     // Before the character is left (closing, "&Nouveau", "&Ouvrir"): true
     // when the command may go on. Without it, it always may.
     std::function<bool()> QuitteLePersonnage;
@@ -132,6 +136,7 @@ public:
         *SpeedButtonTalentsVoleur, *SpeedButtonSortsDeMage, *SpeedButtonSortsDeClerc,
         *SpeedButtonTalentsDeBarde, *SpeedButtonNotes, *SpeedButtonExporterPDF;
     QAction *Nouveau1, *Ouvrir1, *Sauver1, *Aperuavantimpression1, *ExporterPDF1, *Quitter1, *Imprimer1;
+    MenuRecents* PersonnagesRecents1 = nullptr;
 
 Q_SIGNALS:
     // A field's text changed, by the user or not.
@@ -139,6 +144,9 @@ Q_SIGNALS:
     // The user changed the character: a field typed, a pick in a list, a
     // dialog command.
     void Modification();
+    // A character file chosen outside the open dialog: in the menu
+    // "Personnages récents", or dropped onto the window.
+    void FichierChoisi(const QString& fichier);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -16,6 +16,7 @@
 #include "Windows1252.h"
 
 #include "Fichiers.h"
+#include "ProgrammeDeTest.h"
 #include "PlateformeScriptee.h"
 #include "Saisie.h"
 
@@ -41,23 +42,8 @@ void PrintTo(const Personnage& p, std::ostream* os)
 
 namespace {
 
-// The program as its entry creates it, on the shipped data (the lists of
-// proficiencies and weapons, the spell catalogue "Mage.mag").
-struct Programme {
-    Programme()
-    {
-        const QString avant = QDir::currentPath();
-        QDir::setCurrent(DossierDonnees());
-        persoForm = std::make_unique<TPersoForm>();
-        f = CreeFenetres(*persoForm);
-        QDir::setCurrent(avant);
-        persoForm->show();
-        QApplication::processEvents();
-    }
-
-    TPersoForm& p() const { return *persoForm; }
-    PersonnageOuvert& o() const { return *f.Ouvert; }
-
+// The program, and what it shows beyond the character file.
+struct Programme : ProgrammeDeTest {
     // Everything the character file does not hold but the windows show.
     struct Reste {
         QString extra;
@@ -73,9 +59,6 @@ struct Programme {
         return {p().EditXtra->text(), o().Catalogue.catalogue, o().Catalogue.marques, o().NotesStandard,
                 o().Modifie, o().TalentsVoleurDeBase, o().BudgetNWP.PointsCompetences, o().PointsArmes};
     }
-
-    std::unique_ptr<TPersoForm> persoForm;
-    Fenetres f;
 };
 
 // The whole character as the program holds it.

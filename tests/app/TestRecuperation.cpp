@@ -6,6 +6,7 @@
 #include "UnitPerso.h"
 
 #include "Fichiers.h"
+#include "ProgrammeDeTest.h"
 #include "PlateformeScriptee.h"
 #include "Saisie.h"
 
@@ -20,21 +21,8 @@
 namespace {
 
 // The program on the shipped data, its recovery file in a scratch folder.
-struct Programme {
-    explicit Programme(const QString& dossier)
-    {
-        const QString avant = QDir::currentPath();
-        QDir::setCurrent(DossierDonnees());
-        persoForm = std::make_unique<TPersoForm>();
-        f = CreeFenetres(*persoForm);
-        QDir::setCurrent(avant);
-        recuperation = std::make_unique<Recuperation>(f, dossier);
-        persoForm->show();
-    }
-    PersonnageOuvert& o() const { return *f.Ouvert; }
-
-    std::unique_ptr<TPersoForm> persoForm;
-    Fenetres f;
+struct Programme : ProgrammeDeTest {
+    explicit Programme(const QString& dossier) : recuperation(std::make_unique<Recuperation>(f, dossier)) {}
     std::unique_ptr<Recuperation> recuperation;
 };
 

@@ -1,0 +1,149 @@
+#include "CommandesFichier.h"
+#include "Fenetres.h"
+#include "FichierPersonnage.h"
+#include "MenuRecents.h"
+#include "PersonnageOuvert.h"
+#include "PersonnagesRecents.h"
+#include "UnitPerso.h"
+
+#include "Fichiers.h"
+#include "ProgrammeDeTest.h"
+#include "PlateformeScriptee.h"
+#include "Saisie.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Programme : ProgrammeDeTest {
+    QStringList menu() const
+    {
+        QStringList textes;
+        for (QAction* a : persoForm->PersonnagesRecents1->actions())
+            textes.append(a->text());
+        return textes;
+    }
+};
+
+QString personnage(const DossierTemporaire& dossier, const QString& fichier, const QString& nom)
+{
+    FichePersonnage fiche;
+    fiche.personnage.nom = nom;
+    const QString chemin = dossier.chemin(fichier);
+    EcritFichePersonnage(fiche).sauve(chemin);
+    return chemin;
+}
+
+}
+
+// The newest first, each file once, eight at most.
+TEST(PersonnagesRecents, OrdreEtLimite)
+{
+    QStringList l;
+    for (int i = 1; i <= 10; ++i)
+        l = AjouteRecent(l, QStringLiteral("/p/%1.vdl").arg(i));
+    EXPECT_EQ(l, (QStringList{"/p/10.vdl", "/p/9.vdl", "/p/8.vdl", "/p/7.vdl", "/p/6.vdl", "/p/5.vdl", "/p/4.vdl",
+                              "/p/3.vdl"}));
+    l = AjouteRecent(l, "/p/6.vdl");
+    EXPECT_EQ(l.mid(0, 3), (QStringList{"/p/6.vdl", "/p/10.vdl", "/p/9.vdl"}));
+    EXPECT_EQ(l.size(), 8);
+    EXPECT_EQ(l.count("/p/6.vdl"), 1);
+
+    // Kept in the settings, and read back whatever they hold.
+    DossierTemporaire dossier;
+    {
+        QSettings reglages(dossier.chemin("vardel.ini"), QSettings::IniFormat);
+        EcritRecents(reglages, l);
+    }
+    QSettings relus(dossier.chemin("vardel.ini"), QSettings::IniFormat);
+    EXPECT_EQ(LitRecents(relus), l);
+    relus.setValue("personnagesRecents", QStringList{"", "/a.vdl", "/a.vdl", "/b.vdl"});
+    EXPECT_EQ(LitRecents(relus), (QStringList{"/a.vdl", "/b.vdl"}));
+}
+
+// Saved or opened, a file comes first in the menu; chosen there it opens as
+// "&Ouvrir" opens it; a file gone gives the usual box and leaves the list.
+TEST(PersonnagesRecents, LeMenuDesFichiers)
+{
+    DossierTemporaire dossier;
+    const QString aldor = personnage(dossier, "aldor.vdl", "Aldor");
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    Programme pr;
+    QStringList gardes;
+    pr.o().RecentsChanges = [&](const QStringList& l) { gardes = l; };
+    EXPECT_FALSE(pr.persoForm->PersonnagesRecents1->isEnabled());
+
+    plateforme->fichiers = {aldor};
+    pr.persoForm->Ouvrir1->trigger();
+    tape(pr.persoForm->EditNom, "Bertrand & fils");
+    const QString bertrand = dossier.chemin("bertrand.vdl");
+    plateforme->fichiers = {bertrand};
+    pr.persoForm->Sauver1->trigger();
+    EXPECT_EQ(pr.o().Recents, (QStringList{bertrand, aldor}));
+    EXPECT_EQ(gardes, pr.o().Recents);
+    EXPECT_TRUE(pr.persoForm->PersonnagesRecents1->isEnabled());
+    EXPECT_EQ(pr.menu(), (QStringList{"&1 bertrand.vdl", "&2 aldor.vdl"}));
+    EXPECT_EQ(pr.persoForm->PersonnagesRecents1->actions()[1]->toolTip(), QDir::toNativeSeparators(aldor));
+
+    pr.persoForm->PersonnagesRecents1->actions()[1]->trigger();
+    EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
+    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_EQ(pr.o().Recents, (QStringList{aldor, bertrand}));
+    EXPECT_TRUE(plateforme->boites.empty());
+
+    QFile::remove(bertrand);
+    pr.persoForm->PersonnagesRecents1->actions()[1]->trigger();
+    ASSERT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
+    EXPECT_EQ(plateforme->boites[0].texte, "Ne peut ouvrir le fichier " + bertrand);
+    EXPECT_EQ(pr.o().Recents, QStringList{aldor});
+    EXPECT_EQ(gardes, QStringList{aldor});
+    EXPECT_EQ(pr.menu(), QStringList{"&1 aldor.vdl"});
+    EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
+}
+
+// A file dropped onto the sheet, or onto one of its fields, opens as
+// "&Ouvrir" opens it: the question first when the character changed.
+TEST(PersonnagesRecents, DeposerUnFichier)
+{
+    DossierTemporaire dossier;
+    const QString aldor = personnage(dossier, "aldor.vdl", "Aldor");
+    const QString bertrand = personnage(dossier, "bertrand.vdl", "Bertrand");
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    Programme pr;
+    auto depose = [](QWidget* cible, const QString& fichier) {
+        QMimeData donnees;
+        donnees.setUrls({QUrl::fromLocalFile(fichier)});
+        donnees.setText(fichier);
+        const QPoint p = cible->rect().center();
+        QDragEnterEvent entree(p, Qt::CopyAction, &donnees, Qt::LeftButton, {});
+        QApplication::sendEvent(cible, &entree);
+        EXPECT_TRUE(entree.isAccepted());
+        QDropEvent depot(QPointF(p), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+        QApplication::sendEvent(cible, &depot);
+    };
+    depose(pr.persoForm.get(), aldor);
+    EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
+    EXPECT_TRUE(plateforme->boites.empty());
+
+    tape(pr.persoForm->EditAge, "40");
+    plateforme->reponses = {Bouton::Annuler};
+    depose(pr.persoForm->EditLangues, bertrand);
+    ASSERT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_EQ(plateforme->boites[0].texte, "Sauver le personnage ?");
+    EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
+    EXPECT_EQ(pr.persoForm->EditLangues->text(), "");   // no path typed in
+
+    plateforme->reponses = {Bouton::Non};
+    depose(pr.persoForm->EditNom, bertrand);
+    EXPECT_EQ(pr.persoForm->EditNom->text(), "Bertrand");
+    EXPECT_FALSE(pr.o().Modifie);
+}
