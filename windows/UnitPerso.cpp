@@ -9,6 +9,7 @@
 #include "Niveaux.h"
 #include "Plateforme.h"
 #include "PreparationFenetre.h"
+#include "RaccourcisAvantLesChamps.h"
 #include "SortsDeMage.h"
 #include "ValidateurWindows1252.h"
 
@@ -59,6 +60,7 @@ TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
     construitBoutons();
     // A character file dropped onto the sheet opens as a file chosen.
     new DepotDeFichiers(*this, [this](const QString& f) { Q_EMIT FichierChoisi(f); });
+    new RaccourcisAvantLesChamps(*this, {ExporterPDF1->shortcut()});
     FormCreate();
 }
 
