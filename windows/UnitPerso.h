@@ -154,6 +154,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The width of a level field.
+    static constexpr int LargeurChampNiveau = 33;
+
     void FormCreate();
     bool FormCloseQuery();
     bool peutQuitter();
