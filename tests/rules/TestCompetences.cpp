@@ -143,7 +143,7 @@ TEST(Competences, LignesBlanchesAutourDesBlocs)
         {"LARRON", {}},
         {"", {}},
     };
-    for (const QString& groupe : {"GENERAL", "MAGICIEN", "PRETRE", "LARRON"})
+    for (const QString groupe : {"GENERAL", "MAGICIEN", "PRETRE", "LARRON"})
         for (const Cas& c : cas)
             EXPECT_EQ(CompetenceAutorisee(categories, {groupe}, c.nom), c.groupes.contains(groupe))
                 << c.nom << " pour " << groupe.toStdString();

@@ -254,12 +254,14 @@ TEST(ResumeClasseRace, ChaqueRangeeDesTables)
         EXPECT_EQ(ligne("Illusioniste", n, "Sorts de mage/jour"), "Sorts de mage/jour : " + rangee(mage, 1, n));
         EXPECT_EQ(ligne("Ranger", n, "Capacités de Ranger"),
                   Ranger + QString::number(n / 3) + ", se cacher dans l'ombre (" + rangee(ranger, 1, n));
-        if (n >= 9)
+        if (n >= 9) {
             EXPECT_TRUE(ligne("Paladin", n, "Capacités de Paladin")
                             .endsWith(", sorts de clerc/jour : " + rangee(paladin, 9, n) + "."));
-        if (n >= 2)
+        }
+        if (n >= 2) {
             EXPECT_EQ(ligne("Barde", n, "Compétences de Barde"),
                       Barde + ", sorts de mage/jour : " + rangee(barde, 2, n));
+        }
     }
 }
 
