@@ -36,20 +36,22 @@ Recuperation::Recuperation(const Fenetres& f, const QString& dossier, QObject* p
 {
     QDir().mkpath(dossier);
     // A name of this copy alone: the process number, and a further number
-    // when a file of that name is still held by another copy.
+    // when a file of that name is held by another copy, or left by one that
+    // ended under the same number (it is still to be offered).
     const QString base = QStringLiteral("personnage-%1").arg(QCoreApplication::applicationPid());
-    for (int n = 0; !verrou_; ++n) {
+    for (int n = 0; !verrou_ && n <= 100; ++n) {
         const QString nom = QDir(dossier).filePath(n == 0 ? base + QStringLiteral(".vdl")
                                                           : base + QStringLiteral("-%1.vdl").arg(n));
+        if (QFile::exists(nom))
+            continue;
         auto verrou = std::make_unique<QLockFile>(nom + Verrou);
         verrou->setStaleLockTime(0);
         if (verrou->tryLock(0)) {
             fichier_ = nom;
             verrou_ = std::move(verrou);
-        } else if (n > 100) {
-            break;   // a folder where no lock can be taken: nothing is kept
         }
     }
+    // A folder where no lock can be taken: nothing is kept.
     minuteur_.setSingleShot(true);
     minuteur_.setInterval(Delai);
     connect(&minuteur_, &QTimer::timeout, this, &Recuperation::Ecrit);

@@ -11,6 +11,7 @@
 #include "Saisie.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -143,6 +144,22 @@ TEST(Recuperation, OfferteAuDemarrage)
         EXPECT_EQ(pr.persoForm->EditNom->text(), "");
         EXPECT_FALSE(pr.o().Modifie);
     }
+}
+
+// A file left by a copy that ended under this copy's process number is
+// never taken for this copy's own: it is offered like any other.
+TEST(Recuperation, UnFichierLaisseSousLeMemeNumero)
+{
+    DossierTemporaire dossier;
+    const QString laisse_ =
+        laisse(dossier, QStringLiteral("personnage-%1.vdl").arg(QCoreApplication::applicationPid()), "Aldor");
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    Programme pr(dossier.racine());
+    EXPECT_NE(pr.recuperation->Fichier(), laisse_);
+    plateforme->reponses = {Bouton::Oui};
+    EXPECT_TRUE(ProposeRecuperations(pr.f, dossier.racine()));
+    EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
+    EXPECT_FALSE(QFile::exists(laisse_));
 }
 
 // A Vardel killed in the middle of an edit: the next start gets the
