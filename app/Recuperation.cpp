@@ -100,6 +100,16 @@ void Recuperation::Supprime()
 bool ProposeRecuperations(const Fenetres& f, const QString& dossier)
 {
     const QDir d(dossier);
+    // The locks that copies ended without a file left behind: gone.
+    for (const QString& nom : d.entryList({Motif + Verrou}, QDir::Files | QDir::Hidden)) {
+        const QString chemin = d.filePath(nom);
+        if (QFile::exists(chemin.chopped(Verrou.size())))
+            continue;
+        QLockFile verrou(chemin);
+        verrou.setStaleLockTime(0);
+        if (verrou.tryLock(0))
+            verrou.unlock();
+    }
     for (const QString& nom : d.entryList({Motif}, QDir::Files, QDir::Name)) {
         const QString chemin = d.filePath(nom);
         QLockFile verrou(chemin + Verrou);

@@ -122,6 +122,13 @@ TEST(Recuperation, OfferteAuDemarrage)
         EXPECT_TRUE(QFile::exists(pr.recuperation->Fichier()));
     }
 
+    // The lock a copy ended without a file left: it goes, the running
+    // copy's stays.
+    {
+        QFile lock(dossier.chemin("personnage-999999.vdl.verrou"));
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write("999999\nvardel\n\n");
+    }
     plateforme = &PlateformeScriptee::remiseAZero();
     const QString refuse = laisse(dossier, "personnage-2.vdl", "Bertrand");
     const QString enCours = laisse(dossier, "personnage-3.vdl", "Cunégonde");
@@ -143,6 +150,8 @@ TEST(Recuperation, OfferteAuDemarrage)
                                                "il est mis de côté dans " + abime + ".abime");
         EXPECT_EQ(pr.persoForm->EditNom->text(), "");
         EXPECT_FALSE(pr.o().Modifie);
+        EXPECT_FALSE(QFile::exists(dossier.chemin("personnage-999999.vdl.verrou")));
+        EXPECT_TRUE(QFile::exists(enCours + ".verrou"));
     }
 }
 
