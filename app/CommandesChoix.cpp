@@ -18,7 +18,6 @@ void TravailCompetences(const Fenetres& f)
     ouvert.BudgetNWP = {formNWP.GroupesAutorises, formNWP.PointsCompetences};
     formNWP.ListBoxNWP->viewport()->update();   // the costs follow the groups
     formNWP.ListBoxNWPClick();
-    ouvert.Fiche.competences = formNWP.Marques();
     formNWP.exec();
     ouvert.Fiche.competences = formNWP.Marques();
 }

@@ -110,9 +110,7 @@ void OuvreFichierChoisi(const Fenetres& f, const QString& nom)
 {
     if (!QFileInfo(nom).isFile()) {
         QStringList recents = f.Ouvert->Recents;
-        recents.removeAll(nom);
-        recents.removeAll(QFileInfo(nom).absoluteFilePath());
-        if (recents != f.Ouvert->Recents)
+        if (recents.removeAll(QFileInfo(nom).absoluteFilePath()) > 0)
             changeRecents(f, recents);
         throw Echec(Messages::nePeutOuvrir(nom));
     }

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <functional>
 
 DonneesImpression DonneesDImpression(const PersonnageOuvert& ouvert)
 {
@@ -48,18 +49,23 @@ void RendDonneesImpression(const DonneesImpression& donnees, PersonnageOuvert& o
 
 namespace {
 
-// The print job on the character as it is now; what it refreshed goes back
-// to it, also when it fails halfway.
-void imprime(const Fenetres& f)
+// Draws on the print data of the character as it is now; what the drawing
+// refreshed goes back to it, also when it fails halfway.
+void surLesDonnees(PersonnageOuvert& ouvert, const std::function<void(DonneesImpression&)>& dessine)
 {
-    DonneesImpression d = DonneesDImpression(*f.Ouvert);
+    DonneesImpression d = DonneesDImpression(ouvert);
     try {
-        ImprimeFiche(f.FormChoixImpression(), d);
+        dessine(d);
     } catch (...) {
-        RendDonneesImpression(d, *f.Ouvert);
+        RendDonneesImpression(d, ouvert);
         throw;
     }
-    RendDonneesImpression(d, *f.Ouvert);
+    RendDonneesImpression(d, ouvert);
+}
+
+void imprime(const Fenetres& f)
+{
+    surLesDonnees(*f.Ouvert, [&f](DonneesImpression& d) { ImprimeFiche(f.FormChoixImpression(), d); });
 }
 
 }
@@ -90,27 +96,21 @@ DialogueFichier DialogueExportPDF(const QString& nom)
 void TravailExportPDF(const Fenetres& f)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
-    DonneesImpression d = DonneesDImpression(ouvert);
-    const std::optional<PagesChoisies> pages = ChoisitPages(f.FormChoixImpression(), d.Perso);
-    if (!pages)
-        return;
-    // The character's name, without what a file name cannot hold.
-    QString nom = ouvert.Fiche.personnage.nom.trimmed();
-    nom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
-    if (!nom.isEmpty())
-        nom += QStringLiteral(".pdf");
-    if (!ouvert.Noms.pdf.isEmpty())
-        nom = QFileInfo(ouvert.Noms.pdf).dir().filePath(nom.isEmpty() ? QFileInfo(ouvert.Noms.pdf).fileName() : nom);
-    const QString fichier = plateforme().fichierASauver(DialogueExportPDF(nom));
-    if (fichier.isEmpty())
-        return;
-    ouvert.Noms.pdf = fichier;
-    const std::unique_ptr<QPrinter> pdf = ImprimantePDF(fichier);
-    try {
-        ImprimeDocument(*pdf, *pages, d);
-    } catch (...) {
-        RendDonneesImpression(d, ouvert);
-        throw;
-    }
-    RendDonneesImpression(d, ouvert);
+    surLesDonnees(ouvert, [&](DonneesImpression& d) {
+        const std::optional<PagesChoisies> pages = ChoisitPages(f.FormChoixImpression(), d.Perso);
+        if (!pages)
+            return;
+        // The character's name, without what a file name cannot hold.
+        QString nom = ouvert.Fiche.personnage.nom.trimmed();
+        nom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+        if (!nom.isEmpty())
+            nom += QStringLiteral(".pdf");
+        if (!ouvert.Noms.pdf.isEmpty())
+            nom = QFileInfo(ouvert.Noms.pdf).dir().filePath(nom.isEmpty() ? QFileInfo(ouvert.Noms.pdf).fileName() : nom);
+        const QString fichier = plateforme().fichierASauver(DialogueExportPDF(nom));
+        if (fichier.isEmpty())
+            return;
+        ouvert.Noms.pdf = fichier;
+        ImprimeDocument(*ImprimantePDF(fichier), *pages, d);
+    });
 }

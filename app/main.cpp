@@ -90,10 +90,11 @@ int main(int argc, char* argv[])
     Recuperation recuperation(f, dossierRecuperation);
 
     persoForm.showMaximized();
-    const bool repris = ProposeRecuperations(f, dossierRecuperation);
+    ProposeRecuperations(f, dossierRecuperation);
+    // After a character brought back, the question comes first.
     if (!fichier.isEmpty())
         ExecuteCommande([&] {
-            if (!repris || QuitteLePersonnage(f))
+            if (QuitteLePersonnage(f))
                 OuvreFichierPersonnage(f, fichier);
         });
     const int code = QApplication::exec();

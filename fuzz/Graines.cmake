@@ -1,6 +1,6 @@
-# Writes the seed corpus of one fuzz program into a folder of the build:
+# Writes the starting corpus of one fuzz program into a folder of the build:
 #   cmake -DPROGRAMME=<name> -DRACINE=<source folder> -DSORTIE=<folder> -P Graines.cmake
-# The seeds are the shipped data files and the test fixtures the program
+# The starting inputs are the shipped data files and the test fixtures the program
 # reads, each behind the character headers below when the program takes a
 # character (see Entree.h), and two files joined by the separator "#####"
 # when it reads two.
@@ -68,7 +68,7 @@ entete(druide       Druide-Mage          25 3  vide  Gnome     11 19 25 12 16 18
 entete(voleur       Voleur-Illusioniste  3  4  vide  Elfe       9 17 10 17 11  9  9  vide 129 3   200)
 entete(debutant     Mage                 1  0  0     aucune     3  3  3  3  3  3  3  0    9   9   9)
 
-# One seed per header, of the header and the files.
+# One starting input per header, of the header and the files.
 function(graines_avec_entetes)
   foreach(nom guerrier pretre paladin ranger barde druide voleur debutant)
     set(morceaux ${temporaire}/entete-${nom})

@@ -1,7 +1,7 @@
-# Runs one fuzz program as a test: over a fresh copy of its seeds (the
+# Runs one fuzz program as a test: over a fresh copy of its starting inputs (the
 # scratch corpus, in the build, that libFuzzer may add to), for DUREE
 # seconds; a crash, a hang, memory without end or a broken property fails.
-#   cmake -DPROGRAMME=<program> -DGRAINES=<seeds> -DCORPUS=<scratch corpus>
+#   cmake -DPROGRAMME=<program> -DGRAINES=<starting inputs> -DCORPUS=<scratch corpus>
 #         -DDICTIONNAIRE=<dict> -DMAX_LEN=<bytes> -DDUREE=<seconds>
 #         -DTROUVAILLES=<folder for the inputs that fail> -P LanceFuzz.cmake
 file(REMOVE_RECURSE ${CORPUS})

@@ -2,11 +2,11 @@
 # Fuzzes the readers of Vardel with libFuzzer: builds the fuzz programs in
 # build-fuzz (with clang, installed when missing), then runs each for the
 # given time (600 seconds by default) over its corpus, kept between runs in
-# build-fuzz/corpus/<program> (outside the repository), with its seeds and
+# build-fuzz/corpus/<program> (outside the repository), with its starting inputs and
 # its dictionary. Prints for each program the executions it ran and whether
 # it ended clean; the input of a fault is left in build-fuzz/trouvailles/,
 # the program's output in build-fuzz/journaux/. VARDEL_FUZZ_MAX_LEN, when
-# set, bounds the inputs instead of each program's own length (the seeds
+# set, bounds the inputs instead of each program's own length (the starting inputs
 # and the corpus are then read cut to it): shorter inputs run faster.
 #   ./scripts/fuzz.sh [seconds] [program...]
 set -euo pipefail

@@ -1,11 +1,9 @@
 #include "UnitFormArmes.h"
 
-#include "Collation.h"
-
-#include "Images.h"
-
 #include "Armes.h"
+#include "Collation.h"
 #include "Colonnes.h"
+#include "Images.h"
 #include "ListeMarquee.h"
 #include "ListeTexte.h"
 #include "Plateforme.h"

@@ -152,17 +152,6 @@ QStringList TFormSortsDeMage::SortsMarques(int niveau) const
     return sorts;
 }
 
-void TFormSortsDeMage::DemarqueNiveau(int niveau)
-{
-    liste(niveau)->clearSelection();
-}
-
-void TFormSortsDeMage::DemarqueTout()
-{
-    for (int n = 1; n <= NombreNiveauxSorts; ++n)
-        DemarqueNiveau(n);
-}
-
 int TFormSortsDeMage::ChercheSort(int niveau, const QString& nom) const
 {
     return ::ChercheSort(Sorts(niveau), nom);

@@ -60,8 +60,6 @@ public:
     void Marque(int niveau, int position, bool marque = true);
     QList<int> Marques(int niveau) const;        // the marked positions, ascending
     QStringList SortsMarques(int niveau) const;  // their records, in list order
-    void DemarqueNiveau(int niveau);
-    void DemarqueTout();
     // The position of the last record whose name (field 1) is `nom`,
     // exactly; -1 when there is none.
     int ChercheSort(int niveau, const QString& nom) const;

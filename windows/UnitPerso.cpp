@@ -101,11 +101,6 @@ bool TPersoForm::EstCommandeDeDialogue(Commande commande)
     return false;
 }
 
-QString TPersoForm::FichierDonnees(const QString& nom) const
-{
-    return QDir(repertoireDonnees_).filePath(nom);
-}
-
 Personnage TPersoForm::personnage() const
 {
     Personnage p;

@@ -81,8 +81,7 @@ public:
     // its text otherwise.
     void FixePersonnage(const Personnage& p, int niveaux = 3, bool avecExtra = false);
 
-    // The data file of that name in the data directory.
-    QString FichierDonnees(const QString& nom) const;
+    // The data directory, fixed when the window is created.
     const QString& RepertoireDonnees() const { return repertoireDonnees_; }
 
     // The files of the menu "Personnages récents", newest first.
