@@ -28,5 +28,11 @@ inline QString valeurSurPlusieursLignes(const QString& nom, const QString& valeu
     return nePeutCreer(nom) + QStringLiteral(" : la valeur « ") + valeurMontree +
            QStringLiteral(" » tient sur plusieurs lignes");
 }
+// A value holding a character that Windows-1252 cannot hold.
+inline QString caractereImpossible(const QString& nom, const QString& valeur)
+{
+    return nePeutCreer(nom) + QStringLiteral("\nLa valeur « ") + valeur +
+           QStringLiteral(" » contient un caractère qu'un fichier de Vardel ne peut garder.");
+}
 inline QString indexHorsBornes() { return QStringLiteral("Index liste hors bornes"); }
 }

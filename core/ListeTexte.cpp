@@ -53,7 +53,7 @@ void ListeTexte::sauve(QSaveFile& fichier) const
         if (ContientFinDeLigne(ligne))
             throw Echec(Messages::valeurSurPlusieursLignes(nom, FinsDeLigneVisibles(ligne)));
         if (!Windows1252::encode(ligne, octets))
-            throw Echec(Messages::nePeutCreer(nom));
+            throw Echec(Messages::caractereImpossible(nom, ligne));
         octets.append("\r\n", 2);
     }
     if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit())

@@ -91,7 +91,8 @@ TEST(ListeTexte, UneSauvegardeRateeLaisseLAncienFichierEntier)
     // A character that has no byte in the file's encoding fails the save
     // before anything is written.
     EXPECT_EQ(messageDe([&] { ListeTexte({"nouveau", QStringLiteral("ő")}).sauve(nom); }),
-              "Ne peut créer le fichier " + nom);
+              "Ne peut créer le fichier " + nom + "\nLa valeur « ő » contient un caractère qu'un fichier de Vardel "
+                                                  "ne peut garder.");
     EXPECT_EQ(dossier.lit("perso.vdl"), QByteArray("ancien\r\n"));
 
     // A device that fails halfway through the writing (a full disk).
