@@ -2,6 +2,7 @@
 
 #include "CommandesChoix.h"
 #include "CommandesFichier.h"
+#include "PendantLeDialogue.h"
 #include "PersonnageOuvert.h"
 #include "TravauxImpression.h"
 #include "TravauxTalents.h"
@@ -39,6 +40,7 @@ void TravailNouveau(PersonnageOuvert& ouvert)
     FichePersonnage vide;
     vide.personnage = ouvert.Fiche.personnage;
     ouvert.Fiche = vide;
+    ++ouvert.Remplacements;
     ouvert.TalentsVoleurDeBase = true;
     ouvert.Catalogue.marques = {};
     ouvert.NotesStandard.clear();
@@ -54,10 +56,18 @@ void TravailNotes(const Fenetres& f)
     ReconstruitNotesStandard(ouvert);
     TFormNotes& notes = f.FormNotes();
     notes.FixeLignesStandard(ouvert.NotesStandard);
-    // The memo keeps its cursor when the notes are still those it shows.
-    if (notes.LignesNotes() != ouvert.Fiche.notes)
+    // The memo keeps its cursor (and its own undo) while it shows this
+    // character's notes; another character's are filled anew, even when
+    // they read the same.
+    const char* remplacements = "remplacements";
+    if (notes.LignesNotes() != ouvert.Fiche.notes || notes.property(remplacements) != ouvert.Remplacements) {
         notes.FixeLignesNotes(ouvert.Fiche.notes);
-    notes.exec();
+        notes.setProperty(remplacements, ouvert.Remplacements);
+    }
+    {
+        PendantLeDialogue pendant(ouvert, notes, [&notes](FichePersonnage& f) { f.notes = notes.LignesNotes(); });
+        notes.exec();
+    }
     ouvert.Fiche.notes = notes.LignesNotes();
 }
 
@@ -66,7 +76,10 @@ void TravailSpheres(const Fenetres& f)
 {
     TFormSpheres& spheres = f.FormSpheres();
     spheres.FixeChoix(f.Ouvert->Fiche.spheres);
-    spheres.exec();
+    {
+        PendantLeDialogue pendant(*f.Ouvert, spheres, [&spheres](FichePersonnage& fiche) { fiche.spheres = spheres.Choix(); });
+        spheres.exec();
+    }
     f.Ouvert->Fiche.spheres = spheres.Choix();
 }
 
@@ -76,7 +89,11 @@ void TravailSortsDeMage(const Fenetres& f)
 {
     TFormSortsDeMage& sorts = f.FormSortsDeMage();
     sorts.FixeEtat(f.Ouvert->Catalogue);
-    sorts.exec();
+    {
+        // The dialog writes the character's spells as it goes.
+        PendantLeDialogue pendant(*f.Ouvert, sorts, [](FichePersonnage&) {});
+        sorts.exec();
+    }
     f.Ouvert->Catalogue = sorts.Etat();
 }
 
@@ -110,7 +127,7 @@ void BrancheCommandes(const Fenetres& f)
     };
     persoForm.QuitteLePersonnage = [f] { return ::QuitteLePersonnage(f); };
     QObject::connect(&persoForm, &TPersoForm::FichierChoisi, &persoForm, [f](const QString& fichier) {
-        ExecuteCommande([&] { OuvreFichierChoisi(f, fichier); });
+        ExecuteCommande([&] { OuvreFichierDonne(f, fichier); });
     });
 
     persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [ouvert] { TravailNouveau(*ouvert); }});

@@ -3,6 +3,7 @@
 #include "Fenetres.h"
 #include "ListeMarquee.h"
 #include "Niveaux.h"
+#include "PendantLeDialogue.h"
 #include "PersonnageOuvert.h"
 #include "UnitFormArmes.h"
 #include "UnitFormNWP.h"
@@ -18,7 +19,10 @@ void TravailCompetences(const Fenetres& f)
     ouvert.BudgetNWP = {formNWP.GroupesAutorises, formNWP.PointsCompetences};
     formNWP.ListBoxNWP->viewport()->update();   // the costs follow the groups
     formNWP.ListBoxNWPClick();
-    formNWP.exec();
+    {
+        PendantLeDialogue pendant(ouvert, formNWP, [&formNWP](FichePersonnage& f) { f.competences = formNWP.Marques(); });
+        formNWP.exec();
+    }
     ouvert.Fiche.competences = formNWP.Marques();
 }
 
@@ -33,7 +37,13 @@ void TravailArmes(const Fenetres& f)
     formArmes.PointsArmes = ouvert.PointsArmes;
     formArmes.AfficheReste();
     formArmes.CheckBoxSpecialiste->setEnabled(p.classe == QStringLiteral("Guerrier"));
-    formArmes.exec();
+    {
+        PendantLeDialogue pendant(ouvert, formArmes, [&formArmes](FichePersonnage& f) {
+            f.armes = formArmes.Marques();
+            f.specialisation = formArmes.Specialisation();
+        });
+        formArmes.exec();
+    }
     ouvert.Fiche.armes = formArmes.Marques();
     ouvert.Fiche.specialisation = formArmes.Specialisation();
 }

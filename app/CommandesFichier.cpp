@@ -2,13 +2,23 @@
 
 #include "Commandes.h"
 #include "Echec.h"
+#include "ExplicationEchec.h"
 #include "Fenetres.h"
 #include "PersonnagesRecents.h"
 #include "Niveaux.h"
+#include "UnitFormSortsDeMage.h"
 #include "UnitPerso.h"
 
 #include <QFileInfo>
+#include <QSettings>
 #include <algorithm>
+
+namespace {
+
+// What a character file is, in the second line of a failure.
+const QString UnPersonnage = QStringLiteral("un personnage Vardel");
+
+}
 
 DialogueFichier DialogueSauvegardePersonnage(const QString& nom)
 {
@@ -29,6 +39,7 @@ void AppliqueFiche(const Fenetres& f, const FichePersonnage& fiche)
     f.PersoForm->FixePersonnage(fiche.personnage, fiche.niveauxLus, fiche.extraLu);
     const Personnage personnage = f.PersoForm->personnage();
     ouvert.Fiche = fiche;
+    ++ouvert.Remplacements;
     // The character as the sheet shows it now; how the file was read is
     // the file's own business.
     ouvert.Fiche.personnage = personnage;
@@ -54,7 +65,11 @@ void TravailSauver(const Fenetres& f)
     if (nom.isEmpty())
         return;
     ouvert.Noms.sauvegarde = nom;
-    EcritFichePersonnage(ouvert.Fiche).sauve(nom);
+    try {
+        EcritFichePersonnage(ouvert.Fiche).sauve(nom);
+    } catch (const Echec& e) {
+        throw Explique(e, nom, UnPersonnage);
+    }
     ouvert.Modifie = false;
     ouvert.Signale();
     NoteFichierRecent(f, nom);
@@ -75,8 +90,12 @@ void OuvreFichierPersonnage(const Fenetres& f, const QString& nom)
     PersonnageOuvert& ouvert = *f.Ouvert;
     // Read and checked whole before the first field changes: a damaged
     // file leaves the character being edited as it was.
-    const FichePersonnage fiche = LitFichePersonnage(ListeTexte::charge(nom), ouvert.Competences.competences.size(),
-                                                     ouvert.Armes.size());
+    FichePersonnage fiche;
+    try {
+        fiche = LitFichePersonnage(ListeTexte::charge(nom), ouvert.Competences.competences.size(), ouvert.Armes.size());
+    } catch (const Echec& e) {
+        throw Explique(e, nom, UnPersonnage);
+    }
     ouvert.Noms.sauvegarde = nom;
     AppliqueFiche(f, fiche);
     // The character is the file's now, its thief values those read. The
@@ -99,23 +118,65 @@ void changeRecents(const Fenetres& f, QStringList recents)
         ouvert.RecentsChanges(ouvert.Recents);
 }
 
+// The list as it is kept now, with what other copies added meanwhile.
+QStringList recentsGardes(const PersonnageOuvert& ouvert)
+{
+    return ouvert.RecentsLus ? ouvert.RecentsLus() : ouvert.Recents;
+}
+
 }
 
 void NoteFichierRecent(const Fenetres& f, const QString& nom)
 {
-    changeRecents(f, AjouteRecent(f.Ouvert->Recents, nom));
+    changeRecents(f, AjouteRecent(recentsGardes(*f.Ouvert), nom));
 }
 
 void OuvreFichierChoisi(const Fenetres& f, const QString& nom)
 {
     if (!QFileInfo(nom).isFile()) {
-        QStringList recents = f.Ouvert->Recents;
+        QStringList recents = recentsGardes(*f.Ouvert);
         if (recents.removeAll(QFileInfo(nom).absoluteFilePath()) > 0)
             changeRecents(f, recents);
-        throw Echec(Messages::nePeutOuvrir(nom));
+        throw Explique(Echec(Messages::nePeutOuvrir(nom)), nom, UnPersonnage);
     }
     if (!QuitteLePersonnage(f))
         return;
     f.Ouvert->Noms.ouverture = nom;
     OuvreFichierPersonnage(f, nom);
+}
+
+bool EstFichierDeSorts(const QString& nom)
+{
+    return QFileInfo(nom).suffix().compare(QLatin1String("mag"), Qt::CaseInsensitive) == 0;
+}
+
+void OuvreFichierSortsDonne(const Fenetres& f, const QString& nom)
+{
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    TFormSortsDeMage& sorts = f.FormSortsDeMage();
+    sorts.FixeEtat(ouvert.Catalogue);
+    const bool lu = sorts.OuvreFichierSorts(nom);
+    ouvert.Catalogue = sorts.Etat();
+    if (lu)
+        f.PersoForm->ButtonSortsDeMageClick();
+}
+
+void OuvreFichierDonne(const Fenetres& f, const QString& nom)
+{
+    if (EstFichierDeSorts(nom))
+        OuvreFichierSortsDonne(f, nom);
+    else
+        OuvreFichierChoisi(f, nom);
+}
+
+void GardeRecentsDans(const Fenetres& f, QSettings& reglages)
+{
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    ouvert.Recents = LitRecents(reglages);
+    f.PersoForm->FixeRecents(ouvert.Recents);
+    ouvert.RecentsLus = [&reglages] {
+        reglages.sync();
+        return LitRecents(reglages);
+    };
+    ouvert.RecentsChanges = [&reglages](const QStringList& recents) { EcritRecents(reglages, recents); };
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class Fenetres;
+class QSettings;
 
 // The commands "&Sauver" and "&Ouvrir" of the character file: the open
 // character is written as it is, and a file read replaces it; the file's
@@ -54,3 +55,21 @@ void NoteFichierRecent(const Fenetres& f, const QString& nom);
 // the unsaved changes are settled. A file that no longer exists gives the
 // usual error box and leaves the recent list.
 void OuvreFichierChoisi(const Fenetres& f, const QString& nom);
+
+// A spell file ("*.mag", the case of the letters aside).
+bool EstFichierDeSorts(const QString& nom);
+
+// A spell file given from outside (at start, dropped onto the sheet): read
+// as the spell window's "&Ouvrir" reads it, into the catalogue; then, when
+// it was read, "Sorts de &Mage" as its button runs it: the spell window
+// when the sheet's checks allow it, their box otherwise.
+void OuvreFichierSortsDonne(const Fenetres& f, const QString& nom);
+
+// A file given from outside: a spell file as above, any other as a
+// character file (OuvreFichierChoisi).
+void OuvreFichierDonne(const Fenetres& f, const QString& nom);
+
+// "Personnages récents" kept in those settings for the run: read at once
+// into the menu, then read again before each change and written back, so
+// that copies of Vardel running at once keep each other's files.
+void GardeRecentsDans(const Fenetres& f, QSettings& reglages);

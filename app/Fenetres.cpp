@@ -15,6 +15,9 @@
 #include "UnitNouveauSortDeMage.h"
 #include "UnitPerso.h"
 
+#include "RepertoireDonnees.h"
+
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -121,7 +124,8 @@ Fenetres CreeFenetres(TPersoForm& persoForm)
     ouvert.Competences = ChargeListesCompetences(ouvert.FichierDonnees(QStringLiteral("Vardel.cat")),
                                                  ouvert.FichierDonnees(QStringLiteral("Vardel.nwp")));
     ouvert.Armes = ChargeListeArmes(ouvert.FichierDonnees(QStringLiteral("Vardel.Arm")));
-    ouvert.Catalogue = ChargeCatalogueDeDepart();
+    ouvert.Catalogue = ChargeCatalogueDeDepart(
+        CatalogueDeDepart(ouvert.RepertoireDonnees, QCoreApplication::applicationDirPath()));
     ouvert.Fiche.personnage = persoForm.personnage();
     BrancheCommandes(f);
     return f;

@@ -24,15 +24,18 @@ LigneDeCommande LitLigneDeCommande(const QStringList& arguments)
 
 QString TexteAide(const QString& programme)
 {
-    return QStringLiteral("Usage : ") + programme + QStringLiteral(" [options] [fichier.vdl]\n"
+    return QStringLiteral("Utilisation : ") + programme + QStringLiteral(" [options] [--] [fichier.vdl | fichier.mag]\n"
         "Éditeur et générateur de feuilles de personnage.\n"
         "\n"
         "Arguments :\n"
         "  fichier.vdl     le personnage à ouvrir au démarrage\n"
+        "  fichier.mag     un catalogue de sorts de mage à ouvrir au démarrage\n"
         "\n"
         "Options :\n"
         "  -h, --help      affiche cette aide et s'arrête\n"
         "  -v, --version   affiche la version et s'arrête\n"
+        "  --              termine les options : ce qui suit est un nom de fichier,\n"
+        "                  même s'il commence par un tiret (vardel -- -brouillon.vdl)\n"
         "\n"
         "Les fichiers de données sont lus dans le dossier de travail quand il les contient,\n"
         "sinon dans le dossier d'installation (share/vardel).\n");

@@ -11,6 +11,14 @@ QString PersonnageOuvert::FichierDonnees(const QString& nom) const
     return QDir(RepertoireDonnees).filePath(nom);
 }
 
+FichePersonnage PersonnageOuvert::FicheEnCours() const
+{
+    FichePersonnage fiche = Fiche;
+    if (PartOuverte)
+        PartOuverte(fiche);
+    return fiche;
+}
+
 namespace {
 
 QStringList lignesAux(const QStringList& lignes, const QList<qsizetype>& positions)

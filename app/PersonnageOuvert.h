@@ -34,6 +34,16 @@ struct PersonnageOuvert {
     // of their dialog.
     bool TalentsVoleurDeBase = true;
     NomsFichiersPersonnage Noms;
+    // How many times another character took this one's place ("&Nouveau",
+    // "&Ouvrir", a recovery file taken back): a dialog that keeps what it
+    // showed refills itself when this moved.
+    int Remplacements = 0;
+
+    // While a dialog is open: writes into a copy of the character what the
+    // dialog shows now, which it gives back only when it closes. The
+    // recovery file writes the character with it (FicheEnCours).
+    std::function<void(FichePersonnage&)> PartOuverte;
+    FichePersonnage FicheEnCours() const;
 
     // Where the rule files are read.
     QString RepertoireDonnees;
@@ -56,9 +66,11 @@ struct PersonnageOuvert {
     QStringList NotesStandard;
     std::array<QStringList, 7> SortsDeClercParNiveau;
 
-    // The character files saved or opened last, newest first, and who
-    // keeps them when they change.
+    // The character files saved or opened last, newest first; where they
+    // are kept, read again before each change (other copies of Vardel
+    // change them too), and written there when they change.
     QStringList Recents;
+    std::function<QStringList()> RecentsLus;
     std::function<void(const QStringList&)> RecentsChanges;
 
     // Told of every change of the character, and of its being saved or

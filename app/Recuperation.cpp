@@ -2,19 +2,89 @@
 
 #include "CommandesFichier.h"
 #include "Echec.h"
+#include "ExplicationEchec.h"
 #include "FichierPersonnage.h"
 #include "PersonnageOuvert.h"
 #include "Plateforme.h"
+#include "VerrouDeCopie.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QUrl>
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
 const QString Motif = QStringLiteral("personnage-*.vdl");
 const QString Verrou = QStringLiteral(".verrou");
+
+// The lines after the character: a marker, then what a restore needs.
+const QString MarqueReprise = QStringLiteral("Reprise de Vardel");
+const QString DebutTalentsDeBase = QStringLiteral("Talents de voleur de base : ");
+const QString DebutFichier = QStringLiteral("Fichier : ");
+
+struct Reprise {
+    bool talentsVoleurDeBase = false;
+    QString fichier;
+};
+
+ListeTexte lignesDeSecours(const PersonnageOuvert& ouvert)
+{
+    ListeTexte lignes = EcritFichePersonnage(ouvert.FicheEnCours());
+    lignes.append(MarqueReprise);
+    lignes.append(DebutTalentsDeBase + (ouvert.TalentsVoleurDeBase ? QStringLiteral("1") : QStringLiteral("0")));
+    // Any name a file may have, in the letters the file can hold.
+    lignes.append(DebutFichier + QString::fromLatin1(QUrl::toPercentEncoding(ouvert.Noms.sauvegarde)));
+    return lignes;
+}
+
+// What follows the character in a recovery file: its last three lines.
+// A file written before they were kept has none: its thief values are
+// still the bases when they are all 0, as a dialog never opened leaves them.
+Reprise repriseDe(const ListeTexte& lignes, const FichePersonnage& fiche)
+{
+    Reprise r;
+    const QStringList& l = lignes.lignes();
+    const qsizetype n = l.size();
+    if (n >= 3 && l[n - 3] == MarqueReprise && l[n - 2].startsWith(DebutTalentsDeBase)
+        && l[n - 1].startsWith(DebutFichier)) {
+        r.talentsVoleurDeBase = l[n - 2].mid(DebutTalentsDeBase.size()) == QLatin1String("1");
+        r.fichier = QUrl::fromPercentEncoding(l[n - 1].mid(DebutFichier.size()).toLatin1());
+    } else {
+        r.talentsVoleurDeBase = std::all_of(fiche.talentsVoleur.begin(), fiche.talentsVoleur.end(),
+                                            [](int v) { return v == 0; });
+    }
+    return r;
+}
+
+// A file of its own, named at random: no other copy, living or dead, can
+// hold that name.
+QString nouveauNom(const QDir& dossier)
+{
+    QString nom;
+    do {
+        nom = dossier.filePath(QStringLiteral("personnage-%1.vdl")
+                                   .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0')));
+    } while (QFile::exists(nom) || QFile::exists(nom + Verrou));
+    return nom;
+}
+
+// A file that cannot be taken back is renamed beside, and the user told
+// why, its first line the failure, its second which file.
+void metDeCote(const QString& chemin, const QString& raison, const QString& detail)
+{
+    const QString aCote = chemin + QStringLiteral(".abime");
+    QFile::remove(aCote);
+    QFile::rename(chemin, aCote);
+    boite(GenreBoite::Erreur,
+          QStringLiteral("Le personnage retrouvé ne peut être repris (") + raison
+              + QStringLiteral(") : il est mis de côté dans ") + aCote + u'\n' + detail,
+          {Bouton::OK});
+}
 
 }
 
@@ -31,27 +101,25 @@ QString Recuperation::DossierParDefaut()
 #endif
 }
 
-Recuperation::Recuperation(const Fenetres& f, const QString& dossier, QObject* parent)
-    : QObject(parent), f_(f)
+QString MessageRecuperationImpossible(const QString& dossier)
 {
-    QDir().mkpath(dossier);
-    // A name of this copy alone: the process number, and a further number
-    // when a file of that name is held by another copy, or left by one that
-    // ended under the same number (it is still to be offered).
-    const QString base = QStringLiteral("personnage-%1").arg(QCoreApplication::applicationPid());
-    for (int n = 0; !verrou_ && n <= 100; ++n) {
-        const QString nom = QDir(dossier).filePath(n == 0 ? base + QStringLiteral(".vdl")
-                                                          : base + QStringLiteral("-%1.vdl").arg(n));
-        if (QFile::exists(nom))
-            continue;
-        auto verrou = std::make_unique<QLockFile>(nom + Verrou);
-        verrou->setStaleLockTime(0);
-        if (verrou->tryLock(0)) {
+    return QStringLiteral("Le fichier de secours ne peut être écrit dans ") + QDir::toNativeSeparators(dossier)
+           + QStringLiteral(" : un arrêt brutal ferait perdre les modifications non sauvées.");
+}
+
+Recuperation::Recuperation(const Fenetres& f, const QString& dossier, QObject* parent)
+    : QObject(parent), f_(f), dossier_(dossier)
+{
+    if (QDir().mkpath(dossier)) {
+        const QString nom = nouveauNom(QDir(dossier));
+        auto verrou = std::make_unique<VerrouDeCopie>(nom + Verrou);
+        if (verrou->prend()) {
             fichier_ = nom;
             verrou_ = std::move(verrou);
         }
     }
-    // A folder where no lock can be taken: nothing is kept.
+    // Without a lock, nothing is kept: the program says so once its window
+    // is up (AvertitSiIndisponible).
     minuteur_.setSingleShot(true);
     minuteur_.setInterval(Delai);
     connect(&minuteur_, &QTimer::timeout, this, &Recuperation::Ecrit);
@@ -62,6 +130,32 @@ Recuperation::~Recuperation()
 {
     if (f_.Ouvert)
         f_.Ouvert->Change = nullptr;
+    // A copy that ends leaves no lock behind: a file it left is free to be
+    // offered.
+    if (verrou_)
+        verrou_->rend(true);
+}
+
+bool Recuperation::Disponible() const
+{
+    return verrou_ && verrou_->tenu();
+}
+
+void Recuperation::AvertitSiIndisponible()
+{
+    if (!Disponible())
+        avertit();
+}
+
+void Recuperation::avertit()
+{
+    if (averti_)
+        return;
+    averti_ = true;
+    const QString message = MessageRecuperationImpossible(dossier_);
+    const QByteArray octets = (QStringLiteral("vardel : ") + message + u'\n').toLocal8Bit();
+    std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()), stderr);
+    boite(GenreBoite::Avertissement, message, {Bouton::OK});
 }
 
 void Recuperation::Signale()
@@ -72,22 +166,24 @@ void Recuperation::Signale()
         minuteur_.start();
 }
 
-void Recuperation::Ecrit()
+bool Recuperation::Ecrit()
 {
     minuteur_.stop();
-    if (fichier_.isEmpty())
-        return;
+    if (!Disponible())
+        return false;
     if (!f_.Ouvert->Modifie) {
         Supprime();
-        return;
+        return true;
     }
     // Written beside, then renamed: a crash while writing leaves the
-    // previous file whole. A failure says nothing: the user is typing, and
-    // the next change tries again.
+    // previous file whole.
     try {
-        EcritFichePersonnage(f_.Ouvert->Fiche).sauve(fichier_);
+        lignesDeSecours(*f_.Ouvert).sauve(fichier_);
     } catch (const Echec&) {
+        avertit();
+        return false;
     }
+    return true;
 }
 
 void Recuperation::Supprime()
@@ -97,7 +193,7 @@ void Recuperation::Supprime()
         QFile::remove(fichier_);
 }
 
-bool ProposeRecuperations(const Fenetres& f, const QString& dossier)
+bool ProposeRecuperations(const Fenetres& f, Recuperation& recuperation, const QString& dossier)
 {
     const QDir d(dossier);
     // The locks that copies ended without a file left behind: gone.
@@ -105,46 +201,75 @@ bool ProposeRecuperations(const Fenetres& f, const QString& dossier)
         const QString chemin = d.filePath(nom);
         if (QFile::exists(chemin.chopped(Verrou.size())))
             continue;
-        QLockFile verrou(chemin);
-        verrou.setStaleLockTime(0);
-        if (verrou.tryLock(0))
-            verrou.unlock();
+        VerrouDeCopie verrou(chemin);
+        if (verrou.prend())
+            verrou.rend(true);
     }
-    for (const QString& nom : d.entryList({Motif}, QDir::Files, QDir::Name)) {
+    bool repris = false;
+    int enAttente = 0;
+    for (const QString& nom : d.entryList({Motif}, QDir::Files, QDir::Time)) {
         const QString chemin = d.filePath(nom);
-        QLockFile verrou(chemin + Verrou);
-        verrou.setStaleLockTime(0);
-        if (!verrou.tryLock(0))
+        if (chemin == recuperation.Fichier())
+            continue;
+        VerrouDeCopie verrou(chemin + Verrou);
+        if (!verrou.prend())
             continue;   // the file of a copy that is running
+        if (repris) {
+            ++enAttente;
+            continue;
+        }
+        const qint64 taille = QFileInfo(chemin).size();
+        if (taille > Recuperation::TailleMaximale) {
+            metDeCote(chemin, QStringLiteral("fichier trop grand"),
+                      QStringLiteral("« ") + QDir::toNativeSeparators(chemin) + QStringLiteral(" » fait ")
+                          + QString::number(taille / (1024 * 1024))
+                          + QStringLiteral(" Mo : aucun personnage n'est si grand."));
+            verrou.rend(true);
+            continue;
+        }
         const Bouton reponse = boite(GenreBoite::Confirmation,
                                      QStringLiteral("Un personnage non sauvé a été retrouvé. Le reprendre ?"),
                                      {Bouton::Oui, Bouton::Non});
         if (reponse != Bouton::Oui) {
             QFile::remove(chemin);
+            verrou.rend(true);
             continue;
         }
         PersonnageOuvert& ouvert = *f.Ouvert;
+        FichePersonnage fiche;
+        Reprise reprise;
         try {
-            const FichePersonnage fiche = LitFichePersonnage(
-                ListeTexte::charge(chemin), ouvert.Competences.competences.size(), ouvert.Armes.size());
-            AppliqueFiche(f, fiche);
+            const ListeTexte lignes = ListeTexte::charge(chemin);
+            fiche = LitFichePersonnage(lignes, ouvert.Competences.competences.size(), ouvert.Armes.size());
+            reprise = repriseDe(lignes, fiche);
         } catch (const Echec& e) {
-            const QString aCote = chemin + QStringLiteral(".abime");
-            QFile::remove(aCote);
-            QFile::rename(chemin, aCote);
-            boite(GenreBoite::Erreur,
-                  QStringLiteral("Le personnage retrouvé ne peut être repris (") + e.texte()
-                      + QStringLiteral(") : il est mis de côté dans ") + aCote,
-                  {Bouton::OK});
+            const QStringList texte = Explique(e, chemin, QStringLiteral("un personnage Vardel")).texte().split(u'\n');
+            metDeCote(chemin, texte.value(0), texte.value(1));
+            verrou.rend(true);
             continue;
         }
-        QFile::remove(chemin);
-        ouvert.Noms.sauvegarde.clear();
-        ouvert.TalentsVoleurDeBase = false;
+        AppliqueFiche(f, fiche);
+        ouvert.Noms.sauvegarde = reprise.fichier;
+        ouvert.TalentsVoleurDeBase = reprise.talentsVoleurDeBase;
         ouvert.Modifie = true;
         ExecuteCommande([&] { ReconstruitNotesStandard(ouvert); });
+        // The character lives in this copy's file before the old one goes:
+        // a crash now still finds it. When it cannot be written there, the
+        // old file stays, to be offered again.
+        if (recuperation.Ecrit()) {
+            QFile::remove(chemin);
+            verrou.rend(true);
+        }
         ouvert.Signale();
-        return true;
+        repris = true;
     }
-    return false;
+    if (enAttente > 0)
+        boite(GenreBoite::Information,
+              enAttente == 1 ? QStringLiteral("Un autre personnage non sauvé a été retrouvé : il sera proposé "
+                                              "au prochain démarrage de Vardel.")
+                             : QString::number(enAttente) + QStringLiteral(" autres personnages non sauvés ont été "
+                                                                           "retrouvés : ils seront proposés au "
+                                                                           "prochain démarrage de Vardel."),
+              {Bouton::OK});
+    return repris;
 }

@@ -72,7 +72,10 @@ void imprime(const Fenetres& f)
 
 void TravailImpression(const Fenetres& f)
 {
-    plateforme().dialogueImpression();
+    // "Annuler" in the print dialog ends the command: nothing is checked
+    // nor printed.
+    if (!plateforme().dialogueImpression())
+        return;
     if (!f.PersoForm->verifieOuSignale(Verifications::VerifieSaisie))
         return;
     imprime(f);

@@ -19,8 +19,8 @@ DonneesImpression DonneesDImpression(const PersonnageOuvert& ouvert);
 // adjustments and saving throws, the standard notes, and the priest lists.
 void RendDonneesImpression(const DonneesImpression& donnees, PersonnageOuvert& ouvert);
 
-// "&Imprimer": the print dialog (whatever the user answers, the command
-// goes on), the full entry check, then the print job.
+// "&Imprimer": the print dialog ("Annuler" there ends the command), the
+// full entry check, then the print job.
 void TravailImpression(const Fenetres& f);
 
 // "&Aperçu avant impression", once the full entry check has passed: the

@@ -1,5 +1,6 @@
 #include "TravauxTalents.h"
 
+#include "PendantLeDialogue.h"
 #include "PersonnageOuvert.h"
 #include "TalentsBarde.h"
 #include "TalentsVoleur.h"
@@ -11,9 +12,13 @@ void TravailTalentsVoleur(PersonnageOuvert& ouvert, TFormTalentsVoleur& fenetre)
     ValeursTalentsVoleur& valeurs = ouvert.Fiche.talentsVoleur;
     const qint64 points = CalculeTalentsVoleur(ouvert.Fiche.personnage, ouvert.TalentsVoleurDeBase, valeurs);
     fenetre.FixeValeurs(valeurs, points);
-    fenetre.exec();
-    valeurs = fenetre.Valeurs();
+    // The values are the character's from here on, the bases included.
     ouvert.TalentsVoleurDeBase = false;
+    {
+        PendantLeDialogue pendant(ouvert, fenetre, [&fenetre](FichePersonnage& f) { f.talentsVoleur = fenetre.Valeurs(); });
+        fenetre.exec();
+    }
+    valeurs = fenetre.Valeurs();
 }
 
 void TravailTalentsBarde(const PersonnageOuvert& ouvert, TFormTalentsBarde& fenetre)

@@ -80,9 +80,7 @@ int main(int argc, char* argv[])
 
     // The recent characters, the only settings kept.
     QSettings reglages(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vardel"), QStringLiteral("vardel"));
-    f.Ouvert->Recents = LitRecents(reglages);
-    persoForm.FixeRecents(f.Ouvert->Recents);
-    f.Ouvert->RecentsChanges = [&reglages](const QStringList& recents) { EcritRecents(reglages, recents); };
+    GardeRecentsDans(f, reglages);
 
     // The recovery file of this copy; those that copies ended by a crash
     // left are offered first.
@@ -90,13 +88,11 @@ int main(int argc, char* argv[])
     Recuperation recuperation(f, dossierRecuperation);
 
     persoForm.showMaximized();
-    ProposeRecuperations(f, dossierRecuperation);
+    recuperation.AvertitSiIndisponible();
+    ProposeRecuperations(f, recuperation, dossierRecuperation);
     // After a character brought back, the question comes first.
     if (!fichier.isEmpty())
-        ExecuteCommande([&] {
-            if (QuitteLePersonnage(f))
-                OuvreFichierPersonnage(f, fichier);
-        });
+        ExecuteCommande([&] { OuvreFichierDonne(f, fichier); });
     const int code = QApplication::exec();
     // Ended by the user: the character was saved, or given up.
     recuperation.Supprime();

@@ -43,3 +43,13 @@ QString MessageDonneesIntrouvables(const QString& dossierDeTravail, const QStrin
          + QStringLiteral(", ni dans le dossier d'installation ")
          + QDir::toNativeSeparators(DossierDonneesInstalle(dossierProgramme)) + QStringLiteral(".");
 }
+
+QString CatalogueDeDepart(const QString& dossierDonnees, const QString& dossierProgramme)
+{
+    const QString nom = QStringLiteral("Mage.mag");
+    const QString propre = QDir(dossierDonnees).filePath(nom);
+    const QString installe = QDir(DossierDonneesInstalle(dossierProgramme)).filePath(nom);
+    if (!QFileInfo::exists(propre) && QFileInfo(installe).isFile())
+        return installe;
+    return propre;
+}

@@ -21,5 +21,11 @@ QString DossierDonneesInstalle(const QString& dossierProgramme);
 // installed one when it does; empty when neither does.
 QString ChoisitRepertoireDonnees(const QString& dossierDeTravail, const QString& dossierProgramme);
 
+// The spell catalogue read at start: "Mage.mag" of the data folder, or the
+// installed one when the data folder has none (a folder of the user's that
+// holds only the rule files); "Mage.mag" of the data folder when neither
+// exists, so that the failure names it.
+QString CatalogueDeDepart(const QString& dossierDonnees, const QString& dossierProgramme);
+
 // What the user is told when neither folder holds the data files.
 QString MessageDonneesIntrouvables(const QString& dossierDeTravail, const QString& dossierProgramme);

@@ -59,7 +59,10 @@ TFormArmes::TFormArmes(const QStringList& armes, QWidget* parent) : QDialog(pare
     ListBoxArmes->setObjectName("ListBoxArmes");
     ListBoxArmes->PlaceEnEntreesEntieres(72, 24, 481, 508);
     ListBoxArmes->TextesAffiches = [this](int i) { return textesAffiches(i); };
-    connect(ListBoxArmes, &ListeMarquee::Clic, this, [this] { ExecuteCommande([this] { ListBoxArmesClick(); }); });
+    connect(ListBoxArmes, &ListeMarquee::Clic, this, [this] {
+        ExecuteCommande([this] { ListBoxArmesClick(); });
+        Q_EMIT Change();
+    });
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
@@ -72,6 +75,7 @@ TFormArmes::TFormArmes(const QStringList& armes, QWidget* parent) : QDialog(pare
     CheckBoxSpecialiste->setObjectName("CheckBoxSpecialiste");
     CheckBoxSpecialiste->setToolTip(QStringLiteral("Choix d'une arme de spécialité (uniquement pour un Guerrier)"));
     CheckBoxSpecialiste->move(616, 344);
+    connect(CheckBoxSpecialiste, &QCheckBox::clicked, this, &TFormArmes::Change);
     AuPremierAffichage(*this, [this] {
         for (QWidget* w : std::initializer_list<QWidget*>{LabelArme, LabelFacteurVitesse, LabelPM, LabelG,
                                                           LabelCadence, CheckBoxSpecialiste})

@@ -57,6 +57,11 @@ public:
     QLabel *LabelArme = nullptr, *LabelFacteurVitesse = nullptr, *LabelPM = nullptr, *LabelG = nullptr,
            *LabelCadence = nullptr;
 
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when a command fills
+    // it): the open character's recovery file follows while it is open.
+    void Change();
+
 private:
     QStringList textesAffiches(int i) const;
 

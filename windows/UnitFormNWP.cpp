@@ -57,7 +57,10 @@ TFormNWP::TFormNWP(const ListesCompetences& listes, QWidget* parent)
     ListBoxNWP->setObjectName("ListBoxNWP");
     ListBoxNWP->PlaceEnEntreesEntieres(16, 32, 369, 424);
     ListBoxNWP->TextesAffiches = [this](int i) { return textesAffiches(i); };
-    connect(ListBoxNWP, &ListeMarquee::Clic, this, [this] { ExecuteCommande([this] { ListBoxNWPClick(); }); });
+    connect(ListBoxNWP, &ListeMarquee::Clic, this, [this] {
+        ExecuteCommande([this] { ListBoxNWPClick(); });
+        Q_EMIT Change();
+    });
 
     PanelReste = CreeZoneReste(*this, QRect(412, 260, 209, 41));
 

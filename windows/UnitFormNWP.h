@@ -63,6 +63,11 @@ public:
     QLabel *LabelCompetence = nullptr, *LabelCout = nullptr, *LabelCaracteristique = nullptr,
            *LabelModificateur = nullptr;
 
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when a command fills
+    // it): the open character's recovery file follows while it is open.
+    void Change();
+
 private:
     QStringList textesAffiches(int i) const;
 };

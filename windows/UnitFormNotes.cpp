@@ -85,6 +85,10 @@ TFormNotes::TFormNotes(QWidget* parent) : QDialog(parent)
 
     ButtonRetour = BoutonRetour(*this);
     connect(ButtonRetour, &QPushButton::clicked, this, &TFormNotes::ButtonRetourClick);
+    connect(MemoNotes, &QPlainTextEdit::textChanged, this, [this] {
+        if (MemoNotes->isVisible())
+            Q_EMIT Change();
+    });
 
     setMinimumSize(400, 300);
     resize(LargeurDessin, HauteurDessin);

@@ -38,6 +38,11 @@ public:
     QLabel* LabelNotesSupplementaires = nullptr;
     QPushButton* ButtonRetour = nullptr;
 
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when a command fills
+    // it): the open character's recovery file follows while it is open.
+    void Change();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -7,6 +7,7 @@
 #include "Champs.h"
 #include "Collation.h"
 #include "Echec.h"
+#include "ExplicationEchec.h"
 #include "ListeTexte.h"
 #include "PreparationFenetre.h"
 #include "Selection.h"
@@ -35,12 +36,12 @@ const QColor Magenta(255, 0, 255);
 
 }
 
-EtatCatalogue ChargeCatalogueDeDepart()
+EtatCatalogue ChargeCatalogueDeDepart(const QString& fichier)
 {
     EtatCatalogue etat;
     // A failure ends the reading here: the box unticked.
     ExecuteCommande([&] {
-        ChargeCatalogue(etat.nomOuverture, etat.catalogue);
+        ChargeCatalogue(fichier.isEmpty() ? etat.nomOuverture : fichier, etat.catalogue);
         etat.pourcent = true;
     });
     return etat;
@@ -219,8 +220,32 @@ void TFormSortsDeMage::Ouvrir1Click()
     const QString nom = plateforme().fichierAOuvrir(dialogue(false));
     if (nom.isEmpty())
         return;
+    OuvreFichierSorts(nom);
+}
+
+namespace {
+
+// The spell file's failures with their second line.
+void expliqueSi(const std::function<void()>& travail, const QString& nom)
+{
+    try {
+        travail();
+    } catch (const Echec& e) {
+        throw Explique(e, nom, QStringLiteral("un fichier de sorts de mage"));
+    }
+}
+
+}
+
+bool TFormSortsDeMage::OuvreFichierSorts(const QString& nom)
+{
     NomOuverture = nom;
-    ExecuteCommande([this, &nom] { ChargeSorts(nom); });
+    bool lu = false;
+    ExecuteCommande([this, &nom, &lu] {
+        expliqueSi([&] { ChargeSorts(nom); }, nom);
+        lu = true;
+    });
+    return lu;
 }
 
 void TFormSortsDeMage::Sauver1Click()
@@ -229,7 +254,7 @@ void TFormSortsDeMage::Sauver1Click()
     if (nom.isEmpty())
         return;
     NomSauvegarde = nom;
-    ExecuteCommande([this, &nom] { SauveSorts(nom); });
+    ExecuteCommande([this, &nom] { expliqueSi([&] { SauveSorts(nom); }, nom); });
 }
 
 // --- Closing --------------------------------------------------------------------
@@ -250,7 +275,7 @@ bool TFormSortsDeMage::FormCloseQuery()
         // A save that fails keeps the dialog open, the catalogue with it.
         bool sauve = false;
         ExecuteCommande([&] {
-            SauveSorts(nom);
+            expliqueSi([&] { SauveSorts(nom); }, nom);
             sauve = true;
         });
         return sauve;
@@ -405,6 +430,7 @@ void TFormSortsDeMage::ChoisitSort(ListeSorts* l, int niveau)
         entree->setSelected(IndexSortDeMage(sorts, nom) != -1);
     l->viewport()->update();
     Valide = false;
+    Q_EMIT Change();
 }
 
 // --- Drawing ----------------------------------------------------------------------

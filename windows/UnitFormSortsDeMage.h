@@ -72,6 +72,11 @@ public:
     // and keeps what it read. SauveSorts replaces the file atomically.
     void ChargeSorts(const QString& nom);
     void SauveSorts(const QString& nom) const;
+    // "&Ouvrir" once the file is named (by its dialog, or given from
+    // outside): the name proposed next, then the file read; a failure is
+    // shown in its box with its second line (which file, why). True when
+    // the file was read whole.
+    bool OuvreFichierSorts(const QString& nom);
 
     // The catalogue changed since start (new spell, details changed, spell
     // erased); opening or saving a spell file does not clear it.
@@ -120,6 +125,11 @@ public:
 
     void done(int resultat) override;
 
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when a command fills
+    // it): the open character's recovery file follows while it is open.
+    void Change();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -139,9 +149,10 @@ private:
     std::function<TFormNouveauSortDeMage*()> nouveauSort_;
 };
 
-// The catalogue of start: the spell file "Mage.mag" of the working
-// directory, its levels in the order of Collation, nothing marked, and
-// "Pourcentage" ticked. A file that cannot be read shows its error box and
-// gives an empty catalogue, "Pourcentage" unticked; a file cut short keeps
-// what was read, unticked too.
-EtatCatalogue ChargeCatalogueDeDepart();
+// The catalogue of start: the spell file `fichier` (by default "Mage.mag"
+// of the working directory), its levels in the order of Collation, nothing
+// marked, and "Pourcentage" ticked; the file dialogs propose "Mage.mag"
+// either way. A file that cannot be read shows its error box and gives an
+// empty catalogue, "Pourcentage" unticked; a file cut short keeps what was
+// read, unticked too.
+EtatCatalogue ChargeCatalogueDeDepart(const QString& fichier = QString());

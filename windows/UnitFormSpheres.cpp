@@ -52,6 +52,7 @@ TFormSpheres::TFormSpheres(QWidget* parent) : QDialog(parent)
             g.boutons->addButton(b);
             colonne->addWidget(b);
         }
+        connect(g.boutons, &QButtonGroup::buttonClicked, this, &TFormSpheres::Change);
         GroupBoxes[i] = boite;
         grille->addWidget(boite, static_cast<int>(i) / Colonnes, static_cast<int>(i) % Colonnes);
     }
@@ -65,7 +66,10 @@ TFormSpheres::TFormSpheres(QWidget* parent) : QDialog(parent)
     ButtonStandard->setObjectName("ButtonStandard");
     ButtonStandard->setToolTip(QStringLiteral("Sphères standard pour un clerc"));
     ButtonStandard->setAutoDefault(false);
-    connect(ButtonStandard, &QPushButton::clicked, this, &TFormSpheres::ButtonStandardClick);
+    connect(ButtonStandard, &QPushButton::clicked, this, [this] {
+        ButtonStandardClick();
+        Q_EMIT Change();
+    });
 
     ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setDefault(true);

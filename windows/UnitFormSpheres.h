@@ -38,6 +38,11 @@ public:
     QPushButton* ButtonRetour = nullptr;
     QLabel* Image1 = nullptr;
 
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when a command fills
+    // it): the open character's recovery file follows while it is open.
+    void Change();
+
 private:
     struct Groupe {
         QButtonGroup* boutons = nullptr;

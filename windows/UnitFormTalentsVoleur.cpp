@@ -32,7 +32,10 @@ TFormTalentsVoleur::TFormTalentsVoleur(QWidget* parent) : QDialog(parent)
         Labels[i] = ligne.Label;
         Panels[i] = ligne.Panel;
         UpDowns[i] = ligne.Spinner;
-        connect(ligne.Spinner, &UpDown::Click, this, [this, i](bool haut) { UpDownClick(i, haut); });
+        connect(ligne.Spinner, &UpDown::Click, this, [this, i](bool haut) {
+            UpDownClick(i, haut);
+            Q_EMIT Change();
+        });
         rangees->addWidget(ligne.Label, static_cast<int>(i), 0);
         rangees->addWidget(ligne.PanelEtSpinner, static_cast<int>(i), 1);
     }

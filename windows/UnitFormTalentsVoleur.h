@@ -48,6 +48,11 @@ public:
     QLabel* PanelReste = nullptr;
     QPushButton* ButtonRetour = nullptr;
 
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when a command fills
+    // it): the open character's recovery file follows while it is open.
+    void Change();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

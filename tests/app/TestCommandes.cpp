@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -189,6 +190,49 @@ TEST_F(Commandes, NouveauVideLesSpheresEtLesNotes)
     EXPECT_EQ(o().Fiche.spheres, aucune);
     EXPECT_EQ(o().Fiche.notes, QStringList{});
     EXPECT_FALSE(o().Modifie);
+}
+
+// The memo keeps its cursor and its own undo while it shows the same
+// character's notes; after "&Ouvrir" (or "&Nouveau") it is filled anew,
+// even with notes that read the same: the cursor at the start, nothing to
+// undo across the opening.
+TEST_F(Commandes, NotesRempliesAneufApresOuvrir)
+{
+    clerc("3");
+    auto tapeNote = [&] {
+        avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
+            ASSERT_EQ(d, &notes());
+            QTest::keyClicks(notes().MemoNotes, "Une note");
+            notes().ButtonRetourClick();
+        });
+    };
+    tapeNote();
+    const QString fichier = dossier.chemin("clerc.vdl");
+    boites->fichiers = {fichier};
+    f->Sauver1Click();
+
+    int curseur = -1;
+    bool annulable = false;
+    auto regarde = [&] {
+        avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
+            ASSERT_EQ(d, &notes());
+            curseur = notes().MemoNotes->textCursor().position();
+            annulable = notes().MemoNotes->document()->isUndoAvailable();
+            notes().ButtonRetourClick();
+        });
+    };
+    regarde();
+    EXPECT_EQ(curseur, 8);
+    EXPECT_TRUE(annulable);
+
+    boites->reponses = {Bouton::Non};
+    boites->fichiers = {fichier};
+    f->Ouvrir1Click();
+    ASSERT_EQ(o().Fiche.notes, QStringList{"Une note"});
+    regarde();
+    EXPECT_EQ(notes().LignesNotes(), QStringList{"Une note"});
+    EXPECT_EQ(curseur, 0);
+    EXPECT_FALSE(annulable);
 }
 
 TEST_F(Commandes, FermerAvecModificationDemande)

@@ -42,6 +42,16 @@ void PrintTo(const Personnage& p, std::ostream* os)
 
 namespace {
 
+// The second line of a file that is no character file.
+QString pasUnPersonnage(const QString& chemin)
+{
+    return "« " + chemin + " » n'est pas un personnage Vardel, ou il est abîmé.";
+}
+
+}
+
+namespace {
+
 // The program, and what it shows beyond the character file.
 struct Programme : ProgrammeDeTest {
     // Everything the character file does not hold but the windows show.
@@ -254,11 +264,12 @@ TEST(CommandesFichier, FichierAbimeNeChangeRien)
         QString fichier;
         QString message;
     } cas[] = {
-        {fixtures + "/coupe.vdl", "Index liste hors bornes"},
-        {fixtures + "/sans-marqueur.vdl", "Index liste hors bornes"},
-        {fixtures + "/position.vdl", "Index liste hors bornes"},
-        {dossier.chemin("absent.vdl"), "Ne peut ouvrir le fichier " + dossier.chemin("absent.vdl")},
-        {dossier.racine(), "Ne peut ouvrir le fichier " + dossier.racine()},
+        {fixtures + "/coupe.vdl", "Index liste hors bornes\n" + pasUnPersonnage(fixtures + "/coupe.vdl")},
+        {fixtures + "/sans-marqueur.vdl", "Index liste hors bornes\n" + pasUnPersonnage(fixtures + "/sans-marqueur.vdl")},
+        {fixtures + "/position.vdl", "Index liste hors bornes\n" + pasUnPersonnage(fixtures + "/position.vdl")},
+        {"/etc/passwd", "Index liste hors bornes\n« /etc/passwd » n'est pas un personnage Vardel, ou il est abîmé."},
+        {dossier.chemin("absent.vdl"), "Ne peut ouvrir le fichier " + dossier.chemin("absent.vdl") + "\nFichier introuvable"},
+        {dossier.racine(), "Ne peut ouvrir le fichier " + dossier.racine() + "\nC'est un dossier, pas un fichier"},
     };
     for (const auto& c : cas) {
         plateforme = &PlateformeScriptee::remiseAZero();
@@ -337,8 +348,10 @@ TEST(CommandesFichier, SauvegardeQuiEchoue)
     p.Sauver1Click();
     ASSERT_EQ(plateforme->boites.size(), 2u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
-    EXPECT_EQ(plateforme->boites[0].texte, "Ne peut créer le fichier " + nom);
-    EXPECT_EQ(plateforme->boites[1].texte, "Ne peut créer le fichier " + absent);
+    EXPECT_EQ(plateforme->boites[0].texte, "Ne peut créer le fichier " + nom + "\nLa valeur « Thorgrim \u03A9 » "
+                                           "contient un caractère qu'un fichier de Vardel ne peut garder.");
+    EXPECT_EQ(plateforme->boites[1].texte, "Ne peut créer le fichier " + absent + "\nLa valeur « Thorgrim \u03A9 » "
+                                           "contient un caractère qu'un fichier de Vardel ne peut garder.");
     EXPECT_EQ(dossier.lit("thorgrim.vdl"), avant);
     EXPECT_FALSE(QFile::exists(absent));
     EXPECT_EQ(QDir(dossier.racine()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"thorgrim.vdl"});
@@ -409,7 +422,8 @@ TEST(CommandesFichier, QuestionAvantDeQuitterLePersonnage)
             EXPECT_EQ(plateforme->boites[0].boutons, (std::vector<Bouton>{Bouton::Oui, Bouton::Non, Bouton::Annuler}));
             EXPECT_EQ(plateforme->boites.size(), reponse == OuiEchoue ? 2u : 1u) << quoi;
             if (reponse == OuiEchoue) {
-                EXPECT_EQ(plateforme->boites[1].texte, "Ne peut créer le fichier " + absent) << quoi;
+                EXPECT_EQ(plateforme->boites[1].texte, "Ne peut créer le fichier " + absent + "\nDossier introuvable : " +
+                                                           QDir::toNativeSeparators(dossier.chemin("absent"))) << quoi;
             }
             // The save dialog after "&Oui"; the open dialog only when the
             // command went on.
@@ -570,8 +584,8 @@ TEST(CommandesFichier, FichierDonneDuDehors)
         QString fichier;
         QString message;
     } abimes[] = {
-        {dossier.chemin("absent.vdl"), "Ne peut ouvrir le fichier " + dossier.chemin("absent.vdl")},
-        {fixtures + "/coupe.vdl", "Index liste hors bornes"},
+        {dossier.chemin("absent.vdl"), "Ne peut ouvrir le fichier " + dossier.chemin("absent.vdl") + "\nFichier introuvable"},
+        {fixtures + "/coupe.vdl", "Index liste hors bornes\n" + pasUnPersonnage(fixtures + "/coupe.vdl")},
     };
     for (const auto& c : abimes) {
         const Programme pr;

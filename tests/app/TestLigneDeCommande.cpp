@@ -29,6 +29,7 @@ TEST(LigneDeCommande, DemandesEtErreurs)
         EXPECT_EQ(l.fichier, c.fichier) << c.arguments.join(' ').toStdString();
         EXPECT_EQ(l.message, c.message) << c.arguments.join(' ').toStdString();
     }
-    EXPECT_TRUE(TexteAide("vardel").startsWith("Usage : vardel [options] [fichier.vdl]\n"));
+    EXPECT_TRUE(TexteAide("vardel").startsWith("Utilisation : vardel [options] [--] [fichier.vdl | fichier.mag]\n"));
+    EXPECT_TRUE(TexteAide("vardel").contains("  --  "));
     EXPECT_TRUE(TexteVersion().startsWith("Vardel 1."));
 }

@@ -1,10 +1,13 @@
 #include "CommandesFichier.h"
 #include "Fenetres.h"
 #include "FichierPersonnage.h"
+#include "FichierSorts.h"
 #include "MenuRecents.h"
 #include "PersonnageOuvert.h"
 #include "PersonnagesRecents.h"
+#include "UnitFormSortsDeMage.h"
 #include "UnitPerso.h"
+#include "Verifications.h"
 
 #include "Fichiers.h"
 #include "ProgrammeDeTest.h"
@@ -103,7 +106,7 @@ TEST(PersonnagesRecents, LeMenuDesFichiers)
     pr.persoForm->PersonnagesRecents1->actions()[1]->trigger();
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
-    EXPECT_EQ(plateforme->boites[0].texte, "Ne peut ouvrir le fichier " + bertrand);
+    EXPECT_EQ(plateforme->boites[0].texte, "Ne peut ouvrir le fichier " + bertrand + "\nFichier introuvable");
     EXPECT_EQ(pr.o().Recents, QStringList{aldor});
     EXPECT_EQ(gardes, QStringList{aldor});
     EXPECT_EQ(pr.menu(), QStringList{"&1 aldor.vdl"});
@@ -146,4 +149,73 @@ TEST(PersonnagesRecents, DeposerUnFichier)
     depose(pr.persoForm->EditNom, bertrand);
     EXPECT_EQ(pr.persoForm->EditNom->text(), "Bertrand");
     EXPECT_FALSE(pr.o().Modifie);
+}
+
+// Two copies running at once, one settings file: each reads the list again
+// before it adds a file, so neither loses the other's.
+TEST(PersonnagesRecents, DeuxCopiesEnMemeTemps)
+{
+    DossierTemporaire dossier;
+    const QString aldor = personnage(dossier, "aldor.vdl", "Aldor");
+    const QString mien = personnage(dossier, "Mon perso.vdl", "Bertrand");
+    const QString autre = personnage(dossier, "autre.vdl", "Cunégonde");
+    PlateformeScriptee::remiseAZero();
+    Programme a;
+    Programme b;
+    QSettings reglagesA(dossier.chemin("vardel.ini"), QSettings::IniFormat);
+    QSettings reglagesB(dossier.chemin("vardel.ini"), QSettings::IniFormat);
+    GardeRecentsDans(a.f, reglagesA);
+    GardeRecentsDans(b.f, reglagesB);
+
+    ExecuteCommande([&] { OuvreFichierChoisi(a.f, aldor); });
+    ExecuteCommande([&] { OuvreFichierChoisi(b.f, mien); });
+    ExecuteCommande([&] { OuvreFichierChoisi(a.f, autre); });
+    EXPECT_EQ(a.o().Recents, (QStringList{autre, mien, aldor}));
+    QSettings relus(dossier.chemin("vardel.ini"), QSettings::IniFormat);
+    EXPECT_EQ(LitRecents(relus), (QStringList{autre, mien, aldor}));
+}
+
+// A spell file given at start or dropped onto the sheet opens as the spell
+// window's "&Ouvrir" opens it, into the catalogue; the spell window shows
+// when the sheet's checks allow it, their box says why not otherwise. The
+// character stays as it was.
+TEST(PersonnagesRecents, UnFichierDeSortsDonne)
+{
+    DossierTemporaire dossier;
+    CatalogueSorts catalogue;
+    catalogue[0] = QStringList{"Zèbre magique&1&2&3&4&V, S"};
+    const QString sorts = dossier.chemin("Sorts.MAG");
+    EcritCatalogue(catalogue).sauve(sorts);
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    Programme pr;
+
+    ExecuteCommande([&] { OuvreFichierDonne(pr.f, sorts); });
+    ASSERT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_EQ(plateforme->boites[0].texte, MessageIntelligenceAbsente);
+    EXPECT_EQ(pr.o().Catalogue.catalogue[0], catalogue[0]);
+    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_EQ(pr.persoForm->EditNom->text(), "");
+
+    // Dropped, with an Intelligence typed: the spell window shows it.
+    plateforme = &PlateformeScriptee::remiseAZero();
+    pr.o().Catalogue = {};
+    tape(pr.persoForm->EditIntelligence, "12");
+    QStringList vu;
+    avecDialogue(
+        [&] {
+            QMimeData donnees;
+            donnees.setUrls({QUrl::fromLocalFile(sorts)});
+            const QPoint p = pr.persoForm->rect().center();
+            QDragEnterEvent entree(p, Qt::CopyAction, &donnees, Qt::LeftButton, {});
+            QApplication::sendEvent(pr.persoForm.get(), &entree);
+            QDropEvent depot(QPointF(p), Qt::CopyAction, &donnees, Qt::LeftButton, {});
+            QApplication::sendEvent(pr.persoForm.get(), &depot);
+        },
+        [&](QWidget* d) {
+            ASSERT_EQ(d, &pr.f.FormSortsDeMage());
+            vu = pr.f.FormSortsDeMage().Sorts(1);
+        });
+    EXPECT_EQ(vu, catalogue[0]);
+    EXPECT_TRUE(plateforme->boites.empty());
+    EXPECT_EQ(pr.o().Catalogue.nomOuverture, sorts);
 }

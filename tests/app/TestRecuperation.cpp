@@ -1,9 +1,14 @@
 #include "Commandes.h"
 #include "Fenetres.h"
 #include "FichierPersonnage.h"
+#include "ListeMarquee.h"
 #include "PersonnageOuvert.h"
 #include "Recuperation.h"
+#include "UnitFormNWP.h"
+#include "UnitFormNotes.h"
+#include "UnitFormTalentsVoleur.h"
 #include "UnitPerso.h"
+#include "VerrouDeCopie.h"
 
 #include "Fichiers.h"
 #include "ProgrammeDeTest.h"
@@ -12,10 +17,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QLockFile>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -36,6 +43,13 @@ QString laisse(const DossierTemporaire& dossier, const QString& nom, const QStri
     const QString chemin = dossier.chemin(nom);
     EcritFichePersonnage(fiche).sauve(chemin);
     return chemin;
+}
+
+// What the recovery file holds now, read as a character file.
+FichePersonnage fichierDeSecours(const Programme& pr)
+{
+    return LitFichePersonnage(ListeTexte::charge(pr.recuperation->Fichier()), pr.o().Competences.competences.size(),
+                              pr.o().Armes.size());
 }
 
 }
@@ -84,13 +98,12 @@ TEST(Recuperation, EcriteApresUnChangementSupprimeeEnsuite)
     EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
     EXPECT_FALSE(QFile::exists(fichier));
 
-    // A choice made in a dialog counts once the dialog has closed.
+    // A choice given back by a dialog.
     pr.o().Fiche.notes = QStringList{"Écrite dans le dialogue"};
     pr.o().Modifie = true;
     pr.o().Signale();
     pr.recuperation->Ecrit();
-    const QStringList lignes = ListeTexte::charge(fichier).lignes();
-    EXPECT_EQ(lignes.mid(lignes.size() - 2), (QStringList{"1", "Écrite dans le dialogue"}));
+    EXPECT_EQ(fichierDeSecours(pr).notes, QStringList{"Écrite dans le dialogue"});
     // Closing after "&Non" ends the program, which removes it.
     pr.recuperation->Supprime();
     EXPECT_FALSE(QFile::exists(fichier));
@@ -107,7 +120,7 @@ TEST(Recuperation, OfferteAuDemarrage)
     {
         Programme pr(dossier.chemin("ailleurs"));
         plateforme->reponses = {Bouton::Oui};
-        EXPECT_TRUE(ProposeRecuperations(pr.f, dossier.racine()));
+        EXPECT_TRUE(ProposeRecuperations(pr.f, *pr.recuperation, dossier.racine()));
         ASSERT_EQ(plateforme->boites.size(), 1u);
         EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Confirmation);
         EXPECT_EQ(plateforme->boites[0].texte, "Un personnage non sauvé a été retrouvé. Le reprendre ?");
@@ -132,14 +145,21 @@ TEST(Recuperation, OfferteAuDemarrage)
     plateforme = &PlateformeScriptee::remiseAZero();
     const QString refuse = laisse(dossier, "personnage-2.vdl", "Bertrand");
     const QString enCours = laisse(dossier, "personnage-3.vdl", "Cunégonde");
-    QLockFile verrou(enCours + ".verrou");
-    ASSERT_TRUE(verrou.tryLock(0));
+    VerrouDeCopie verrou(enCours + ".verrou");
+    ASSERT_TRUE(verrou.prend());
     const QString abime = dossier.chemin("personnage-4.vdl");
     ListeTexte(QStringList{"Dorothée", "Humain"}).sauve(abime);
+    // Offered newest first: the refused one, then the damaged one.
+    const QDateTime maintenant = QDateTime::currentDateTime();
+    for (const auto& [fichier, age] : {std::pair{refuse, 10}, std::pair{enCours, 20}, std::pair{abime, 30}}) {
+        QFile f(fichier);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(maintenant.addSecs(-age), QFileDevice::FileModificationTime));
+    }
     {
         Programme pr(dossier.chemin("ailleurs"));
         plateforme->reponses = {Bouton::Non, Bouton::Oui};
-        EXPECT_FALSE(ProposeRecuperations(pr.f, dossier.racine()));
+        EXPECT_FALSE(ProposeRecuperations(pr.f, *pr.recuperation, dossier.racine()));
         ASSERT_EQ(plateforme->boites.size(), 3u);
         EXPECT_FALSE(QFile::exists(refuse));
         EXPECT_TRUE(QFile::exists(enCours));
@@ -147,7 +167,8 @@ TEST(Recuperation, OfferteAuDemarrage)
         EXPECT_TRUE(QFile::exists(abime + ".abime"));
         EXPECT_EQ(plateforme->boites[2].genre, GenreBoite::Erreur);
         EXPECT_EQ(plateforme->boites[2].texte, "Le personnage retrouvé ne peut être repris (Index liste hors bornes) : "
-                                               "il est mis de côté dans " + abime + ".abime");
+                                               "il est mis de côté dans " + abime + ".abime\n« " + abime +
+                                                   " » n'est pas un personnage Vardel, ou il est abîmé.");
         EXPECT_EQ(pr.persoForm->EditNom->text(), "");
         EXPECT_FALSE(pr.o().Modifie);
         EXPECT_FALSE(QFile::exists(dossier.chemin("personnage-999999.vdl.verrou")));
@@ -155,20 +176,205 @@ TEST(Recuperation, OfferteAuDemarrage)
     }
 }
 
-// A file left by a copy that ended under this copy's process number is
-// never taken for this copy's own: it is offered like any other.
-TEST(Recuperation, UnFichierLaisseSousLeMemeNumero)
+// A file and its lock left by a copy that ended under this copy's process
+// number (process 1 in every container): never taken for this copy's own
+// nor for a live copy's; it is offered like any other.
+TEST(Recuperation, UnVerrouLaisseSousLeMemeNumero)
 {
     DossierTemporaire dossier;
-    const QString laisse_ =
-        laisse(dossier, QStringLiteral("personnage-%1.vdl").arg(QCoreApplication::applicationPid()), "Aldor");
+    const QString nom = QStringLiteral("personnage-%1.vdl").arg(QCoreApplication::applicationPid());
+    const QString laisse_ = laisse(dossier, nom, "Aldor");
+    {
+        QFile verrou(laisse_ + ".verrou");
+        ASSERT_TRUE(verrou.open(QIODevice::WriteOnly));
+        verrou.write(QByteArray::number(QCoreApplication::applicationPid()) + "\ntests_app\n\n");
+    }
     auto* plateforme = &PlateformeScriptee::remiseAZero();
     Programme pr(dossier.racine());
     EXPECT_NE(pr.recuperation->Fichier(), laisse_);
     plateforme->reponses = {Bouton::Oui};
-    EXPECT_TRUE(ProposeRecuperations(pr.f, dossier.racine()));
+    EXPECT_TRUE(ProposeRecuperations(pr.f, *pr.recuperation, dossier.racine()));
     EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
     EXPECT_FALSE(QFile::exists(laisse_));
+    EXPECT_FALSE(QFile::exists(laisse_ + ".verrou"));
+}
+
+// What an open dialog shows reaches the recovery file within the same
+// delay as the sheet's fields: typed notes, marked proficiencies. The
+// character itself gets them only when the dialog closes.
+TEST(Recuperation, PendantUnDialogue)
+{
+    DossierTemporaire dossier;
+    PlateformeScriptee::remiseAZero();
+    Programme pr(dossier.racine());
+    choisit(pr.persoForm->ComboRace, "Humain");
+    choisitClasse(*pr.persoForm, "Guerrier", {"3"});
+    pr.persoForm->EditSagesse->setText("12");
+    pr.persoForm->EditIntelligence->setText("12");
+    pr.recuperation->Ecrit();
+
+    FichePersonnage vu;
+    avecDialogue([&] { pr.persoForm->ButtonNotesClick(); }, [&](QWidget* d) {
+        TFormNotes& notes = pr.f.FormNotes();
+        ASSERT_EQ(d, &notes);
+        QTest::keyClicks(notes.MemoNotes, "Une heure de notes");
+        EXPECT_TRUE(pr.recuperation->Programme());
+        pr.recuperation->Ecrit();   // the delay has passed, the dialog still open
+        vu = fichierDeSecours(pr);
+        EXPECT_TRUE(pr.o().Fiche.notes.isEmpty());
+        notes.close();
+    });
+    EXPECT_EQ(vu.notes, QStringList{"Une heure de notes"});
+    EXPECT_EQ(pr.o().Fiche.notes, QStringList{"Une heure de notes"});
+
+    int agriculture = -1;
+    avecDialogue([&] { pr.persoForm->ButtonNWPClick(); }, [&](QWidget* d) {
+        TFormNWP& nwp = pr.f.FormNWP();
+        ASSERT_EQ(d, &nwp);
+        for (int i = 0; i < nwp.ListBoxNWP->Nombre(); ++i)
+            if (nwp.ListBoxNWP->Texte(i).startsWith("Agriculture&"))
+                agriculture = i;
+        QTest::mouseClick(nwp.ListBoxNWP->viewport(), Qt::LeftButton, {},
+                          nwp.ListBoxNWP->visualItemRect(nwp.ListBoxNWP->item(agriculture)).center());
+        pr.recuperation->Ecrit();
+        vu = fichierDeSecours(pr);
+        nwp.close();
+    });
+    ASSERT_GE(agriculture, 0);
+    EXPECT_EQ(vu.competences, (QList<qsizetype>{agriculture}));
+    EXPECT_EQ(vu.notes, QStringList{"Une heure de notes"});
+    EXPECT_EQ(pr.o().Fiche.competences, (QList<qsizetype>{agriculture}));
+    // Closed: the recovery writes the character alone again.
+    EXPECT_FALSE(pr.o().PartOuverte);
+}
+
+// "&Oui" writes the character into this copy's file at once, before the
+// old file goes: a crash right after still finds it. It comes back with its
+// file name, and a thief never opened with its thief values still to be
+// built from the bases.
+TEST(Recuperation, RepriseEntiere)
+{
+    DossierTemporaire dossier;
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    const QString aldric = dossier.chemin("Aldric.vdl");
+    QString laisse_;
+    {
+        Programme pr(dossier.chemin("premier"));
+        choisit(pr.persoForm->ComboRace, "Elfe");
+        choisitClasse(*pr.persoForm, "Voleur", {"2"});
+        pr.persoForm->EditDexterite->setText("17");
+        plateforme->fichiers = {aldric};
+        pr.persoForm->Sauver1Click();
+        tape(pr.persoForm->EditNom, "Aldric");
+        ASSERT_TRUE(pr.recuperation->Ecrit());
+        laisse_ = pr.recuperation->Fichier();
+        pr.recuperation.release();   // a crash: nothing of it runs any more
+    }
+    // The crashed copy's lock went with it.
+    const QString verrou = laisse_ + ".verrou";
+    ASSERT_TRUE(QFile::remove(verrou));
+
+    plateforme = &PlateformeScriptee::remiseAZero();
+    Programme pr(dossier.chemin("second"));
+    plateforme->reponses = {Bouton::Oui};
+    EXPECT_TRUE(ProposeRecuperations(pr.f, *pr.recuperation, dossier.chemin("premier")));
+    EXPECT_FALSE(QFile::exists(laisse_));
+    ASSERT_TRUE(QFile::exists(pr.recuperation->Fichier()));
+    EXPECT_EQ(fichierDeSecours(pr).personnage.nom, "Aldric");
+    EXPECT_EQ(pr.o().Noms.sauvegarde, aldric);
+    EXPECT_TRUE(pr.o().TalentsVoleurDeBase);
+
+    avecDialogue([&] { pr.persoForm->ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
+        TFormTalentsVoleur& voleur = pr.f.FormTalentsVoleur();
+        ASSERT_EQ(d, &voleur);
+        EXPECT_EQ(voleur.Valeurs()[0], 25);
+        EXPECT_EQ(voleur.PanelReste->text(), "Il reste 90 points");
+        voleur.close();
+    });
+
+    // F2 proposes the file it came from.
+    plateforme->fichiers = {};
+    pr.persoForm->Sauver1Click();
+    ASSERT_EQ(plateforme->dialogues.size(), 1u);
+    EXPECT_EQ(plateforme->dialogues[0].dialogue.nomInitial, aldric);
+
+    // Taken back once more, as a crash now would leave it.
+    PlateformeScriptee::remiseAZero().reponses = {Bouton::Oui};
+    Programme suivant(dossier.chemin("troisieme"));
+    pr.recuperation->Ecrit();
+    QFile::copy(pr.recuperation->Fichier(), dossier.chemin("premier/personnage-0.vdl"));
+    EXPECT_TRUE(ProposeRecuperations(suivant.f, *suivant.recuperation, dossier.chemin("premier")));
+    EXPECT_EQ(suivant.o().Noms.sauvegarde, aldric);
+    EXPECT_FALSE(suivant.o().TalentsVoleurDeBase);   // its dialog was opened since
+}
+
+// Two characters left: one fits in the sheet; the other is named, and
+// waits for the next start.
+TEST(Recuperation, DeuxPersonnagesLaisses)
+{
+    DossierTemporaire dossier;
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    const QString a = laisse(dossier, "personnage-a.vdl", "Aldor");
+    const QString b = laisse(dossier, "personnage-b.vdl", "Bertrand");
+    Programme pr(dossier.chemin("ailleurs"));
+    plateforme->reponses = {Bouton::Oui};
+    EXPECT_TRUE(ProposeRecuperations(pr.f, *pr.recuperation, dossier.racine()));
+    ASSERT_EQ(plateforme->boites.size(), 2u);
+    EXPECT_EQ(plateforme->boites[1].genre, GenreBoite::Information);
+    EXPECT_EQ(plateforme->boites[1].texte, "Un autre personnage non sauvé a été retrouvé : il sera proposé au "
+                                           "prochain démarrage de Vardel.");
+    const QString repris = pr.persoForm->EditNom->text();
+    EXPECT_TRUE(repris == "Aldor" || repris == "Bertrand");
+    EXPECT_NE(QFile::exists(a), QFile::exists(b));
+
+    // The next start offers the other.
+    plateforme = &PlateformeScriptee::remiseAZero();
+    Programme suivant(dossier.chemin("ailleurs2"));
+    plateforme->reponses = {Bouton::Oui};
+    EXPECT_TRUE(ProposeRecuperations(suivant.f, *suivant.recuperation, dossier.racine()));
+    EXPECT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_NE(suivant.persoForm->EditNom->text(), repris);
+}
+
+// A folder where nothing can be written (here a file in its place): the
+// user is warned once, on screen and on the standard error, and edits on.
+// A file larger than any character is set aside unread.
+TEST(Recuperation, DossierImpossibleEtFichierDemesure)
+{
+    DossierTemporaire dossier;
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    const QString fichier = dossier.chemin("vardel");
+    ListeTexte(QStringList{"pas un dossier"}).sauve(fichier);
+    {
+        Programme pr(fichier);
+        EXPECT_FALSE(pr.recuperation->Disponible());
+        pr.recuperation->AvertitSiIndisponible();
+        tape(pr.persoForm->EditNom, "Aldor");
+        EXPECT_FALSE(pr.recuperation->Ecrit());
+        pr.recuperation->AvertitSiIndisponible();
+        ASSERT_EQ(plateforme->boites.size(), 1u);
+        EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Avertissement);
+        EXPECT_EQ(plateforme->boites[0].texte,
+                  "Le fichier de secours ne peut être écrit dans " + QDir::toNativeSeparators(fichier) +
+                      " : un arrêt brutal ferait perdre les modifications non sauvées.");
+        EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
+        EXPECT_TRUE(pr.o().Modifie);
+    }
+
+    plateforme = &PlateformeScriptee::remiseAZero();
+    const QString demesure = dossier.chemin("personnage-grand.vdl");
+    {
+        QFile f(demesure);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(Recuperation::TailleMaximale + 1));   // sparse: nothing to read
+    }
+    Programme pr(dossier.chemin("ailleurs"));
+    EXPECT_FALSE(ProposeRecuperations(pr.f, *pr.recuperation, dossier.racine()));
+    ASSERT_EQ(plateforme->boites.size(), 1u);
+    EXPECT_EQ(plateforme->boites[0].texte, "Le personnage retrouvé ne peut être repris (fichier trop grand) : il est "
+                                           "mis de côté dans " + demesure + ".abime\n« " + demesure +
+                                               " » fait 64 Mo : aucun personnage n'est si grand.");
+    EXPECT_TRUE(QFile::exists(demesure + ".abime"));
 }
 
 // A Vardel killed in the middle of an edit: the next start gets the
@@ -197,7 +403,7 @@ TEST(Recuperation, ApresUnArretBrutal)
     auto* plateforme = &PlateformeScriptee::remiseAZero();
     Programme pr(dossier.chemin("suivant"));
     plateforme->reponses = {Bouton::Oui};
-    EXPECT_TRUE(ProposeRecuperations(pr.f, dossier.racine()));
+    EXPECT_TRUE(ProposeRecuperations(pr.f, *pr.recuperation, dossier.racine()));
     EXPECT_EQ(pr.persoForm->EditNom->text(), "Ermengarde");
     EXPECT_TRUE(pr.o().Modifie);
 }

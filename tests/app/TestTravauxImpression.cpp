@@ -284,12 +284,23 @@ TEST_F(TravauxImpression, UnDocumentDesPagesCochees)
     EXPECT_TRUE(pdf().contains(titre));
 }
 
-TEST_F(TravauxImpression, LeDialogueDImpressionAnnuleMeneQuandMemeAuChoix)
+// "Annuler" in the print dialog ends the command: no check, no choice of
+// pages, nothing printed, no box; an empty sheet shows no error list.
+TEST_F(TravauxImpression, LeDialogueDImpressionAnnuleArreteTout)
 {
+    plateforme->reponsesImpression = {false};
+    EXPECT_FALSE(imprime({choix()->CheckBoxPage2}));
+    EXPECT_EQ(plateforme->dialoguesImpression, 1);
+    EXPECT_TRUE(plateforme->boites.empty());
+
     personnage("Guerrier", {"5"});
     plateforme->reponsesImpression = {false};
+    EXPECT_FALSE(imprime({choix()->CheckBoxPage2}));
+    EXPECT_FALSE(QFile::exists(plateforme->fichierImprime()));
+    EXPECT_TRUE(plateforme->boites.empty());
+
+    // Confirmed, the same sheet prints.
     ASSERT_TRUE(imprime({choix()->CheckBoxPage2}));
-    EXPECT_EQ(plateforme->dialoguesImpression, 1);
     EXPECT_EQ(pagesDuPdf(), 1);
 }
 

@@ -31,6 +31,14 @@ TEST(RepertoireDonnees, DossierDeTravailPuisDossierInstalle)
     EXPECT_EQ(ChoisitRepertoireDonnees(travail, bin), travail);
     EXPECT_EQ(ChoisitRepertoireDonnees(DossierDonnees(), bin), DossierDonnees());
 
+    // The spell catalogue: the data folder's, else the installed one, else
+    // the data folder's again (its failure names it).
+    EXPECT_EQ(CatalogueDeDepart(travail, bin), travail + "/Mage.mag");
+    remplit(installe, {"Mage.mag"});
+    EXPECT_EQ(CatalogueDeDepart(travail, bin), installe + "/Mage.mag");
+    remplit(travail, {"Mage.mag"});
+    EXPECT_EQ(CatalogueDeDepart(travail, bin), travail + "/Mage.mag");
+
     EXPECT_EQ(MessageDonneesIntrouvables("/home/a", "/opt/v/bin"),
               "Vardel ne trouve pas ses fichiers de données (XP.dat, ST.dat, Vardel.Aju, comprace.dat, sorts2.dat, "
               "Clercs5.dat, Vardel.cat, Vardel.nwp, Vardel.Arm), ni dans le dossier de travail /home/a, ni dans le "

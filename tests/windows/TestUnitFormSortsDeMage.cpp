@@ -530,7 +530,7 @@ TEST_F(FenetreSorts, NouveauSortASaPlaceEtQuestionALaFermeture)
     boites->fichiers = {dossier.racine()};
     form->close();
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(textesDesBoites().back(), "Ne peut créer le fichier " + dossier.racine());
+    EXPECT_EQ(textesDesBoites().back(), "Ne peut créer le fichier " + dossier.racine() + "\nC'est un dossier, pas un fichier");
 
     boites->boites.clear();
     boites->reponses = {Bouton::Non};
@@ -601,21 +601,24 @@ TEST_F(FenetreSorts, OuvrirEtSauverUnFichierDeSorts)
     // A file that cannot be read leaves the catalogue as it was.
     boites->fichiers = {dossier.chemin("Absent.mag")};
     form->Ouvrir1->trigger();
-    EXPECT_EQ(textesDesBoites(), std::vector<QString>{"Ne peut ouvrir le fichier " + dossier.chemin("Absent.mag")});
+    EXPECT_EQ(textesDesBoites(),
+              std::vector<QString>{"Ne peut ouvrir le fichier " + dossier.chemin("Absent.mag") + "\nFichier introuvable"});
     EXPECT_EQ(form->Sorts(1), (QStringList{Bouclier, Charme, Sommeil}));
 
     // A save that fails says so and keeps the previous file.
     boites->fichiers = {dossier.racine()};
     form->Sauver1->trigger();
-    EXPECT_EQ(textesDesBoites().back(), "Ne peut créer le fichier " + dossier.racine());
+    EXPECT_EQ(textesDesBoites().back(), "Ne peut créer le fichier " + dossier.racine() + "\nC'est un dossier, pas un fichier");
 }
 
 TEST_F(FenetreSorts, FichierSansNeufFinsDeNiveau)
 {
     cree();
-    boites->fichiers = {dossier.ecrit("Court.mag", "Un&1\r\n***\r\nDeux&2\r\n***\r\nTrois&3\r\n")};
+    const QString court = dossier.ecrit("Court.mag", "Un&1\r\n***\r\nDeux&2\r\n***\r\nTrois&3\r\n");
+    boites->fichiers = {court};
     form->Ouvrir1->trigger();
-    EXPECT_EQ(textesDesBoites(), std::vector<QString>{"Index liste hors bornes"});
+    EXPECT_EQ(textesDesBoites(), std::vector<QString>{"Index liste hors bornes\n« " + court +
+                                                      " » n'est pas un fichier de sorts de mage, ou il est abîmé."});
     EXPECT_EQ(form->Sorts(1), QStringList{"Un&1"});
     EXPECT_EQ(form->Sorts(2), QStringList{"Deux&2"});
     EXPECT_EQ(form->Sorts(3), QStringList{"Trois&3"});
