@@ -12,9 +12,12 @@
 #include "UnitPerso.h"
 #include "Verifications.h"
 
+#include <QAction>
+#include <QUndoStack>
+
 bool QuitteLePersonnage(const Fenetres& f)
 {
-    if (!f.Ouvert->Modifie)
+    if (!f.Ouvert->Modifie())
         return true;
     const Bouton choix = boite(GenreBoite::Confirmation, QStringLiteral("Sauver le personnage ?"),
                                {Bouton::Oui, Bouton::Non, Bouton::Annuler});
@@ -25,27 +28,25 @@ bool QuitteLePersonnage(const Fenetres& f)
         // dialog cancelled, the file not written) leaves the character
         // modified, and it is kept.
         f.PersoForm->Sauver1Click();
-        return !f.Ouvert->Modifie;
+        return !f.Ouvert->Modifie();
     }
     return true;
 }
 
 namespace {
 
-// "&Nouveau", once the fields are emptied: the rest of the character goes
-// too (its file would hold them, its catalogue show them), and the new one
-// is unmodified, its thief values to be built from the bases.
-void TravailNouveau(PersonnageOuvert& ouvert)
+// "&Nouveau": the fields emptied, and the rest of the character goes too
+// (its file would hold them, its catalogue show them); the new one is
+// unmodified, without a file, its thief values to be built from the bases.
+// One step: its undo brings the character before back whole.
+void TravailNouveau(const Fenetres& f)
 {
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    f.PersoForm->VideChamps();
     FichePersonnage vide;
-    vide.personnage = ouvert.Fiche.personnage;
-    ouvert.Fiche = vide;
-    ++ouvert.Remplacements;
-    ouvert.TalentsVoleurDeBase = true;
-    ouvert.Catalogue.marques = {};
+    vide.personnage = f.PersoForm->personnage();
     ouvert.NotesStandard.clear();
-    ouvert.Modifie = false;
-    ouvert.Signale();
+    ouvert.Remplace(vide, PersonnageOuvert::Origine::Nouveau, QString(), true);
 }
 
 // "&Notes": the standard notes rebuilt, then the dialog on the character's
@@ -56,81 +57,92 @@ void TravailNotes(const Fenetres& f)
     ReconstruitNotesStandard(ouvert);
     TFormNotes& notes = f.FormNotes();
     notes.FixeLignesStandard(ouvert.NotesStandard);
+    const FichePersonnage& fiche = ouvert.Fiche();
     // The memo keeps its cursor (and its own undo) while it shows this
     // character's notes; another character's are filled anew, even when
     // they read the same.
     const char* remplacements = "remplacements";
-    if (notes.LignesNotes() != ouvert.Fiche.notes || notes.property(remplacements) != ouvert.Remplacements) {
-        notes.FixeLignesNotes(ouvert.Fiche.notes);
+    if (notes.LignesNotes() != fiche.notes || notes.property(remplacements) != ouvert.Remplacements) {
+        notes.FixeLignesNotes(fiche.notes);
         notes.setProperty(remplacements, ouvert.Remplacements);
     }
     {
-        PendantLeDialogue pendant(ouvert, notes, [&notes](FichePersonnage& f) { f.notes = notes.LignesNotes(); });
+        PendantLeDialogue pendant(ouvert, notes, [&notes](EtatPersonnage& e) { e.fiche.notes = notes.LignesNotes(); });
         notes.exec();
     }
-    ouvert.Fiche.notes = notes.LignesNotes();
+    ouvert.Change(QStringLiteral("les notes"), [&notes](EtatPersonnage& e) { e.fiche.notes = notes.LignesNotes(); });
 }
 
 // "Sorts de &Clerc": the sphere dialog on the character's choices.
 void TravailSpheres(const Fenetres& f)
 {
     TFormSpheres& spheres = f.FormSpheres();
-    spheres.FixeChoix(f.Ouvert->Fiche.spheres);
+    spheres.FixeChoix(f.Ouvert->Fiche().spheres);
+    const auto part = [&spheres](EtatPersonnage& e) { e.fiche.spheres = spheres.Choix(); };
     {
-        PendantLeDialogue pendant(*f.Ouvert, spheres, [&spheres](FichePersonnage& fiche) { fiche.spheres = spheres.Choix(); });
+        PendantLeDialogue pendant(*f.Ouvert, spheres, part);
         spheres.exec();
     }
-    f.Ouvert->Fiche.spheres = spheres.Choix();
+    f.Ouvert->Change(QStringLiteral("les sphères"), part);
 }
 
 // "Sorts de &Mage": the catalogue as it was left, with its marks; the
-// dialog writes the character's spell entries as it goes.
+// dialog works on a copy of the character's spell entries, given back as
+// one step when it closes.
 void TravailSortsDeMage(const Fenetres& f)
 {
+    PersonnageOuvert& ouvert = *f.Ouvert;
     TFormSortsDeMage& sorts = f.FormSortsDeMage();
-    sorts.FixeEtat(f.Ouvert->Catalogue);
+    ouvert.SuitLesSorts();
+    f.SortsDeMage() = ouvert.Fiche().sortsDeMage;
+    sorts.FixeEtat(ouvert.Catalogue);
+    const auto part = [&f](EtatPersonnage& e) { e.fiche.sortsDeMage = f.SortsDeMage(); };
     {
-        // The dialog writes the character's spells as it goes.
-        PendantLeDialogue pendant(*f.Ouvert, sorts, [](FichePersonnage&) {});
+        PendantLeDialogue pendant(ouvert, sorts, part);
         sorts.exec();
     }
-    f.Ouvert->Catalogue = sorts.Etat();
+    ouvert.Catalogue = sorts.Etat();
+    ouvert.SortsDesMarques = f.SortsDeMage();
+    ouvert.Change(QStringLiteral("les sorts de mage"), part);
 }
 
 }
 
 // Each command: its checks, then its work and its window. The main window
-// runs the checks, signals a modification for a dialog command, then the
-// work (TPersoForm::Travail).
+// runs the checks, then the work (TPersoForm::Travail); a dialog's changes
+// are one step of the history when it closes.
 void BrancheCommandes(const Fenetres& f)
 {
     using Commande = TPersoForm::Commande;
     TPersoForm& persoForm = *f.PersoForm;
     const std::shared_ptr<PersonnageOuvert> ouvert = f.Ouvert;
 
-    // The main window is a view of the character: every change of a field
-    // goes to it at once.
-    QObject::connect(&persoForm, &TPersoForm::PersonnageChange, &persoForm,
-                     [ouvert, &persoForm] { ouvert->Fiche.personnage = persoForm.personnage(); });
-    QObject::connect(&persoForm, &TPersoForm::Modification, &persoForm, [ouvert, &persoForm] {
-        ouvert->Fiche.personnage = persoForm.personnage();
-        ouvert->Modifie = true;
-        ouvert->Signale();
+    // The main window is a view of the character: each gesture of the
+    // user's is a step of the character's history, and every change of the
+    // character shows there.
+    QObject::connect(&persoForm, &TPersoForm::Etape, &persoForm, [ouvert, &persoForm](const QString& nom, int saisie) {
+        const Personnage p = persoForm.personnage();
+        ouvert->Change(nom, [&p](EtatPersonnage& e) { e.fiche.personnage = p; }, saisie);
     });
-    // A dialog gives its changes back when it closes: the character is
-    // told then.
-    auto puis = [ouvert](std::function<void()> travail) {
-        return [ouvert, travail] {
-            travail();
-            ouvert->Signale();
-        };
-    };
+    QObject::connect(&persoForm, &TPersoForm::FinDeSaisie, ouvert.get(), &PersonnageOuvert::FinDeSaisie);
+    QObject::connect(ouvert.get(), &PersonnageOuvert::Changement, &persoForm, [ouvert, &persoForm] {
+        if (persoForm.personnage() != ouvert->Fiche().personnage)
+            persoForm.FixePersonnage(ouvert->Fiche().personnage, 3, true);
+        ouvert->SuitLesSorts();
+        persoForm.FixeTitre(ouvert->Fichier(), ouvert->Modifie());
+    });
+    QUndoStack& historique = ouvert->Historique();
+    QAction* annuler = historique.createUndoAction(&persoForm, QStringLiteral("&Annuler"));
+    annuler->setObjectName("Annuler1");
+    QAction* retablir = historique.createRedoAction(&persoForm, QStringLiteral("&Rétablir"));
+    retablir->setObjectName("Retablir1");
+    persoForm.FixeHistorique(annuler, retablir);
     persoForm.QuitteLePersonnage = [f] { return ::QuitteLePersonnage(f); };
     QObject::connect(&persoForm, &TPersoForm::FichierChoisi, &persoForm, [f](const QString& fichier) {
         ExecuteCommande([&] { OuvreFichierDonne(f, fichier); });
     });
 
-    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [ouvert] { TravailNouveau(*ouvert); }});
+    persoForm.BrancheCommande(Commande::Nouveau, {nullptr, [f] { TravailNouveau(f); }});
 
     // "&Sauver" and "&Ouvrir": the character file. Each file dialog proposes
     // the last name chosen in it.
@@ -139,20 +151,20 @@ void BrancheCommandes(const Fenetres& f)
 
     // "Sorts de &Mage": an Intelligence typed; the spell catalogue, which
     // writes the character's spells.
-    persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, puis([f] { TravailSortsDeMage(f); })});
+    persoForm.BrancheCommande(Commande::SortsDeMage, {Verifications::AvantSortsDeMage, [f] { TravailSortsDeMage(f); }});
 
     // "&Compétences": class, Intelligence and levels; the groups and the
     // budget, then the proficiency dialog.
-    persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, puis([f] { TravailCompetences(f); })});
+    persoForm.BrancheCommande(Commande::Competences, {Verifications::AvantCompetences, [f] { TravailCompetences(f); }});
 
     // "&Armes": class and levels; the weapon slots, then the weapon dialog.
-    persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, puis([f] { TravailArmes(f); })});
+    persoForm.BrancheCommande(Commande::Armes, {Verifications::AvantArmes, [f] { TravailArmes(f); }});
 
     // "Talents de &Voleur": Dextérité, race and levels; the bases and points
     // of the thief skills, the dialog, and its values kept by the character.
-    persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, puis([f] {
+    persoForm.BrancheCommande(Commande::TalentsVoleur, {Verifications::AvantTalents, [f] {
         TravailTalentsVoleur(*f.Ouvert, f.FormTalentsVoleur());
-    })});
+    }});
 
     // "Talents de &Barde": the same checks; the bard skills from their bases.
     persoForm.BrancheCommande(Commande::Barde, {Verifications::AvantTalents, [f] {
@@ -171,9 +183,9 @@ void BrancheCommandes(const Fenetres& f)
     persoForm.BrancheCommande(Commande::ExporterPDF, {Verifications::VerifieSaisie, [f] { TravailExportPDF(f); }});
 
     // "Sorts de &Clerc": no check; the sphere dialog.
-    persoForm.BrancheCommande(Commande::SortsDeClerc, {nullptr, puis([f] { TravailSpheres(f); })});
+    persoForm.BrancheCommande(Commande::SortsDeClerc, {nullptr, [f] { TravailSpheres(f); }});
 
     // "&Notes": Sagesse, race and class; the standard notes rebuilt, then
     // the notes dialog.
-    persoForm.BrancheCommande(Commande::Notes, {Verifications::AvantNotes, puis([f] { TravailNotes(f); })});
+    persoForm.BrancheCommande(Commande::Notes, {Verifications::AvantNotes, [f] { TravailNotes(f); }});
 }

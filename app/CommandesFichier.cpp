@@ -31,47 +31,47 @@ DialogueFichier DialogueOuverturePersonnage(const QString& nom)
     return {QString(), QStringLiteral("Fichier Personnage de Vardel (*.vdl)|*.vdl"), QStringLiteral("vdl"), nom};
 }
 
-void AppliqueFiche(const Fenetres& f, const FichePersonnage& fiche)
+void AppliqueFiche(const Fenetres& f, const FichePersonnage& lue, PersonnageOuvert::Origine origine,
+                   const QString& fichier, bool talentsVoleurDeBase)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
     // The sheet first: what it does not set (levels after those read, the
     // exceptional strength of an older file) stays as it shows it.
-    f.PersoForm->FixePersonnage(fiche.personnage, fiche.niveauxLus, fiche.extraLu);
-    const Personnage personnage = f.PersoForm->personnage();
-    ouvert.Fiche = fiche;
-    ++ouvert.Remplacements;
+    f.PersoForm->FixePersonnage(lue.personnage, lue.niveauxLus, lue.extraLu);
     // The character as the sheet shows it now; how the file was read is
     // the file's own business.
-    ouvert.Fiche.personnage = personnage;
-    ouvert.Fiche.extraLu = false;
-    ouvert.Fiche.niveauxLus = 3;
+    FichePersonnage fiche = lue;
+    fiche.personnage = f.PersoForm->personnage();
+    fiche.extraLu = false;
+    fiche.niveauxLus = 3;
     // The marks as the lists hold them: each entry once, in list order.
-    for (QList<qsizetype>* marques : {&ouvert.Fiche.competences, &ouvert.Fiche.armes}) {
+    for (QList<qsizetype>* marques : {&fiche.competences, &fiche.armes}) {
         std::sort(marques->begin(), marques->end());
         marques->erase(std::unique(marques->begin(), marques->end()), marques->end());
     }
-    ouvert.BudgetNWP = CalculeCompetences(personnage);
-    ouvert.PointsArmes = CalculeEmplacementsArmes(personnage);
+    ouvert.BudgetNWP = CalculeCompetences(fiche.personnage);
+    ouvert.PointsArmes = CalculeEmplacementsArmes(fiche.personnage);
     // The catalogue marks the character's spells, level by level: the last
     // record of each name, exactly; at level 1 a name it lacks is added
     // first.
     ouvert.Catalogue.marques = MarqueSortsDuPersonnage(ouvert.Catalogue.catalogue, fiche.sortsDeMage);
+    ouvert.SortsDesMarques = fiche.sortsDeMage;
+    ouvert.Remplace(fiche, origine, fichier, talentsVoleurDeBase);
 }
 
 void TravailSauver(const Fenetres& f)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
-    const QString nom = plateforme().fichierASauver(DialogueSauvegardePersonnage(ouvert.Noms.sauvegarde));
+    const QString nom = plateforme().fichierASauver(DialogueSauvegardePersonnage(ouvert.NomPropose()));
     if (nom.isEmpty())
         return;
-    ouvert.Noms.sauvegarde = nom;
+    ouvert.NomChoisiPourSauver(nom);
     try {
-        EcritFichePersonnage(ouvert.Fiche).sauve(nom);
+        EcritFichePersonnage(ouvert.Fiche()).sauve(nom);
     } catch (const Echec& e) {
         throw Explique(e, nom, UnPersonnage);
     }
-    ouvert.Modifie = false;
-    ouvert.Signale();
+    ouvert.MarqueSauve(nom);
     NoteFichierRecent(f, nom);
 }
 
@@ -96,13 +96,10 @@ void OuvreFichierPersonnage(const Fenetres& f, const QString& nom)
     } catch (const Echec& e) {
         throw Explique(e, nom, UnPersonnage);
     }
-    ouvert.Noms.sauvegarde = nom;
-    AppliqueFiche(f, fiche);
-    // The character is the file's now, its thief values those read. The
-    // standard notes come last: data files that fail them leave that true.
-    ouvert.Modifie = false;
-    ouvert.TalentsVoleurDeBase = false;
-    ouvert.Signale();
+    // The character is the file's now, unmodified, its thief values those
+    // read. The standard notes come last: data files that fail them leave
+    // that true.
+    AppliqueFiche(f, fiche, PersonnageOuvert::Origine::Ouvrir, nom, false);
     NoteFichierRecent(f, nom);
     ReconstruitNotesStandard(ouvert);
 }

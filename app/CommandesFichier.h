@@ -18,14 +18,15 @@ class QSettings;
 DialogueFichier DialogueSauvegardePersonnage(const QString& nom);
 DialogueFichier DialogueOuverturePersonnage(const QString& nom);
 
-// Gives a character read from a file to the open character and the main
-// window, in the order of the file: the fields (the class change after the
-// class), the proficiency marks and budget, the weapon marks,
-// specialisation and slots, the thief values, the spells (the catalogue's
-// marks; a level-1 spell the catalogue lacks is added to it with
-// placeholder details), the spheres and the notes. The positions must be
+// Puts a character read from a file (or a recovery file) in the open
+// one's place, as one step of the history: the sheet shows its fields (the
+// class change after the class; levels and Extra the file does not set
+// stay as the sheet shows them), and the proficiency budget, the weapon
+// slots and the catalogue's marks follow it (a level-1 spell the catalogue
+// lacks is added to it with placeholder details). The positions must be
 // entries of the lists (LitFichePersonnage checks them); nothing here fails.
-void AppliqueFiche(const Fenetres& f, const FichePersonnage& fiche);
+void AppliqueFiche(const Fenetres& f, const FichePersonnage& fiche, PersonnageOuvert::Origine origine,
+                   const QString& fichier, bool talentsVoleurDeBase);
 
 // "&Sauver": the save dialog, then the file written whole and atomically,
 // and the character no longer modified. A cancelled dialog changes nothing;

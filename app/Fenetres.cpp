@@ -33,6 +33,7 @@ struct Fenetres::Dialogues {
     QPointer<TFormChoixImpression> choixImpression;
     QPointer<TFormPourcentage> pourcentage;
     QPointer<TFormNouveauSortDeMage> nouveauSort;
+    std::array<QStringList, 9> sortsAOuvrir;
 };
 
 namespace {
@@ -78,7 +79,7 @@ TFormSortsDeMage& Fenetres::FormSortsDeMage() const
     return premiere(dialogues_->sortsDeMage, [this] {
         TPersoForm* persoForm = PersoForm;
         auto* d = new TFormSortsDeMage(
-            Ouvert->Fiche.sortsDeMage, [persoForm] { return persoForm->EditIntelligence->text(); }, PersoForm);
+            dialogues_->sortsAOuvrir, [persoForm] { return persoForm->EditIntelligence->text(); }, PersoForm);
         const Fenetres f = *this;
         d->RelieDialogues([f] { return &f.FormPourcentage(); }, [f] { return &f.FormNouveauSortDeMage(); });
         d->FixeEtat(Ouvert->Catalogue);
@@ -106,6 +107,11 @@ TFormPourcentage& Fenetres::FormPourcentage() const
     return premiere(dialogues_->pourcentage, [this] { return new TFormPourcentage(PersoForm); });
 }
 
+std::array<QStringList, 9>& Fenetres::SortsDeMage() const
+{
+    return dialogues_->sortsAOuvrir;
+}
+
 TFormNouveauSortDeMage& Fenetres::FormNouveauSortDeMage() const
 {
     return premiere(dialogues_->nouveauSort, [this] { return new TFormNouveauSortDeMage(PersoForm); });
@@ -126,7 +132,8 @@ Fenetres CreeFenetres(TPersoForm& persoForm)
     ouvert.Armes = ChargeListeArmes(ouvert.FichierDonnees(QStringLiteral("Vardel.Arm")));
     ouvert.Catalogue = ChargeCatalogueDeDepart(
         CatalogueDeDepart(ouvert.RepertoireDonnees, QCoreApplication::applicationDirPath()));
-    ouvert.Fiche.personnage = persoForm.personnage();
+    ouvert.Remplace(FichePersonnage{persoForm.personnage()}, PersonnageOuvert::Origine::Nouveau, QString(), true);
+    ouvert.Historique().clear();
     BrancheCommandes(f);
     return f;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+#include <array>
 #include <memory>
 
 struct PersonnageOuvert;
@@ -41,6 +43,10 @@ public:
     TFormChoixImpression& FormChoixImpression() const;
     TFormPourcentage& FormPourcentage() const;
     TFormNouveauSortDeMage& FormNouveauSortDeMage() const;
+
+    // The spell entries the spell window works on while it is open: a copy
+    // of the character's, given back when it closes.
+    std::array<QStringList, 9>& SortsDeMage() const;
 
 private:
     friend Fenetres CreeFenetres(TPersoForm& persoForm);

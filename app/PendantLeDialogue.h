@@ -14,7 +14,7 @@
 class PendantLeDialogue {
 public:
     template <typename Dialogue>
-    PendantLeDialogue(PersonnageOuvert& ouvert, Dialogue& dialogue, std::function<void(FichePersonnage&)> part)
+    PendantLeDialogue(PersonnageOuvert& ouvert, Dialogue& dialogue, std::function<void(EtatPersonnage&)> part)
         : ouvert_(ouvert)
     {
         ouvert_.PartOuverte = std::move(part);

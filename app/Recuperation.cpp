@@ -34,11 +34,12 @@ struct Reprise {
 
 ListeTexte lignesDeSecours(const PersonnageOuvert& ouvert)
 {
-    ListeTexte lignes = EcritFichePersonnage(ouvert.FicheEnCours());
+    const EtatPersonnage etat = ouvert.EtatEnCours();
+    ListeTexte lignes = EcritFichePersonnage(etat.fiche);
     lignes.append(MarqueReprise);
-    lignes.append(DebutTalentsDeBase + (ouvert.TalentsVoleurDeBase ? QStringLiteral("1") : QStringLiteral("0")));
+    lignes.append(DebutTalentsDeBase + (etat.talentsVoleurDeBase ? QStringLiteral("1") : QStringLiteral("0")));
     // Any name a file may have, in the letters the file can hold.
-    lignes.append(DebutFichier + QString::fromLatin1(QUrl::toPercentEncoding(ouvert.Noms.sauvegarde)));
+    lignes.append(DebutFichier + QString::fromLatin1(QUrl::toPercentEncoding(ouvert.Fichier())));
     return lignes;
 }
 
@@ -123,13 +124,11 @@ Recuperation::Recuperation(const Fenetres& f, const QString& dossier, QObject* p
     minuteur_.setSingleShot(true);
     minuteur_.setInterval(Delai);
     connect(&minuteur_, &QTimer::timeout, this, &Recuperation::Ecrit);
-    f_.Ouvert->Change = [this] { Signale(); };
+    connect(f_.Ouvert.get(), &PersonnageOuvert::Changement, this, &Recuperation::Signale);
 }
 
 Recuperation::~Recuperation()
 {
-    if (f_.Ouvert)
-        f_.Ouvert->Change = nullptr;
     // A copy that ends leaves no lock behind: a file it left is free to be
     // offered.
     if (verrou_)
@@ -160,7 +159,7 @@ void Recuperation::avertit()
 
 void Recuperation::Signale()
 {
-    if (!f_.Ouvert->Modifie)
+    if (!f_.Ouvert->ModifieEnCours())
         Supprime();
     else if (!minuteur_.isActive())
         minuteur_.start();
@@ -171,7 +170,7 @@ bool Recuperation::Ecrit()
     minuteur_.stop();
     if (!Disponible())
         return false;
-    if (!f_.Ouvert->Modifie) {
+    if (!f_.Ouvert->ModifieEnCours()) {
         Supprime();
         return true;
     }
@@ -248,10 +247,7 @@ bool ProposeRecuperations(const Fenetres& f, Recuperation& recuperation, const Q
             verrou.rend(true);
             continue;
         }
-        AppliqueFiche(f, fiche);
-        ouvert.Noms.sauvegarde = reprise.fichier;
-        ouvert.TalentsVoleurDeBase = reprise.talentsVoleurDeBase;
-        ouvert.Modifie = true;
+        AppliqueFiche(f, fiche, PersonnageOuvert::Origine::Reprise, reprise.fichier, reprise.talentsVoleurDeBase);
         ExecuteCommande([&] { ReconstruitNotesStandard(ouvert); });
         // The character lives in this copy's file before the old one goes:
         // a crash now still finds it. When it cannot be written there, the
@@ -260,7 +256,6 @@ bool ProposeRecuperations(const Fenetres& f, Recuperation& recuperation, const Q
             QFile::remove(chemin);
             verrou.rend(true);
         }
-        ouvert.Signale();
         repris = true;
     }
     if (enAttente > 0)

@@ -16,7 +16,7 @@
 
 DonneesImpression DonneesDImpression(const PersonnageOuvert& ouvert)
 {
-    const FichePersonnage& fiche = ouvert.Fiche;
+    const FichePersonnage& fiche = ouvert.Fiche();
     DonneesImpression d;
     d.Perso = fiche.personnage;
     d.RepertoireDonnees = ouvert.RepertoireDonnees;
@@ -104,7 +104,7 @@ void TravailExportPDF(const Fenetres& f)
         if (!pages)
             return;
         // The character's name, without what a file name cannot hold.
-        QString nom = ouvert.Fiche.personnage.nom.trimmed();
+        QString nom = ouvert.Fiche().personnage.nom.trimmed();
         nom.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
         if (!nom.isEmpty())
             nom += QStringLiteral(".pdf");

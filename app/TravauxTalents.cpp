@@ -9,20 +9,23 @@
 
 void TravailTalentsVoleur(PersonnageOuvert& ouvert, TFormTalentsVoleur& fenetre)
 {
-    ValeursTalentsVoleur& valeurs = ouvert.Fiche.talentsVoleur;
-    const qint64 points = CalculeTalentsVoleur(ouvert.Fiche.personnage, ouvert.TalentsVoleurDeBase, valeurs);
+    ValeursTalentsVoleur valeurs = ouvert.Fiche().talentsVoleur;
+    const qint64 points = CalculeTalentsVoleur(ouvert.Fiche().personnage, ouvert.TalentsVoleurDeBase(), valeurs);
     fenetre.FixeValeurs(valeurs, points);
     // The values are the character's from here on, the bases included.
-    ouvert.TalentsVoleurDeBase = false;
+    const auto part = [&fenetre](EtatPersonnage& e) {
+        e.fiche.talentsVoleur = fenetre.Valeurs();
+        e.talentsVoleurDeBase = false;
+    };
     {
-        PendantLeDialogue pendant(ouvert, fenetre, [&fenetre](FichePersonnage& f) { f.talentsVoleur = fenetre.Valeurs(); });
+        PendantLeDialogue pendant(ouvert, fenetre, part);
         fenetre.exec();
     }
-    valeurs = fenetre.Valeurs();
+    ouvert.Change(QStringLiteral("les talents de voleur"), part);
 }
 
 void TravailTalentsBarde(const PersonnageOuvert& ouvert, TFormTalentsBarde& fenetre)
 {
-    fenetre.FixeChoix(CalculeTalentsBarde(ouvert.Fiche.personnage));
+    fenetre.FixeChoix(CalculeTalentsBarde(ouvert.Fiche().personnage));
     fenetre.exec();
 }

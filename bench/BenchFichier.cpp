@@ -65,18 +65,18 @@ struct Programme {
             e->setText(QStringLiteral("15"));
         PersonnageOuvert& o = *f.Ouvert;
         for (int i = 0; i < 40 && i < o.Competences.competences.size(); ++i)
-            o.Fiche.competences.append(i);
+            o.Fiche().competences.append(i);
         for (int i = 0; i < 15 && 2 * i < o.Armes.size(); ++i)
-            o.Fiche.armes.append(2 * i);
+            o.Fiche().armes.append(2 * i);
         // 100 spells over the nine levels, names of the catalogue.
         for (int k = 0; k < 100; ++k) {
             const int n = 1 + k % NombreNiveauxSorts;
             const QStringList& sorts = o.Catalogue.catalogue[static_cast<std::size_t>(n - 1)];
             const QString nom = sorts.isEmpty() ? QStringLiteral("Sort %1").arg(k)
                                                 : Champ1(sorts[(k / NombreNiveauxSorts) % sorts.size()]);
-            o.Fiche.sortsDeMage[static_cast<std::size_t>(n - 1)].append(nom + QStringLiteral("&40"));
+            o.Fiche().sortsDeMage[static_cast<std::size_t>(n - 1)].append(nom + QStringLiteral("&40"));
         }
-        o.Fiche.notes = QStringList{QStringLiteral("Une note"), QString(), QStringLiteral("Une autre")};
+        o.Fiche().notes = QStringList{QStringLiteral("Une note"), QString(), QStringLiteral("Une autre")};
     }
 };
 
@@ -85,9 +85,9 @@ Programme* programme = nullptr;
 void Sauvegarde(benchmark::State& etat)
 {
     for (auto _ : etat) {
-        programme->f.Ouvert->Modifie = true;
+        programme->f.Ouvert->Modifie() = true;
         programme->persoForm.Sauver1Click();
-        if (programme->f.Ouvert->Modifie)
+        if (programme->f.Ouvert->Modifie())
             etat.SkipWithError("la sauvegarde a échoué");
     }
 }
@@ -100,7 +100,7 @@ void Ouverture(benchmark::State& etat)
     programme->persoForm.Sauver1Click();
     for (auto _ : etat) {
         programme->persoForm.Ouvrir1Click();
-        if (programme->f.Ouvert->Modifie)
+        if (programme->f.Ouvert->Modifie())
             etat.SkipWithError("l'ouverture a échoué");
     }
 }
@@ -114,21 +114,21 @@ void OuvertureSortsInconnus(benchmark::State& etat)
     TPersoForm& persoForm = programme->persoForm;
     PersonnageOuvert& o = *programme->f.Ouvert;
     const CatalogueSorts avant = o.Catalogue.catalogue;
-    const QStringList sorts = o.Fiche.sortsDeMage[0];
+    const QStringList sorts = o.Fiche().sortsDeMage[0];
     for (qint64 i = 0; i < etat.range(0); ++i)
-        o.Fiche.sortsDeMage[0].append(QStringLiteral("Sort inconnu %1&%2").arg(i * 7919 % etat.range(0)).arg(i % 100 + 1));
+        o.Fiche().sortsDeMage[0].append(QStringLiteral("Sort inconnu %1&%2").arg(i * 7919 % etat.range(0)).arg(i % 100 + 1));
     persoForm.Sauver1Click();
     for (auto _ : etat) {
         etat.PauseTiming();
         o.Catalogue.catalogue = avant;
         etat.ResumeTiming();
         persoForm.Ouvrir1Click();
-        if (o.Modifie || o.Catalogue.marques[0].size() < etat.range(0))
+        if (o.Modifie() || o.Catalogue.marques[0].size() < etat.range(0))
             etat.SkipWithError("l'ouverture a échoué");
     }
     etat.SetComplexityN(etat.range(0));
     o.Catalogue.catalogue = avant;
-    o.Fiche.sortsDeMage[0] = sorts;
+    o.Fiche().sortsDeMage[0] = sorts;
 }
 BENCHMARK(OuvertureSortsInconnus)->Arg(20000)->Arg(40000)->Complexity(benchmark::oNLogN)->Unit(benchmark::kMillisecond);
 

@@ -45,3 +45,11 @@ int PointsRestants(int pointsCompetences, const QStringList& lignesMarquees, con
 
 // Clamps a count of points to the range of an int.
 int BornePoints(qint64 points);
+
+// What the proficiency dialog reads from its two data files: the category
+// file as it is, the proficiency file in the order of its list (the
+// positions a character file holds).
+struct ListesCompetences {
+    QStringList categories;
+    QStringList competences;
+};

@@ -7,14 +7,6 @@
 
 class ListeMarquee;
 
-// What the proficiency dialog reads from its two data files: the category
-// file as it is, the proficiency file in the order of its list (the
-// positions a character file holds).
-struct ListesCompetences {
-    QStringList categories;
-    QStringList competences;
-};
-
 // Reads the category file, then the proficiency file, once at start. A
 // file that cannot be read is reported in an error box and ends the reading
 // there: no category file leaves both lists empty.

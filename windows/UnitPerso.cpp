@@ -17,6 +17,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +27,37 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+// One gesture of the user's: the changes made until the outermost handler
+// returns, the refresh's included, are one step, named by the first
+// control that changed.
+struct Geste {
+    Geste(TPersoForm& f, QObject* source) : f_(f)
+    {
+        if (f_.geste_++ == 0)
+            f_.source_ = source;
+    }
+    ~Geste()
+    {
+        if (--f_.geste_ > 0)
+            return;
+        QObject* source = std::exchange(f_.source_, nullptr);
+        if (f_.montre_ > 0 || !source)
+            return;
+        if (source == f_.ButtonPV) {
+            Q_EMIT f_.Etape(QStringLiteral("Tirer PV"), 0);
+        } else if (auto* champ = qobject_cast<QLineEdit*>(source)) {
+            const QList<QLineEdit*> champs = f_.centralWidget()->findChildren<QLineEdit*>();
+            Q_EMIT f_.Etape(QStringLiteral("la saisie de ") + f_.legendes_.value(champ), champs.indexOf(champ) + 1);
+        } else if (f_.legendes_.contains(source)) {
+            Q_EMIT f_.Etape(QStringLiteral("le choix de ") + f_.legendes_.value(source), 0);
+        }
+    }
+    Geste(const Geste&) = delete;
+    Geste& operator=(const Geste&) = delete;
+
+private:
+    TPersoForm& f_;
+};
 
 TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
 {
@@ -47,13 +80,47 @@ TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
     construitBoutons();
     // A character file dropped onto the sheet opens as a file chosen.
     new DepotDeFichiers(*this, [this](const QString& f) { Q_EMIT FichierChoisi(f); });
-    new RaccourcisAvantLesChamps(*this, {ExporterPDF1->shortcut()});
+    new RaccourcisAvantLesChamps(*this, {ExporterPDF1->shortcut(), QKeySequence::Undo, QKeySequence::Redo,
+                                         QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QLineEdit* champ : centralWidget()->findChildren<QLineEdit*>())
+        connect(champ, &QLineEdit::editingFinished, this, &TPersoForm::FinDeSaisie);
+    FixeTitre(QString(), false);
     FormCreate();
+}
+
+TPersoForm::~TPersoForm()
+{
+    // The fields lose their focus as they go: no step, no end of typing
+    // from a window already half gone.
+    for (QLineEdit* champ : findChildren<QLineEdit*>())
+        champ->disconnect(this);
 }
 
 void TPersoForm::FixeRecents(const QStringList& fichiers)
 {
     PersonnagesRecents1->FixeFichiers(fichiers);
+}
+
+void TPersoForm::FixeHistorique(QAction* annuler, QAction* retablir)
+{
+    annuler->setShortcuts(QKeySequence::Undo);
+    retablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    Edition1->addAction(annuler);
+    Edition1->addAction(retablir);
+    for (auto [bouton, action] : {std::pair{SpeedButtonAnnuler, annuler}, std::pair{SpeedButtonRetablir, retablir}}) {
+        bouton->setEnabled(action->isEnabled());
+        connect(action, &QAction::enabledChanged, bouton, &QWidget::setEnabled);
+        connect(bouton, &QToolButton::clicked, action, &QAction::trigger);
+    }
+}
+
+void TPersoForm::FixeTitre(const QString& fichier, bool modifie)
+{
+    QString titre = QStringLiteral("Caractéristiques du personnage");
+    if (!fichier.isEmpty())
+        titre += QStringLiteral(" — ") + QFileInfo(fichier).fileName();
+    setWindowTitle(titre + QStringLiteral("[*]"));
+    setWindowModified(modifie);
 }
 
 void TPersoForm::FormCreate()
@@ -129,6 +196,8 @@ Personnage TPersoForm::personnage() const
 
 void TPersoForm::FixePersonnage(const Personnage& p, int niveaux, bool avecExtra)
 {
+    ++montre_;
+    const auto fin = qScopeGuard([this] { --montre_; });
     auto choisit = [](QComboBox* b, const QString& item) {
         b->setCurrentIndex(item.isEmpty() ? -1 : b->findText(item));
     };
@@ -226,14 +295,13 @@ void TPersoForm::DisposeNiveaux()
 
 void TPersoForm::ModifieATrue()
 {
+    Geste geste(*this, sender());
     Q_EMIT PersonnageChange();
-    Q_EMIT Modification();
     MetAJourFiche();
 }
 
 void TPersoForm::ComboClasseChange()
 {
-    Q_EMIT Modification();
     const Personnage p = personnage();
     // The class change enables the pairs on the class alone; the refresh
     // that follows every activation adds the level conditions.
@@ -260,8 +328,6 @@ void TPersoForm::lance(Commande commande)
         const auto it = travaux_.find(commande);
         if (it != travaux_.end() && it->second.verifie && !verifieOuSignale(it->second.verifie))
             return;
-        if (EstCommandeDeDialogue(commande))
-            Q_EMIT Modification();
         travaille(commande);
     });
 }
@@ -291,6 +357,7 @@ void TPersoForm::Sauver1Click() { lance(Commande::Sauver); }
 void TPersoForm::ButtonPVClick()
 {
     ExecuteCommande([this] {
+        Geste geste(*this, ButtonPV);
         if (const std::optional<int> pv = TirePointsDeVie(personnage()))
             EditPV->setText(QString::number(*pv));
     });
@@ -301,13 +368,14 @@ void TPersoForm::Nouveau1Click()
     ExecuteCommande([this] {
         if (!peutQuitter())
             return;
-        VideChamps();
         travaille(Commande::Nouveau);
     });
 }
 
 void TPersoForm::VideChamps()
 {
+    ++montre_;
+    const auto fin = qScopeGuard([this] { --montre_; });
     activeDialogues(false, false, false, false);
     // In the order of the sheet: the class goes before the levels, so the
     // refreshes that the emptied fields run see no class.

@@ -2,6 +2,7 @@
 
 #include "Personnage.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
@@ -14,6 +15,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -63,6 +65,7 @@ public:
     };
 
     explicit TPersoForm(QWidget* parent = nullptr);
+    ~TPersoForm() override;
 
     void BrancheCommande(Commande commande, Travail travail);
     // The commands nothing was attached to yet.
@@ -73,7 +76,8 @@ public:
     // The character as its fields hold it now.
     Personnage personnage() const;
     // Fills the fields from a character, in the order of the character file
-    // (each change notified as typing would be): name to class, then the
+    // (each change refreshes the sheet as typing would, but is no step of
+    // the user's: no Etape): name to class, then the
     // class change (ComboClasseChange), the first `niveaux` level fields
     // (1 to 3; the others keep their text), hit points, alignment, languages
     // and the abilities. A pick list takes the item of exactly that text, or
@@ -86,6 +90,14 @@ public:
 
     // The files of the menu "Personnages récents", newest first.
     void FixeRecents(const QStringList& fichiers);
+
+    // The history's two actions, in the menu "É&dition" and on two tool
+    // buttons ("Annuler", "Rétablir"), enabled as they are; their keys win
+    // over the fields' own (Ctrl+Z in a field undoes the sheet's step).
+    void FixeHistorique(QAction* annuler, QAction* retablir);
+    // The title: "Caractéristiques du personnage", then " — " and the file's
+    // name when the character has one, marked "*" while it is modified.
+    void FixeTitre(const QString& fichier, bool modifie);
 
     // Before the character is left (closing, "&Nouveau", "&Ouvrir"): true
     // when the command may go on. Without it, it always may.
@@ -100,7 +112,8 @@ public:
     void MetAJourFiche();
     void DisposeNiveaux();
     void ModifieATrue();
-    // Empties every field, in the order of the sheet ("&Nouveau").
+    // Empties every field, in the order of the sheet (no step of the
+    // user's either).
     void VideChamps();
     void ComboClasseChange();
     void Nouveau1Click();
@@ -135,14 +148,20 @@ public:
         *SpeedButtonTalentsVoleur, *SpeedButtonSortsDeMage, *SpeedButtonSortsDeClerc,
         *SpeedButtonTalentsDeBarde, *SpeedButtonNotes, *SpeedButtonExporterPDF;
     QAction *Nouveau1, *Ouvrir1, *Sauver1, *Aperuavantimpression1, *ExporterPDF1, *Quitter1, *Imprimer1;
+    QMenu* Edition1 = nullptr;
+    QToolButton *SpeedButtonAnnuler = nullptr, *SpeedButtonRetablir = nullptr;
     MenuRecents* PersonnagesRecents1 = nullptr;
 
 Q_SIGNALS:
     // A field's text changed, by the user or not.
     void PersonnageChange();
-    // The user changed the character: a field typed, a pick in a list, a
-    // dialog command.
-    void Modification();
+    // The user changed the character, and the sheet's refresh has run:
+    // one step named for the user ("la saisie de Nom", "le choix de
+    // Classe", "Tirer PV"); `saisie` is the field typed in (from 1), 0
+    // for a pick or a button.
+    void Etape(const QString& nom, int saisie);
+    // The focus left a field: the run of typing in it ends.
+    void FinDeSaisie();
     // A character file chosen outside the open dialog: in the menu
     // "Personnages récents", or dropped onto the window.
     void FichierChoisi(const QString& fichier);
@@ -171,6 +190,15 @@ private:
     // otherwise.
     void travaille(Commande commande);
 
+    // A user's gesture and what the refresh changes because of it are one
+    // step: the outermost change names it (Geste, in the .cpp).
+    friend struct Geste;
+    int geste_ = 0;
+    QObject* source_ = nullptr;
+    // The fields are being filled by the program (FixePersonnage,
+    // VideChamps): no step.
+    int montre_ = 0;
+    QHash<const QObject*, QString> legendes_;
     QString repertoireDonnees_;
     std::map<Commande, Travail> travaux_;
     std::array<QLineEdit*, 3> editsNiveau_{};

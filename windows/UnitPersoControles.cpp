@@ -54,6 +54,10 @@ void TPersoForm::construitMenu()
     fichier->addSeparator();
     Quitter1 = action("Quitter1", QStringLiteral("&Quitter"), QKeySequence(Qt::ALT | Qt::Key_X), &TPersoForm::Quitter1Click);
 
+    // Its entries are the history's (FixeHistorique).
+    Edition1 = menuBar()->addMenu(QStringLiteral("É&dition"));
+    Edition1->setObjectName("Edition1");
+
     Imprimer1 = menuBar()->addAction(QStringLiteral("&Imprimer"));
     Imprimer1->setObjectName("Imprimer1");
     connect(Imprimer1, &QAction::triggered, this, &TPersoForm::Imprimer1Click);
@@ -77,7 +81,8 @@ void TPersoForm::construitOutils()
         b->setToolTip(bulle);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QToolButton::clicked, this, handler);
+        if (handler)
+            connect(b, &QToolButton::clicked, this, handler);
         x += 39;
         return b;
     };
@@ -88,6 +93,9 @@ void TPersoForm::construitOutils()
     SpeedButtonQuitter = bouton("SpeedButtonQuitter", "quitter", QStringLiteral("Quitter"), &TPersoForm::Quitter1Click);
     SpeedButton1 = bouton("SpeedButton1", "apercu", QStringLiteral("Aperçu avant impression"), &TPersoForm::Aperuavantimpression1Click);
     SpeedButtonExporterPDF = bouton("SpeedButtonExporterPDF", "exporter_pdf", QStringLiteral("Exporter la fiche en PDF"), &TPersoForm::ExporterPDF1Click);
+    // The history's: attached to its actions (FixeHistorique).
+    SpeedButtonAnnuler = bouton("SpeedButtonAnnuler", "annuler", QStringLiteral("Annuler"), nullptr, 12);
+    SpeedButtonRetablir = bouton("SpeedButtonRetablir", "retablir", QStringLiteral("Rétablir"), nullptr);
     SpeedButtonNWP = bouton("SpeedButtonNWP", "competences", QStringLiteral("Choix des compétences"), &TPersoForm::ButtonNWPClick, 12);
     SpeedButtonArmes = bouton("SpeedButtonArmes", "armes", QStringLiteral("Choix des armes"), &TPersoForm::ButtonArmesClick);
     SpeedButtonTalentsVoleur = bouton("SpeedButtonTalentsVoleur", "talents_voleur", QStringLiteral("Talents de Voleur"), &TPersoForm::ButtonTalentsDeVoleurClick);
@@ -108,6 +116,7 @@ void TPersoForm::construitChamps()
         e->setGeometry(x, y + 16, largeur, 21);
         e->setValidator(validateur);
         connect(e, &QLineEdit::textChanged, this, &TPersoForm::ModifieATrue);
+        legendes_.insert(e, texte);
         return e;
     };
     auto combo = [this, c](const char* nom, const QString& texte, const QStringList& items, int x, int y, int largeur) {
@@ -121,6 +130,7 @@ void TPersoForm::construitChamps()
         // change is one of the fields.
         connect(b, &QComboBox::currentIndexChanged, this, &TPersoForm::PersonnageChange);
         connect(b, &QComboBox::activated, this, &TPersoForm::ModifieATrue);
+        legendes_.insert(b, texte);
         return b;
     };
 
@@ -167,6 +177,7 @@ void TPersoForm::construitChamps()
         e->setGeometry(69, 4, LargeurChampNiveau, 21);
         e->setValidator(validateur);
         connect(e, &QLineEdit::textChanged, this, &TPersoForm::ModifieATrue);
+        legendes_.insert(e, QStringLiteral("Niveau %1").arg(k + 1));
         labelsNiveau_[k] = l;
         editsNiveau_[k] = e;
     }

@@ -31,3 +31,26 @@ struct ProgrammeDeTest {
     std::unique_ptr<TPersoForm> persoForm;
     Fenetres f;
 };
+
+// Changes the open character as a dialog would: on a copy, given back as
+// one step by fin() or at the end of the scope.
+class Retouche {
+public:
+    explicit Retouche(PersonnageOuvert& o) : o_(o), fiche_(o.Fiche()) {}
+    ~Retouche() { fin(); }
+    Retouche(const Retouche&) = delete;
+    Retouche& operator=(const Retouche&) = delete;
+    FichePersonnage* operator->() { return &fiche_; }
+    void fin()
+    {
+        if (fait_)
+            return;
+        fait_ = true;
+        o_.Change(QStringLiteral("retouche"), [this](EtatPersonnage& e) { e.fiche = fiche_; });
+    }
+
+private:
+    PersonnageOuvert& o_;
+    FichePersonnage fiche_;
+    bool fait_ = false;
+};

@@ -79,22 +79,25 @@ protected:
 TEST_F(Commandes, NotesReconstruitLesNotesStandardApresAvoirMarqueLaFiche)
 {
     clerc("3");
-    o().Modifie = false;
+    o().MarqueSauve(o().Fichier());
     bool modifie = false;
     QStringList standard;
     avecDialogue([&] { QTest::mouseClick(f->ButtonNotes, Qt::LeftButton); }, [&](QWidget* d) {
         ASSERT_EQ(d, &notes());
-        modifie = o().Modifie;
+        modifie = o().Modifie();
         standard = notes().LignesStandard();
         QTest::keyClicks(notes().MemoNotes, "Ma note");
         QTest::mouseClick(notes().ButtonRetour, Qt::LeftButton);
     });
     EXPECT_TRUE(boites->boites.empty());
-    EXPECT_TRUE(modifie);
+    // Opening changes nothing; the notes typed do, as one step.
+    EXPECT_FALSE(modifie);
+    EXPECT_TRUE(o().Modifie());
+    EXPECT_EQ(o().Historique().undoText(), "les notes");
     EXPECT_EQ(standard, (QStringList{"Langues : commun", "+10% XP Clerc ", "Sorts de clerc/jour : 2/1 (niveau de maîtrise 3)",
                                      XPNiveauSuivant(f->personnage(), fichierXP()), "Sphères d'influence :"}));
     EXPECT_FALSE(notes().isVisible());
-    EXPECT_EQ(o().Fiche.notes, QStringList{"Ma note"});
+    EXPECT_EQ(o().Fiche().notes, QStringList{"Ma note"});
 
     // The data file is read afresh at each opening; the notes typed stay.
     ListeTexte(QStringList{"Humain", "Langues : commun, elfe", ""}).sauve(dossier.chemin("comprace.dat"));
@@ -110,7 +113,7 @@ TEST_F(Commandes, NotesReconstruitLesNotesStandardApresAvoirMarqueLaFiche)
 TEST_F(Commandes, NotesVerifieSagesseRaceEtClasse)
 {
     choisit(f->ComboRace, "Humain");
-    o().Modifie = false;
+    o().MarqueSauve(o().Fichier());
     avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
         EXPECT_EQ(d, nullptr);
     });
@@ -118,7 +121,7 @@ TEST_F(Commandes, NotesVerifieSagesseRaceEtClasse)
     EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(boites->boites[0].texte, "Sagesse incorrecte Classe incorrecte ");
     EXPECT_EQ(boites->boites[0].boutons, std::vector<Bouton>{Bouton::Oui});
-    EXPECT_FALSE(o().Modifie);
+    EXPECT_FALSE(o().Modifie());
 }
 
 TEST_F(Commandes, NotesSurDesFichiersManquantsOuTropCourts)
@@ -126,7 +129,7 @@ TEST_F(Commandes, NotesSurDesFichiersManquantsOuTropCourts)
     clerc("3");
     o().NotesStandard = {"ancien"};
     QFile::remove(dossier.chemin("comprace.dat"));
-    o().Modifie = false;
+    o().MarqueSauve(o().Fichier());
     auto sansDialogue = [&] {
         avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
             EXPECT_EQ(d, nullptr);
@@ -137,8 +140,8 @@ TEST_F(Commandes, NotesSurDesFichiersManquantsOuTropCourts)
     EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(boites->boites[0].texte, "Ne peut ouvrir le fichier " + QDir(dossier.racine()).filePath("comprace.dat"));
     EXPECT_EQ(o().NotesStandard, QStringList{});
-    // The checks passed: the sheet is marked before the notes are built.
-    EXPECT_TRUE(o().Modifie);
+    // Nothing of the character changed.
+    EXPECT_FALSE(o().Modifie());
 
     // A race block that runs to the end of the file: the lines read stay shown.
     ListeTexte(QStringList{"Humain", "Langues : commun"}).sauve(dossier.chemin("comprace.dat"));
@@ -152,18 +155,20 @@ TEST_F(Commandes, SortsDeClercMontreLesSpheres)
 {
     clerc("3");
     ASSERT_TRUE(f->ButtonSortsDeClerc->isEnabled());
-    o().Modifie = false;
+    o().MarqueSauve(o().Fichier());
     bool modifie = false;
     avecDialogue([&] { QTest::mouseClick(f->ButtonSortsDeClerc, Qt::LeftButton); }, [&](QWidget* d) {
         ASSERT_EQ(d, &spheres());
-        modifie = o().Modifie;
+        modifie = o().Modifie();
         QTest::mouseClick(spheres().ButtonStandard, Qt::LeftButton);
         QTest::mouseClick(spheres().ButtonRetour, Qt::LeftButton);
     });
-    EXPECT_TRUE(modifie);
+    EXPECT_FALSE(modifie);
+    EXPECT_TRUE(o().Modifie());
+    EXPECT_EQ(o().Historique().undoText(), "les sphères");
     EXPECT_FALSE(spheres().isVisible());
     EXPECT_EQ(spheres().Choix(), ChoixStandard());
-    EXPECT_EQ(o().Fiche.spheres, ChoixStandard());
+    EXPECT_EQ(o().Fiche().spheres, ChoixStandard());
 
     // The notes show the choices, and the priest lists follow them.
     avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
@@ -178,18 +183,17 @@ TEST_F(Commandes, SortsDeClercMontreLesSpheres)
 
 TEST_F(Commandes, NouveauVideLesSpheresEtLesNotes)
 {
-    o().Fiche.spheres = ChoixStandard();
-    o().Fiche.notes = QStringList{"à oublier"};
-    o().Modifie = true;
-    boites->reponses.push_back(Bouton::Non);
+    o().Change("test", [&](EtatPersonnage& e) { e.fiche.spheres = ChoixStandard(); });
+    o().Change("test", [&](EtatPersonnage& e) { e.fiche.notes = QStringList{"à oublier"}; });
+        boites->reponses.push_back(Bouton::Non);
     f->Nouveau1Click();
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].texte, "Sauver le personnage ?");
     ChoixSpheres aucune{};
     aucune.fill(AccesSphere::Aucun);
-    EXPECT_EQ(o().Fiche.spheres, aucune);
-    EXPECT_EQ(o().Fiche.notes, QStringList{});
-    EXPECT_FALSE(o().Modifie);
+    EXPECT_EQ(o().Fiche().spheres, aucune);
+    EXPECT_EQ(o().Fiche().notes, QStringList{});
+    EXPECT_FALSE(o().Modifie());
 }
 
 // The memo keeps its cursor and its own undo while it shows the same
@@ -228,7 +232,7 @@ TEST_F(Commandes, NotesRempliesAneufApresOuvrir)
     boites->reponses = {Bouton::Non};
     boites->fichiers = {fichier};
     f->Ouvrir1Click();
-    ASSERT_EQ(o().Fiche.notes, QStringList{"Une note"});
+    ASSERT_EQ(o().Fiche().notes, QStringList{"Une note"});
     regarde();
     EXPECT_EQ(notes().LignesNotes(), QStringList{"Une note"});
     EXPECT_EQ(curseur, 0);
@@ -244,7 +248,7 @@ TEST_F(Commandes, FermerAvecModificationDemande)
     f->BrancheCommande(TPersoForm::Commande::Sauver, {nullptr, [&] {
         ++sauvegardes;
         if (reussie)
-            o().Modifie = false;
+            o().MarqueSauve(o().Fichier());
     }});
     f->EditNom->setText("Aldor");
 
@@ -264,7 +268,7 @@ TEST_F(Commandes, FermerAvecModificationDemande)
     boites->reponses = {Bouton::Oui};
     f->Quitter1->trigger();
     EXPECT_TRUE(f->isVisible());
-    EXPECT_TRUE(o().Modifie);
+    EXPECT_TRUE(o().Modifie());
     EXPECT_EQ(sauvegardes, 1);
 
     reussie = true;
@@ -280,20 +284,20 @@ TEST_F(Commandes, NouveauViderLaFiche)
     f->EditNom->setText("Aldor");
     f->EditForce->setText("18");
     f->EditXtra->setText("50");
-    o().Fiche.notes = QStringList{"à oublier"};
+    o().Change("test", [&](EtatPersonnage& e) { e.fiche.notes = QStringList{"à oublier"}; });
 
     boites->reponses = {Bouton::Annuler};
     f->Nouveau1->trigger();
     EXPECT_EQ(f->EditNom->text(), "Aldor");
-    EXPECT_EQ(o().Fiche.notes, QStringList{"à oublier"});
+    EXPECT_EQ(o().Fiche().notes, QStringList{"à oublier"});
 
     boites->reponses = {Bouton::Non};
     f->Nouveau1->trigger();
-    EXPECT_EQ(o().Fiche.notes, QStringList{});
+    EXPECT_EQ(o().Fiche().notes, QStringList{});
     for (QLineEdit* e : {f->EditNom, f->EditLangues, f->EditForce, f->EditXtra, f->EditNiveau1, f->EditNiveau2})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
     EXPECT_EQ(f->ComboClasse->currentText(), "");
-    EXPECT_FALSE(o().Modifie);
+    EXPECT_FALSE(o().Modifie());
     const auto avant = boites->boites.size();
     EXPECT_TRUE(f->close());
     EXPECT_EQ(boites->boites.size(), avant);
@@ -305,9 +309,9 @@ TEST_F(Commandes, CommandesSansTravail)
 {
     EXPECT_TRUE(f->CommandesSansTravail().empty());
     EXPECT_TRUE(f->findChildren<QDialog*>().isEmpty());
-    EXPECT_FALSE(o().Modifie);
-    EXPECT_TRUE(o().TalentsVoleurDeBase);
-    EXPECT_EQ(o().Fiche.personnage, f->personnage());
+    EXPECT_FALSE(o().Modifie());
+    EXPECT_TRUE(o().TalentsVoleurDeBase());
+    EXPECT_EQ(o().Fiche().personnage, f->personnage());
 }
 
 // Each command runs its own checks on an empty sheet, shows them in one box
@@ -334,6 +338,6 @@ TEST_F(Commandes, ChaqueCommandeSesVerifications)
         EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
         EXPECT_EQ(boites->boites[0].texte, c.texte);
         EXPECT_EQ(boites->boites[0].boutons, std::vector<Bouton>{Bouton::Oui});
-        EXPECT_FALSE(o().Modifie) << c.texte;
+        EXPECT_FALSE(o().Modifie()) << c.texte;
     }
 }

@@ -81,11 +81,11 @@ TEST_F(CommandesChoix, CompetencesGardeLesMarquesEtRecoupeUnBudgetReduit)
 {
     // Clerc-Voleur 3/4 with Intelligence 12: 8 points.
     personnage("Clerc-Voleur", {"3", "4"}, "12");
-    o().Modifie = false;
+    o().MarqueSauve(o().Fichier());
     const QStringList choix = {"Astrologie", "Armurier", "Agriculture", "Acrobatie", "Cuisine"};   // 2, 2 + 1, 1, 1, 1
     avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget* d) {
         ASSERT_EQ(d, nwp());
-        EXPECT_TRUE(o().Modifie);
+        EXPECT_FALSE(o().Modifie());   // its changes count when it closes
         EXPECT_EQ(nwp()->PanelReste->text(), "Il reste 8 points");
         for (const QString& nom : choix)
             clique(nwp()->ListBoxNWP, position(nwp()->ListBoxNWP, nom));
@@ -99,7 +99,7 @@ TEST_F(CommandesChoix, CompetencesGardeLesMarquesEtRecoupeUnBudgetReduit)
         marques.append(position(nwp()->ListBoxNWP, nom));
     std::sort(marques.begin(), marques.end());
     EXPECT_EQ(nwp()->Marques(), marques);
-    EXPECT_EQ(o().Fiche.competences, marques);
+    EXPECT_EQ(o().Fiche().competences, marques);
 
     // Intelligence 9: 7 points. The opening unmarks the current entry, the
     // last one clicked, once.
@@ -112,7 +112,7 @@ TEST_F(CommandesChoix, CompetencesGardeLesMarquesEtRecoupeUnBudgetReduit)
     EXPECT_EQ(boites->boites[0].texte, "Pas assez de points");
     marques.removeOne(position(nwp()->ListBoxNWP, "Cuisine"));
     EXPECT_EQ(nwp()->Marques(), marques);
-    EXPECT_EQ(o().Fiche.competences, marques);
+    EXPECT_EQ(o().Fiche().competences, marques);
 
     // The marks stay from one opening to the next.
     avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget*) {});
@@ -121,11 +121,11 @@ TEST_F(CommandesChoix, CompetencesGardeLesMarquesEtRecoupeUnBudgetReduit)
 
     // A failed check shows no dialog and leaves the sheet as it was.
     f->EditIntelligence->setText("");
-    o().Modifie = false;
+    o().MarqueSauve(o().Fichier());
     avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget* d) { EXPECT_EQ(d, nullptr); });
     ASSERT_EQ(boites->boites.size(), 2u);
     EXPECT_EQ(boites->boites[1].texte, "Intelligence incorrecte ");
-    EXPECT_FALSE(o().Modifie);
+    EXPECT_FALSE(o().Modifie());
 }
 
 TEST_F(CommandesChoix, ArmesSelonLaClasseEtLesNiveaux)
@@ -142,10 +142,10 @@ TEST_F(CommandesChoix, ArmesSelonLaClasseEtLesNiveaux)
     };
     for (const Cas& c : cas) {
         personnage(c.classe, c.niveaux);
-        o().Modifie = false;
+        o().MarqueSauve(o().Fichier());
         avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget* d) {
             ASSERT_EQ(d, armes()) << c.classe;
-            EXPECT_TRUE(o().Modifie);
+            EXPECT_FALSE(o().Modifie());
             EXPECT_EQ(armes()->PanelReste->text(), c.reste) << c.classe << " " << c.niveaux.join('/').toStdString();
             EXPECT_EQ(armes()->CheckBoxSpecialiste->isEnabled(), c.specialiste) << c.classe;
         });
@@ -210,20 +210,20 @@ TEST_F(CommandesChoix, ArmesMontreUnDepassementSansRienDemarquer)
     EXPECT_EQ(boites->boites.size(), 5u);
     EXPECT_EQ(armes()->Marques(), (QList<qsizetype>{0, 1, 2, 3, 10}));
     EXPECT_EQ(armes()->Specialisation(), specialisation);
-    EXPECT_EQ(o().Fiche.armes, (QList<qsizetype>{0, 1, 2, 3, 10}));
-    EXPECT_EQ(o().Fiche.specialisation, specialisation);
+    EXPECT_EQ(o().Fiche().armes, (QList<qsizetype>{0, 1, 2, 3, 10}));
+    EXPECT_EQ(o().Fiche().specialisation, specialisation);
 }
 
 TEST_F(CommandesChoix, NouveauVideLesChoix)
 {
-    o().Fiche.competences = {0, 5};
-    o().Fiche.armes = {2, 3};
-    o().Fiche.specialisation = o().Armes.at(3);
-    o().Modifie = false;
+    o().Change("test", [&](EtatPersonnage& e) { e.fiche.competences = {0, 5}; });
+    o().Change("test", [&](EtatPersonnage& e) { e.fiche.armes = {2, 3}; });
+    o().Change("test", [&](EtatPersonnage& e) { e.fiche.specialisation = o().Armes.at(3); });
+    o().MarqueSauve(o().Fichier());
     f->Nouveau1Click();
-    EXPECT_TRUE(o().Fiche.competences.isEmpty());
-    EXPECT_TRUE(o().Fiche.armes.isEmpty());
-    EXPECT_TRUE(o().Fiche.specialisation.isEmpty());
+    EXPECT_TRUE(o().Fiche().competences.isEmpty());
+    EXPECT_TRUE(o().Fiche().armes.isEmpty());
+    EXPECT_TRUE(o().Fiche().specialisation.isEmpty());
     EXPECT_TRUE(boites->boites.empty());
     // The dialogs show it at their next opening.
     personnage("Guerrier", {"1"});

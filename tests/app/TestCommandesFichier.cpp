@@ -67,14 +67,14 @@ struct Programme : ProgrammeDeTest {
     Reste reste() const
     {
         return {p().EditXtra->text(), o().Catalogue.catalogue, o().Catalogue.marques, o().NotesStandard,
-                o().Modifie, o().TalentsVoleurDeBase, o().BudgetNWP.PointsCompetences, o().PointsArmes};
+                o().Modifie(), o().TalentsVoleurDeBase(), o().BudgetNWP.PointsCompetences, o().PointsArmes};
     }
 };
 
 // The whole character as the program holds it.
 FichePersonnage RassembleFiche(const Fenetres& f)
 {
-    return f.Ouvert->Fiche;
+    return f.Ouvert->Fiche();
 }
 
 int position(const QStringList& lignes, const QString& nom)
@@ -124,19 +124,25 @@ void remplit(const Programme& pr)
     tape(p.EditBeaute, "9");
 
     PersonnageOuvert& o = pr.o();
+    Retouche r(o);
     const QStringList& nwp = o.Competences.competences;
-    o.Fiche.competences = {position(nwp, "Alpinisme"), position(nwp, "Armurier"), nwp.size() - 1};
+    r->competences = {position(nwp, "Alpinisme"), position(nwp, "Armurier"), nwp.size() - 1};
     const int hache = position(o.Armes, "Hache d'armes");
-    o.Fiche.armes = {0, hache};
-    o.Fiche.specialisation = o.Armes[hache];
-    o.Fiche.talentsVoleur = {45, 37, 20, 15, 10, 20, 60, -5};
-    o.Fiche.sortsDeMage[0] = QStringList{"Sommeil&40", "Sort de famille&12"};
-    o.Fiche.sortsDeMage[1] = QStringList{"Inconnu de niveau 2&5"};
-    o.Fiche.sortsDeMage[2] = QStringList{"Boule de feu&33"};
+    r->armes = {0, hache};
+    r->specialisation = o.Armes[hache];
+    r->talentsVoleur = {45, 37, 20, 15, 10, 20, 60, -5};
+    r->sortsDeMage[0] = QStringList{"Sommeil&40", "Sort de famille&12"};
+    r->sortsDeMage[1] = QStringList{"Inconnu de niveau 2&5"};
+    r->sortsDeMage[2] = QStringList{"Boule de feu&33"};
     o.Catalogue.marques[0] = {cherche(o.Catalogue, 1, "Sommeil")};
     o.Catalogue.marques[2] = {cherche(o.Catalogue, 3, "Boule de feu")};
-    o.Fiche.spheres = ChoixStandard();
-    o.Fiche.notes = QStringList{"Doit 30 po à Bran", "", "Fin des armes"};
+    r->spheres = ChoixStandard();
+    r->notes = QStringList{"Doit 30 po à Bran", "", "Fin des armes"};
+    // The marks as the spell window leaves them.
+    const MarquesSorts marques = o.Catalogue.marques;
+    r.fin();
+    o.Catalogue.marques = marques;
+    o.SortsDesMarques = o.Fiche().sortsDeMage;
     ReconstruitNotesStandard(o);
 }
 
@@ -173,7 +179,7 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
     EXPECT_EQ(d.extensionParDefaut, "vdl");
     EXPECT_EQ(d.nomInitial, "");
     EXPECT_TRUE(plateforme->boites.empty());
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_FALSE(pr.o().Modifie());
     const QByteArray octets = dossier.lit("thorgrim.vdl");
     EXPECT_EQ(lignesDe(nom), EcritFichePersonnage(fiche).lignes());
     const QStringList marques = {QString::number(position(pr.o().Competences.competences, "Alpinisme")),
@@ -195,8 +201,8 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
         EXPECT_EQ(pr.o().Catalogue.marques[static_cast<std::size_t>(n - 1)], QList<int>{}) << n;
     for (QPushButton* b : {p.ButtonTalentsDeVoleur, p.ButtonBarde, p.ButtonSortsDeMage, p.ButtonSortsDeClerc})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(pr.o().TalentsVoleurDeBase);
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_TRUE(pr.o().TalentsVoleurDeBase());
+    EXPECT_FALSE(pr.o().Modifie());
     // Saved now, it is the empty character's file; the last name is proposed.
     const QString vide = dossier.chemin("vide.vdl");
     plateforme->fichiers = {vide};
@@ -231,8 +237,8 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
     EXPECT_EQ(pr.o().BudgetNWP.PointsCompetences, CalculeCompetences(attendu).PointsCompetences);
     EXPECT_EQ(pr.o().PointsArmes, CalculeEmplacementsArmes(attendu));
     EXPECT_TRUE(p.ButtonTalentsDeVoleur->isEnabled());
-    EXPECT_FALSE(pr.o().TalentsVoleurDeBase);
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_FALSE(pr.o().TalentsVoleurDeBase());
+    EXPECT_FALSE(pr.o().Modifie());
 
     // Saved again under the name opened: the same bytes.
     plateforme->fichiers = {dossier.chemin("encore.vdl")};
@@ -254,7 +260,7 @@ TEST(CommandesFichier, FichierAbimeNeChangeRien)
     const QString nom = dossier.chemin("thorgrim.vdl");
     plateforme->fichiers = {nom};
     p.Sauver1Click();
-    ASSERT_FALSE(pr.o().Modifie);
+    ASSERT_FALSE(pr.o().Modifie());
     const FichePersonnage fiche = RassembleFiche(pr.f);
     const Personnage personnage = p.personnage();
     const Programme::Reste reste = pr.reste();
@@ -299,9 +305,9 @@ TEST(CommandesFichier, FichierAbimeNeChangeRien)
     p.Ouvrir1Click();
     EXPECT_TRUE(plateforme->boites.empty());
     EXPECT_EQ(p.EditNom->text(), "Intrus");
-    EXPECT_EQ(pr.o().Fiche.competences, QList<qsizetype>{2});
-    EXPECT_EQ(pr.o().Fiche.notes, QStringList{"Une note"});
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_EQ(pr.o().Fiche().competences, QList<qsizetype>{2});
+    EXPECT_EQ(pr.o().Fiche().notes, QStringList{"Une note"});
+    EXPECT_FALSE(pr.o().Modifie());
 
     // The lenient readings reach the windows: the pick lists take their
     // items whatever the case, and a level line ending in "-" leaves the
@@ -341,7 +347,7 @@ TEST(CommandesFichier, SauvegardeQuiEchoue)
 
     // A name the file cannot hold (it came in by no keyboard).
     p.EditNom->setText(QStringLiteral("Thorgrim \u03A9"));
-    ASSERT_TRUE(pr.o().Modifie);
+    ASSERT_TRUE(pr.o().Modifie());
     const QString absent = dossier.chemin("absent/thorgrim.vdl");
     plateforme->fichiers = {nom, absent};
     p.SpeedButtonSauver->click();
@@ -355,11 +361,11 @@ TEST(CommandesFichier, SauvegardeQuiEchoue)
     EXPECT_EQ(dossier.lit("thorgrim.vdl"), avant);
     EXPECT_FALSE(QFile::exists(absent));
     EXPECT_EQ(QDir(dossier.racine()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"thorgrim.vdl"});
-    EXPECT_TRUE(pr.o().Modifie);
+    EXPECT_TRUE(pr.o().Modifie());
     // The name chosen is proposed again, the save having failed or not.
     p.Sauver1Click();
     EXPECT_EQ(plateforme->dialogues.back().dialogue.nomInitial, absent);
-    EXPECT_TRUE(pr.o().Modifie);
+    EXPECT_TRUE(pr.o().Modifie());
 }
 
 // "Sauver le personnage ?" before "&Nouveau", "&Ouvrir" and closing: the
@@ -414,7 +420,7 @@ TEST(CommandesFichier, QuestionAvantDeQuitterLePersonnage)
             const bool attendu = reponse == Non || reponse == OuiSauve;
             EXPECT_EQ(continue_, attendu) << quoi;
             // Closing after "&Non" leaves the changes unsaved, and ends.
-            EXPECT_EQ(pr.o().Modifie, !attendu || (commande == Fermer && reponse == Non)) << quoi;
+            EXPECT_EQ(pr.o().Modifie(), !attendu || (commande == Fermer && reponse == Non)) << quoi;
             EXPECT_EQ(p.isVisible(), !(commande == Fermer && attendu)) << quoi;
             ASSERT_GE(plateforme->boites.size(), 1u) << quoi;
             EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Confirmation);
@@ -511,13 +517,14 @@ void auHasard(const Programme& pr, Tirage& h)
         niveaux[k]->setText(h.texte(sansTiret, 3));
 
     PersonnageOuvert& o = pr.o();
-    o.Fiche.competences = marquesAuHasard(h, static_cast<int>(o.Competences.competences.size()));
-    o.Fiche.armes = marquesAuHasard(h, static_cast<int>(o.Armes.size()));
-    o.Fiche.specialisation = h.pile() ? QString() : h.texte(tout, 40);
-    for (int& v : o.Fiche.talentsVoleur)
+    Retouche r(o);
+    r->competences = marquesAuHasard(h, static_cast<int>(o.Competences.competences.size()));
+    r->armes = marquesAuHasard(h, static_cast<int>(o.Armes.size()));
+    r->specialisation = h.pile() ? QString() : h.texte(tout, 40);
+    for (int& v : r->talentsVoleur)
         v = h.entre(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     for (int n = 1; n <= NombreNiveauxSorts; ++n) {
-        QStringList& sorts = o.Fiche.sortsDeMage[static_cast<std::size_t>(n - 1)];
+        QStringList& sorts = r->sortsDeMage[static_cast<std::size_t>(n - 1)];
         sorts.clear();
         const QStringList catalogue = o.Catalogue.catalogue[static_cast<std::size_t>(n - 1)];
         for (int i = h.entre(0, 3); i > 0; --i) {
@@ -528,11 +535,11 @@ void auHasard(const Programme& pr, Tirage& h)
     ChoixSpheres spheres;
     for (AccesSphere& s : spheres)
         s = static_cast<AccesSphere>(h.entre(0, 3));
-    o.Fiche.spheres = spheres;
+    r->spheres = spheres;
     QStringList notes;
     for (int i = h.entre(0, 5); i > 0; --i)
         notes.append(h.pile() ? QString() : h.texte(tout, 30));
-    o.Fiche.notes = notes;
+    r->notes = notes;
 }
 
 }
@@ -551,8 +558,8 @@ TEST(CommandesFichier, SauverNouveauOuvrirSauverAuHasard)
             // Once, every character in a field, a note and a spell.
             p.EditNom->setText(caracteres());
             EXPECT_EQ(p.EditNom->text().size(), 256 - 2 - 30 - 1 - 5);
-            pr.o().Fiche.notes = QStringList{caracteres(), "", caracteres()};
-            pr.o().Fiche.sortsDeMage[4] = QStringList{QString(caracteres()).remove(u'&') + "&" + caracteres()};
+            pr.o().Change("test", [&](EtatPersonnage& e) { e.fiche.notes = QStringList{caracteres(), "", caracteres()}; });
+            pr.o().Change("test", [&](EtatPersonnage& e) { e.fiche.sortsDeMage[4] = QStringList{QString(caracteres()).remove(u'&') + "&" + caracteres()}; });
         }
         const FichePersonnage fiche = RassembleFiche(pr.f);
         auto* plateforme = &PlateformeScriptee::remiseAZero();
@@ -567,7 +574,7 @@ TEST(CommandesFichier, SauverNouveauOuvrirSauverAuHasard)
         ASSERT_EQ(RassembleFiche(pr.f), fiche) << "essai " << essai;
         if (essai == 0) {
             EXPECT_EQ(p.EditNom->text(), caracteresDUnChamp());
-            EXPECT_EQ(pr.o().Fiche.notes, (QStringList{caracteres(), "", caracteres()}));
+            EXPECT_EQ(pr.o().Fiche().notes, (QStringList{caracteres(), "", caracteres()}));
         }
     }
 }
@@ -594,7 +601,7 @@ TEST(CommandesFichier, FichierDonneDuDehors)
         ASSERT_EQ(plateforme->boites.size(), 1u) << c.fichier;
         EXPECT_EQ(plateforme->boites[0].texte, c.message);
         EXPECT_EQ(pr.p().personnage(), Programme().p().personnage()) << c.fichier;
-        EXPECT_FALSE(pr.o().Modifie);
+        EXPECT_FALSE(pr.o().Modifie());
     }
 
     const Programme source;
@@ -609,7 +616,7 @@ TEST(CommandesFichier, FichierDonneDuDehors)
     OuvreFichierPersonnage(pr.f, nom);
     EXPECT_EQ(pr.p().personnage(), source.p().personnage());
     EXPECT_EQ(RassembleFiche(pr.f), RassembleFiche(source.f));
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_FALSE(pr.o().Modifie());
     pr.p().Sauver1Click();
     ASSERT_EQ(plateforme->dialogues.size(), 1u);
     EXPECT_EQ(plateforme->dialogues[0].dialogue.nomInitial, nom);

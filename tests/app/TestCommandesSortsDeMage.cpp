@@ -39,39 +39,40 @@ TEST(CommandesSortsDeMage, CatalogueDepuisLaFiche)
     persoForm.EditNiveau1->setText("3");
 
     // Without Intelligence: the box, and nothing else.
-    o.Modifie = false;
+    o.MarqueSauve(o.Fichier());
     persoForm.ButtonSortsDeMageClick();
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].texte, "Il faut d'abord l'intelligence");
-    EXPECT_FALSE(o.Modifie);
+    EXPECT_FALSE(o.Modifie());
 
     // With it: the catalogue, modal, the sheet marked; the spell chosen
     // there lands in the main window's lists, and its state follows the
     // Intelligence typed in the sheet.
     persoForm.EditIntelligence->setText("9");
-    o.Modifie = false;
+    o.MarqueSauve(o.Fichier());
     bool modifie = false;
     avecDialogue([&] { QTest::mouseClick(persoForm.ButtonSortsDeMage, Qt::LeftButton); }, [&](QWidget* d) {
         TFormSortsDeMage* catalogue = &fenetres.FormSortsDeMage();
         ASSERT_EQ(d, catalogue);
-        modifie = o.Modifie;
+        modifie = o.Modifie();
         catalogue->CheckBoxPourcent->setChecked(false);
         ListeSorts* l = catalogue->ListBoxes[0];
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(2)).center());
         catalogue->ButtonRetourClick();
     });
-    EXPECT_TRUE(modifie);
+    EXPECT_FALSE(modifie);   // the spells chosen count when it closes
+    EXPECT_TRUE(o.Modifie());
     EXPECT_FALSE(fenetres.FormSortsDeMage().isVisible());
     EXPECT_EQ(o.Catalogue.marques[0], QList<int>{2});
-    EXPECT_EQ(o.Fiche.sortsDeMage[0], QStringList{"Sommeil&1"});
-    EXPECT_EQ(EtatDuSort(o.Fiche.sortsDeMage[0], "Sommeil", persoForm.EditIntelligence->text()),
+    EXPECT_EQ(o.Fiche().sortsDeMage[0], QStringList{"Sommeil&1"});
+    EXPECT_EQ(EtatDuSort(o.Fiche().sortsDeMage[0], "Sommeil", persoForm.EditIntelligence->text()),
               EtatSort::Appris);
 
     // "&Nouveau" unmarks the catalogue.
-    o.Modifie = false;
+    o.MarqueSauve(o.Fichier());
     persoForm.Nouveau1Click();
     EXPECT_EQ(o.Catalogue.marques[0], QList<int>{});
-    EXPECT_EQ(o.Fiche.sortsDeMage[0], QStringList{});
+    EXPECT_EQ(o.Fiche().sortsDeMage[0], QStringList{});
     // The catalogue shows it at its next opening.
     persoForm.EditIntelligence->setText("9");
     avecDialogue([&] { persoForm.ButtonSortsDeMageClick(); }, [&](QWidget* d) {

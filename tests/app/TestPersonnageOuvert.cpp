@@ -7,6 +7,7 @@
 #include "Spheres.h"
 #include "TravauxImpression.h"
 #include "UnitFormArmes.h"
+#include "UnitFormNWP.h"
 #include "UnitFormSortsDeMage.h"
 
 #include "Fichiers.h"
@@ -30,9 +31,8 @@ qsizetype position(const QStringList& lignes, const QString& nom)
 
 // A Clerc-Mage with every part of the character chosen, on the shipped data,
 // built as a value alone.
-PersonnageOuvert clercMage()
+void clercMage(PersonnageOuvert& o)
 {
-    PersonnageOuvert o;
     o.RepertoireDonnees = DossierDonnees();
     o.Competences = ChargeListesCompetences(o.FichierDonnees("Vardel.cat"), o.FichierDonnees("Vardel.nwp"));
     o.Armes = ChargeListeArmes(o.FichierDonnees("Vardel.Arm"));
@@ -41,8 +41,8 @@ PersonnageOuvert clercMage()
     o.Catalogue = ChargeCatalogueDeDepart();
     QDir::setCurrent(avant);
 
-    Personnage& p = o.Fiche.personnage;
-    p = {};
+    FichePersonnage fiche;
+    Personnage& p = fiche.personnage;
     p.nom = "Mirabelle";
     p.race = "Demi-Elfe";
     p.sexe = "Féminin";
@@ -58,14 +58,13 @@ PersonnageOuvert clercMage()
     p.constitution = "13";
     p.charisme = "15";
     p.beaute = "14";
-    o.Fiche.competences = {position(o.Competences.competences, "Herboristerie")};
-    o.Fiche.armes = {position(o.Armes, "Masse de fantassin")};
-    o.Fiche.spheres = ChoixStandard();
-    o.Fiche.notes = QStringList{"Soigne les pauvres du village", "", "Cherche le grimoire de sa tante"};
-    const qsizetype sommeil = position(o.Catalogue.catalogue[0], "Sommeil");
-    o.Catalogue.marques[0] = {static_cast<int>(sommeil)};
-    o.Fiche.sortsDeMage[0] = QStringList{"Sommeil&35"};
-    return o;
+    fiche.competences = {position(o.Competences.competences, "Herboristerie")};
+    fiche.armes = {position(o.Armes, "Masse de fantassin")};
+    fiche.spheres = ChoixStandard();
+    fiche.notes = QStringList{"Soigne les pauvres du village", "", "Cherche le grimoire de sa tante"};
+    fiche.sortsDeMage[0] = QStringList{"Sommeil&35"};
+    o.Remplace(fiche, PersonnageOuvert::Origine::Ouvrir, "mirabelle.vdl", false);
+    o.SuitLesSorts();
 }
 
 }
@@ -75,20 +74,21 @@ PersonnageOuvert clercMage()
 TEST(PersonnageOuvert, FichierEtPagesSansFenetre)
 {
     PlateformeScriptee::remiseAZero();
-    PersonnageOuvert o = clercMage();
+    PersonnageOuvert o;
+    clercMage(o);
     ASSERT_TRUE(PlateformeScriptee::remiseAZero().boites.empty());
 
     const FichePersonnage relue =
-        LitFichePersonnage(EcritFichePersonnage(o.Fiche), o.Competences.competences.size(), o.Armes.size());
-    FichePersonnage attendue = o.Fiche;
+        LitFichePersonnage(EcritFichePersonnage(o.Fiche()), o.Competences.competences.size(), o.Armes.size());
+    FichePersonnage attendue = o.Fiche();
     attendue.niveauxLus = 2;   // "5-6-": the third level field is left as it is
     EXPECT_EQ(relue, attendue);
 
     ReconstruitNotesStandard(o);
     ASSERT_FALSE(o.NotesStandard.isEmpty());
     DonneesImpression d = DonneesDImpression(o);
-    EXPECT_EQ(d.Competences, QStringList{o.Competences.competences[o.Fiche.competences[0]]});
-    EXPECT_EQ(d.Armes, QStringList{o.Armes[o.Fiche.armes[0]]});
+    EXPECT_EQ(d.Competences, QStringList{o.Competences.competences[o.Fiche().competences[0]]});
+    EXPECT_EQ(d.Armes, QStringList{o.Armes[o.Fiche().armes[0]]});
     EXPECT_EQ(d.SortsDeMage[0], QStringList{o.Catalogue.catalogue[0][o.Catalogue.marques[0][0]]});
 
     CanevasEnregistreur canevas;

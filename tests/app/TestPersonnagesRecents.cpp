@@ -98,7 +98,7 @@ TEST(PersonnagesRecents, LeMenuDesFichiers)
 
     pr.persoForm->PersonnagesRecents1->actions()[1]->trigger();
     EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_FALSE(pr.o().Modifie());
     EXPECT_EQ(pr.o().Recents, (QStringList{aldor, bertrand}));
     EXPECT_TRUE(plateforme->boites.empty());
 
@@ -148,7 +148,7 @@ TEST(PersonnagesRecents, DeposerUnFichier)
     plateforme->reponses = {Bouton::Non};
     depose(pr.persoForm->EditNom, bertrand);
     EXPECT_EQ(pr.persoForm->EditNom->text(), "Bertrand");
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_FALSE(pr.o().Modifie());
 }
 
 // Two copies running at once, one settings file: each reads the list again
@@ -193,7 +193,7 @@ TEST(PersonnagesRecents, UnFichierDeSortsDonne)
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].texte, MessageIntelligenceAbsente);
     EXPECT_EQ(pr.o().Catalogue.catalogue[0], catalogue[0]);
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_FALSE(pr.o().Modifie());
     EXPECT_EQ(pr.persoForm->EditNom->text(), "");
 
     // Dropped, with an Intelligence typed: the spell window shows it.

@@ -77,7 +77,7 @@ TEST(Recuperation, EcriteApresUnChangementSupprimeeEnsuite)
     // Saved: gone.
     plateforme->fichiers = {dossier.chemin("aldor.vdl")};
     pr.persoForm->Sauver1Click();
-    EXPECT_FALSE(pr.o().Modifie);
+    EXPECT_FALSE(pr.o().Modifie());
     EXPECT_FALSE(QFile::exists(fichier));
 
     // Given up by "&Nouveau" after "&Non": gone.
@@ -99,9 +99,8 @@ TEST(Recuperation, EcriteApresUnChangementSupprimeeEnsuite)
     EXPECT_FALSE(QFile::exists(fichier));
 
     // A choice given back by a dialog.
-    pr.o().Fiche.notes = QStringList{"Écrite dans le dialogue"};
-    pr.o().Modifie = true;
-    pr.o().Signale();
+    pr.o().Change("test", [&](EtatPersonnage& e) { e.fiche.notes = QStringList{"Écrite dans le dialogue"}; });
+        pr.o().Signale();
     pr.recuperation->Ecrit();
     EXPECT_EQ(fichierDeSecours(pr).notes, QStringList{"Écrite dans le dialogue"});
     // Closing after "&Non" ends the program, which removes it.
@@ -126,9 +125,9 @@ TEST(Recuperation, OfferteAuDemarrage)
         EXPECT_EQ(plateforme->boites[0].texte, "Un personnage non sauvé a été retrouvé. Le reprendre ?");
         EXPECT_EQ(plateforme->boites[0].boutons, (std::vector<Bouton>{Bouton::Oui, Bouton::Non}));
         EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
-        EXPECT_EQ(pr.o().Fiche.notes, QStringList{"Note non sauvée"});
-        EXPECT_TRUE(pr.o().Modifie);
-        EXPECT_TRUE(pr.o().Noms.sauvegarde.isEmpty());
+        EXPECT_EQ(pr.o().Fiche().notes, QStringList{"Note non sauvée"});
+        EXPECT_TRUE(pr.o().Modifie());
+        EXPECT_TRUE(pr.o().Fichier().isEmpty());
         EXPECT_FALSE(QFile::exists(repris));
         // It is this copy's to keep now.
         pr.recuperation->Ecrit();
@@ -170,7 +169,7 @@ TEST(Recuperation, OfferteAuDemarrage)
                                                "il est mis de côté dans " + abime + ".abime\n« " + abime +
                                                    " » n'est pas un personnage Vardel, ou il est abîmé.");
         EXPECT_EQ(pr.persoForm->EditNom->text(), "");
-        EXPECT_FALSE(pr.o().Modifie);
+        EXPECT_FALSE(pr.o().Modifie());
         EXPECT_FALSE(QFile::exists(dossier.chemin("personnage-999999.vdl.verrou")));
         EXPECT_TRUE(QFile::exists(enCours + ".verrou"));
     }
@@ -221,11 +220,11 @@ TEST(Recuperation, PendantUnDialogue)
         EXPECT_TRUE(pr.recuperation->Programme());
         pr.recuperation->Ecrit();   // the delay has passed, the dialog still open
         vu = fichierDeSecours(pr);
-        EXPECT_TRUE(pr.o().Fiche.notes.isEmpty());
+        EXPECT_TRUE(pr.o().Fiche().notes.isEmpty());
         notes.close();
     });
     EXPECT_EQ(vu.notes, QStringList{"Une heure de notes"});
-    EXPECT_EQ(pr.o().Fiche.notes, QStringList{"Une heure de notes"});
+    EXPECT_EQ(pr.o().Fiche().notes, QStringList{"Une heure de notes"});
 
     int agriculture = -1;
     avecDialogue([&] { pr.persoForm->ButtonNWPClick(); }, [&](QWidget* d) {
@@ -243,7 +242,7 @@ TEST(Recuperation, PendantUnDialogue)
     ASSERT_GE(agriculture, 0);
     EXPECT_EQ(vu.competences, (QList<qsizetype>{agriculture}));
     EXPECT_EQ(vu.notes, QStringList{"Une heure de notes"});
-    EXPECT_EQ(pr.o().Fiche.competences, (QList<qsizetype>{agriculture}));
+    EXPECT_EQ(pr.o().Fiche().competences, (QList<qsizetype>{agriculture}));
     // Closed: the recovery writes the character alone again.
     EXPECT_FALSE(pr.o().PartOuverte);
 }
@@ -281,8 +280,8 @@ TEST(Recuperation, RepriseEntiere)
     EXPECT_FALSE(QFile::exists(laisse_));
     ASSERT_TRUE(QFile::exists(pr.recuperation->Fichier()));
     EXPECT_EQ(fichierDeSecours(pr).personnage.nom, "Aldric");
-    EXPECT_EQ(pr.o().Noms.sauvegarde, aldric);
-    EXPECT_TRUE(pr.o().TalentsVoleurDeBase);
+    EXPECT_EQ(pr.o().Fichier(), aldric);
+    EXPECT_TRUE(pr.o().TalentsVoleurDeBase());
 
     avecDialogue([&] { pr.persoForm->ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
         TFormTalentsVoleur& voleur = pr.f.FormTalentsVoleur();
@@ -304,8 +303,8 @@ TEST(Recuperation, RepriseEntiere)
     pr.recuperation->Ecrit();
     QFile::copy(pr.recuperation->Fichier(), dossier.chemin("premier/personnage-0.vdl"));
     EXPECT_TRUE(ProposeRecuperations(suivant.f, *suivant.recuperation, dossier.chemin("premier")));
-    EXPECT_EQ(suivant.o().Noms.sauvegarde, aldric);
-    EXPECT_FALSE(suivant.o().TalentsVoleurDeBase);   // its dialog was opened since
+    EXPECT_EQ(suivant.o().Fichier(), aldric);
+    EXPECT_FALSE(suivant.o().TalentsVoleurDeBase());   // its dialog was opened since
 }
 
 // Two characters left: one fits in the sheet; the other is named, and
@@ -358,7 +357,7 @@ TEST(Recuperation, DossierImpossibleEtFichierDemesure)
                   "Le fichier de secours ne peut être écrit dans " + QDir::toNativeSeparators(fichier) +
                       " : un arrêt brutal ferait perdre les modifications non sauvées.");
         EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
-        EXPECT_TRUE(pr.o().Modifie);
+        EXPECT_TRUE(pr.o().Modifie());
     }
 
     plateforme = &PlateformeScriptee::remiseAZero();
@@ -405,5 +404,5 @@ TEST(Recuperation, ApresUnArretBrutal)
     plateforme->reponses = {Bouton::Oui};
     EXPECT_TRUE(ProposeRecuperations(pr.f, *pr.recuperation, dossier.racine()));
     EXPECT_EQ(pr.persoForm->EditNom->text(), "Ermengarde");
-    EXPECT_TRUE(pr.o().Modifie);
+    EXPECT_TRUE(pr.o().Modifie());
 }

@@ -77,22 +77,24 @@ TEST_F(CommandesTalents, VoleurPartDesBasesPuisGardeSesValeurs)
 {
     perso("Humain", "Voleur", "1", "16");
     ASSERT_TRUE(f->ButtonTalentsDeVoleur->isEnabled());
-    o().Fiche.talentsVoleur.fill(99);   // rebuilt from the bases: the flag is set at start
-    o().Modifie = false;
+    o().Change("test", [](EtatPersonnage& e) { e.fiche.talentsVoleur.fill(99); });   // rebuilt from the bases: the flag is set at start
+    o().MarqueSauve(o().Fichier());
     bool modifie = false;
     QStringList vu;
     avecDialogue([&] { QTest::mouseClick(f->ButtonTalentsDeVoleur, Qt::LeftButton); }, [&](QWidget* d) {
         ASSERT_EQ(d, voleur());
-        modifie = o().Modifie;
+        modifie = o().Modifie();
         vu = panneaux(d, PanelsVoleur);
         clic(d, "UpDown1", true, 5);
         QTest::mouseClick(voleur()->ButtonRetour, Qt::LeftButton);
     });
     EXPECT_TRUE(boites->boites.empty());
-    EXPECT_TRUE(modifie);
+    EXPECT_FALSE(modifie);   // its changes count when it closes
+    EXPECT_TRUE(o().Modifie());
+    EXPECT_EQ(o().Historique().undoText(), "les talents de voleur");
     EXPECT_EQ(vu, (QStringList{"15%", "15%", "5%", "10%", "5%", "15%", "60%", "0%", "Il reste 60 points"}));
-    EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{20, 15, 5, 10, 5, 15, 60, 0}));
-    EXPECT_FALSE(o().TalentsVoleurDeBase);
+    EXPECT_EQ(o().Fiche().talentsVoleur, (std::array<int, 8>{20, 15, 5, 10, 5, 15, 60, 0}));
+    EXPECT_FALSE(o().TalentsVoleurDeBase());
 
     // Dextérité 16 -> 17: the stored values stay, the bases of skills 1, 2,
     // 4 and 5 rise by 5, and so the points left by 20.
@@ -102,7 +104,7 @@ TEST_F(CommandesTalents, VoleurPartDesBasesPuisGardeSesValeurs)
         vu = panneaux(d, PanelsVoleur);
     });
     EXPECT_EQ(vu, (QStringList{"20%", "15%", "5%", "10%", "5%", "15%", "60%", "0%", "Il reste 75 points"}));
-    EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{20, 15, 5, 10, 5, 15, 60, 0}));
+    EXPECT_EQ(o().Fiche().talentsVoleur, (std::array<int, 8>{20, 15, 5, 10, 5, 15, 60, 0}));
 
     // At level 3 of a multi-class, 60 more points.
     choisit(f->ComboClasse, "Mage-Voleur");
@@ -117,14 +119,14 @@ TEST_F(CommandesTalents, VoleurPartDesBasesPuisGardeSesValeurs)
     // "Nouveau" sets the flag again: the next opening starts from the bases.
     boites->reponses.push_back(Bouton::Non);
     f->Nouveau1Click();
-    EXPECT_TRUE(o().TalentsVoleurDeBase);
+    EXPECT_TRUE(o().TalentsVoleurDeBase());
     perso("Nain", "Voleur", "1", "9");
     avecDialogue([&] { f->ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
         ASSERT_EQ(d, voleur());
         vu = panneaux(d, PanelsVoleur);
     });
     EXPECT_EQ(vu, (QStringList{"0%", "10%", "10%", "-10%", "0%", "15%", "50%", "-5%", "Il reste 60 points"}));
-    EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{0, 10, 10, -10, 0, 15, 50, -5}));
+    EXPECT_EQ(o().Fiche().talentsVoleur, (std::array<int, 8>{0, 10, 10, -10, 0, 15, 50, -5}));
 }
 
 TEST_F(CommandesTalents, VoleurOuvertEtFermeSansClicNeChangeRien)
@@ -132,8 +134,8 @@ TEST_F(CommandesTalents, VoleurOuvertEtFermeSansClicNeChangeRien)
     perso("Hobbit", "Voleur", "2", "18");
     // As a character file may have left them: beyond the spinners' range.
     const std::array<int, 8> stockees = {150, -300, 15, 30, 25, 20, 45, 32767};
-    o().Fiche.talentsVoleur = stockees;
-    o().TalentsVoleurDeBase = false;
+    o().Change("test", [&](EtatPersonnage& e) { e.fiche.talentsVoleur = stockees; });
+    o().Change("test", [&](EtatPersonnage& e) { e.talentsVoleurDeBase = false; });
     QStringList vu;
     avecDialogue([&] { f->ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
         ASSERT_EQ(d, voleur());
@@ -142,7 +144,7 @@ TEST_F(CommandesTalents, VoleurOuvertEtFermeSansClicNeChangeRien)
     });
     // Bases 30, 30, 15, 30, 25, 20, 45, -5: 90 - (120 - 330 + 32772) points.
     EXPECT_EQ(vu, (QStringList{"150%", "-300%", "15%", "30%", "25%", "20%", "45%", "32767%", "Il reste -32472 point"}));
-    EXPECT_EQ(o().Fiche.talentsVoleur, stockees);
+    EXPECT_EQ(o().Fiche().talentsVoleur, stockees);
 }
 
 TEST_F(CommandesTalents, VoleurGardeSesValeursFermeParEchapOuParLaCaseDeFermeture)
@@ -153,8 +155,8 @@ TEST_F(CommandesTalents, VoleurGardeSesValeursFermeParEchapOuParLaCaseDeFermetur
         {"case de fermeture", [](QWidget* d) { d->close(); }},
     };
     for (const auto& [comment, ferme] : fermetures) {
-        o().Fiche.talentsVoleur = {10, 20, 30, 40, 50, 60, 70, 80};
-        o().TalentsVoleurDeBase = false;
+        o().Change("test", [&](EtatPersonnage& e) { e.fiche.talentsVoleur = {10, 20, 30, 40, 50, 60, 70, 80}; });
+        o().Change("test", [&](EtatPersonnage& e) { e.talentsVoleurDeBase = false; });
         bool fermee = false;
         avecDialogue([&] { QTest::mouseClick(f->ButtonTalentsDeVoleur, Qt::LeftButton); }, [&](QWidget* d) {
             ASSERT_EQ(d, voleur());
@@ -164,7 +166,7 @@ TEST_F(CommandesTalents, VoleurGardeSesValeursFermeParEchapOuParLaCaseDeFermetur
             fermee = !d->isVisible();
         });
         EXPECT_TRUE(fermee) << comment;
-        EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{13, 20, 30, 40, 50, 60, 70, 78})) << comment;
+        EXPECT_EQ(o().Fiche().talentsVoleur, (std::array<int, 8>{13, 20, 30, 40, 50, 60, 70, 78})) << comment;
     }
     EXPECT_TRUE(boites->boites.empty());
 }
@@ -173,8 +175,8 @@ TEST_F(CommandesTalents, LesVerificationsArretentLesDeuxCommandes)
 {
     choisit(f->ComboClasse, "Voleur");
     f->EditNiveau1->setText("21");
-    o().Modifie = false;
-    o().Fiche.talentsVoleur.fill(7);
+    o().Change("test", [](EtatPersonnage& e) { e.fiche.talentsVoleur.fill(7); });
+    o().MarqueSauve(o().Fichier());
     for (auto commande : {&TPersoForm::ButtonTalentsDeVoleurClick, &TPersoForm::ButtonBardeClick})
         avecDialogue([&] { (f.get()->*commande)(); }, [&](QWidget* d) { EXPECT_EQ(d, nullptr); });
     ASSERT_EQ(boites->boites.size(), 2u);
@@ -183,28 +185,30 @@ TEST_F(CommandesTalents, LesVerificationsArretentLesDeuxCommandes)
         EXPECT_EQ(b.texte, "Dextérité incorrecte Race incorrecte Niveau incorrect (doit être entre 1 et 20) ");
         EXPECT_EQ(b.boutons, std::vector<Bouton>{Bouton::Oui});
     }
-    EXPECT_FALSE(o().Modifie);
-    EXPECT_TRUE(o().TalentsVoleurDeBase);
-    EXPECT_EQ(o().Fiche.talentsVoleur, (std::array<int, 8>{7, 7, 7, 7, 7, 7, 7, 7}));
+    EXPECT_FALSE(o().Modifie());
+    EXPECT_TRUE(o().TalentsVoleurDeBase());
+    EXPECT_EQ(o().Fiche().talentsVoleur, (std::array<int, 8>{7, 7, 7, 7, 7, 7, 7, 7}));
 }
 
 TEST_F(CommandesTalents, BardeRecommenceAChaqueOuverture)
 {
     perso("Hobbit", "Barde", "4", "19");
     ASSERT_TRUE(f->ButtonBarde->isEnabled());
-    o().Modifie = false;
+    o().MarqueSauve(o().Fichier());
     bool modifie = false;
     QStringList vu, apres;
     avecDialogue([&] { QTest::mouseClick(f->ButtonBarde, Qt::LeftButton); }, [&](QWidget* d) {
         ASSERT_EQ(d, barde());
-        modifie = o().Modifie;
+        modifie = o().Modifie();
         vu = panneaux(d, PanelsBarde);
         clic(d, "UpDown1", true, 10);
         clic(d, "UpDown4", false);
         apres = panneaux(d, PanelsBarde);
         QTest::mouseClick(barde()->ButtonRetour, Qt::LeftButton);
     });
-    EXPECT_TRUE(modifie);
+    // The bard skills are not kept: the character did not change.
+    EXPECT_FALSE(modifie);
+    EXPECT_FALSE(o().Modifie());
     EXPECT_EQ(vu, (QStringList{"35%", "25%", "30%", "0%", "Il reste 65 points"}));
     EXPECT_EQ(apres, (QStringList{"45%", "25%", "30%", "-1%", "Il reste 56 points"}));
     EXPECT_EQ(barde()->Choix(), (ChoixTalentsBarde{{45, 25, 30, -1}, 56}));
@@ -215,5 +219,5 @@ TEST_F(CommandesTalents, BardeRecommenceAChaqueOuverture)
     });
     EXPECT_EQ(vu, (QStringList{"35%", "25%", "30%", "0%", "Il reste 65 points"}));
     // The thief skills are none of its business.
-    EXPECT_TRUE(o().TalentsVoleurDeBase);
+    EXPECT_TRUE(o().TalentsVoleurDeBase());
 }

@@ -25,8 +25,11 @@ protected:
     {
         boites = &PlateformeScriptee::remiseAZero();
         f = std::make_unique<TPersoForm>();
-        // What the open character hears of the window.
-        QObject::connect(f.get(), &TPersoForm::Modification, [this] { modifie = true; });
+        // What the open character hears of the window: the user's steps.
+        QObject::connect(f.get(), &TPersoForm::Etape, [this](const QString& nom, int) {
+            modifie = true;
+            etapes.append(nom);
+        });
         f->show();
         f->activateWindow();
         QApplication::processEvents();
@@ -36,6 +39,7 @@ protected:
 
     std::unique_ptr<TPersoForm> f;
     bool modifie = false;
+    QStringList etapes;
     PlateformeScriptee* boites = nullptr;
 };
 
@@ -43,7 +47,8 @@ protected:
 
 TEST_F(FenetrePrincipale, EtatDeDepart)
 {
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("Caractéristiques du personnage"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Caractéristiques du personnage[*]"));
+    EXPECT_FALSE(f->isWindowModified());
     EXPECT_EQ(f->EditLangues->text(), "Commun");
     EXPECT_FALSE(modifie);
     EXPECT_EQ(f->ComboClasse->count(), 24);
@@ -72,7 +77,7 @@ TEST_F(FenetrePrincipale, ControlesNommesEtCommandes)
                           "EditCharisme", "EditBeaute", "ButtonNWP", "ButtonBarde"};
     for (const char* nom : noms)
         EXPECT_NE(f->findChild<QWidget*>(nom), nullptr) << nom;
-    EXPECT_EQ(f->findChildren<QToolButton*>(QRegularExpression("^SpeedButton")).size(), 14);
+    EXPECT_EQ(f->findChildren<QToolButton*>(QRegularExpression("^SpeedButton")).size(), 16);
     EXPECT_EQ(f->SpeedButtonExporterPDF->toolTip(), QStringLiteral("Exporter la fiche en PDF"));
     EXPECT_EQ(f->ExporterPDF1->text(), QStringLiteral("&Exporter en PDF..."));
     EXPECT_EQ(f->ExporterPDF1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -117,10 +122,13 @@ TEST_F(FenetrePrincipale, ExtraSeulementPourUnCombattantAvecDixHuit)
     EXPECT_TRUE(f->LabelXtra->isEnabled());
     f->EditXtra->setText("75");
     modifie = false;
+    etapes.clear();
     choisit(f->ComboClasse, "Mage-Voleur");
     EXPECT_FALSE(f->EditXtra->isEnabled());
     EXPECT_EQ(f->EditXtra->text(), "");
     EXPECT_TRUE(modifie);
+    // The pick and what the refresh empties because of it: one step.
+    EXPECT_EQ(etapes, QStringList{"le choix de Classe"});
     // The disabled caption is greyed like the others, not black.
     const QPalette& couleurs = f->LabelXtra->palette();
     EXPECT_EQ(couleurs.color(QPalette::Active, QPalette::WindowText), QColor(Qt::black));
@@ -251,7 +259,7 @@ TEST_F(FenetrePrincipale, CommandeRefuseeMontreTousLesMessages)
     modifie = false;
     f->SpeedButtonNotes->click();
     EXPECT_TRUE(montre);
-    EXPECT_TRUE(modifie);
+    EXPECT_FALSE(modifie);   // what the dialog changes is a step of its own
     EXPECT_EQ(boites->boites.size(), 1u);
 }
 
@@ -281,9 +289,11 @@ TEST_F(FenetrePrincipale, TirerPVEcritLesPointsDeVie)
     classe("Guerrier", {"1"});
     modifie = false;
     Hasard::FixeEtat(0);
+    etapes.clear();
     f->ButtonPV->click();
     EXPECT_EQ(f->EditPV->text(), "1");   // the first d10 of a fresh start
     EXPECT_TRUE(modifie);
+    EXPECT_EQ(etapes, QStringList{"Tirer PV"});
     f->ButtonPV->click();
     EXPECT_EQ(f->EditPV->text(), "1");
     f->ButtonPV->click();
