@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QUndoStack>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QPrinter>
@@ -64,19 +66,21 @@ struct Programme {
                              persoForm.EditBeaute})
             e->setText(QStringLiteral("15"));
         PersonnageOuvert& o = *f.Ouvert;
+        FichePersonnage fiche = o.Fiche();
         for (int i = 0; i < 40 && i < o.Competences.competences.size(); ++i)
-            o.Fiche().competences.append(i);
+            fiche.competences.append(i);
         for (int i = 0; i < 15 && 2 * i < o.Armes.size(); ++i)
-            o.Fiche().armes.append(2 * i);
+            fiche.armes.append(2 * i);
         // 100 spells over the nine levels, names of the catalogue.
         for (int k = 0; k < 100; ++k) {
             const int n = 1 + k % NombreNiveauxSorts;
             const QStringList& sorts = o.Catalogue.catalogue[static_cast<std::size_t>(n - 1)];
             const QString nom = sorts.isEmpty() ? QStringLiteral("Sort %1").arg(k)
                                                 : Champ1(sorts[(k / NombreNiveauxSorts) % sorts.size()]);
-            o.Fiche().sortsDeMage[static_cast<std::size_t>(n - 1)].append(nom + QStringLiteral("&40"));
+            fiche.sortsDeMage[static_cast<std::size_t>(n - 1)].append(nom + QStringLiteral("&40"));
         }
-        o.Fiche().notes = QStringList{QStringLiteral("Une note"), QString(), QStringLiteral("Une autre")};
+        fiche.notes = QStringList{QStringLiteral("Une note"), QString(), QStringLiteral("Une autre")};
+        o.Change(QStringLiteral("mesure"), [&fiche](EtatPersonnage& e) { e.fiche = fiche; });
     }
 };
 
@@ -85,7 +89,6 @@ Programme* programme = nullptr;
 void Sauvegarde(benchmark::State& etat)
 {
     for (auto _ : etat) {
-        programme->f.Ouvert->Modifie() = true;
         programme->persoForm.Sauver1Click();
         if (programme->f.Ouvert->Modifie())
             etat.SkipWithError("la sauvegarde a échoué");
@@ -115,8 +118,10 @@ void OuvertureSortsInconnus(benchmark::State& etat)
     PersonnageOuvert& o = *programme->f.Ouvert;
     const CatalogueSorts avant = o.Catalogue.catalogue;
     const QStringList sorts = o.Fiche().sortsDeMage[0];
-    for (qint64 i = 0; i < etat.range(0); ++i)
-        o.Fiche().sortsDeMage[0].append(QStringLiteral("Sort inconnu %1&%2").arg(i * 7919 % etat.range(0)).arg(i % 100 + 1));
+    o.Change(QStringLiteral("mesure"), [&](EtatPersonnage& e) {
+        for (qint64 i = 0; i < etat.range(0); ++i)
+            e.fiche.sortsDeMage[0].append(QStringLiteral("Sort inconnu %1&%2").arg(i * 7919 % etat.range(0)).arg(i % 100 + 1));
+    });
     persoForm.Sauver1Click();
     for (auto _ : etat) {
         etat.PauseTiming();
@@ -128,8 +133,49 @@ void OuvertureSortsInconnus(benchmark::State& etat)
     }
     etat.SetComplexityN(etat.range(0));
     o.Catalogue.catalogue = avant;
-    o.Fiche().sortsDeMage[0] = sorts;
+    o.Change(QStringLiteral("mesure"), [&sorts](EtatPersonnage& e) { e.fiche.sortsDeMage[0] = sorts; });
 }
+
+// Undo and redo of a step on a full character (every list marked, spells,
+// notes): each puts the whole value back and shows it.
+void AnnulerRetablir(benchmark::State& etat)
+{
+    PersonnageOuvert& o = *programme->f.Ouvert;
+    o.Change(QStringLiteral("les notes"), [](EtatPersonnage& e) { e.fiche.notes.append(QStringLiteral("Encore une")); });
+    QUndoStack& historique = o.Historique();
+    for (auto _ : etat) {
+        historique.undo();
+        historique.redo();
+    }
+    etat.SetItemsProcessed(2 * etat.iterations());
+}
+BENCHMARK(AnnulerRetablir)->Unit(benchmark::kMicrosecond);
+
+// The memory 1,000 steps of typing take on a full character (each a run of
+// its own): the steps share what they did not change.
+void MilleSaisies(benchmark::State& etat)
+{
+    PersonnageOuvert& o = *programme->f.Ouvert;
+    auto residente = [] {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!statm.open(QIODevice::ReadOnly))
+            return 0.0;
+        const QList<QByteArray> champs = statm.readAll().split(' ');
+        return champs.value(1).toDouble() * 4096.0;
+    };
+    double octets = 0;
+    for (auto _ : etat) {
+        const double avant = residente();
+        for (int i = 0; i < 1000; ++i) {
+            o.Change(QStringLiteral("la saisie de Nom"),
+                     [i](EtatPersonnage& e) { e.fiche.personnage.nom = QStringLiteral("Thorgrim %1").arg(i); }, 1);
+            o.FinDeSaisie();
+        }
+        octets = residente() - avant;
+    }
+    etat.counters["octets"] = octets;
+}
+BENCHMARK(MilleSaisies)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(OuvertureSortsInconnus)->Arg(20000)->Arg(40000)->Complexity(benchmark::oNLogN)->Unit(benchmark::kMillisecond);
 
 }
