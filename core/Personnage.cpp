@@ -97,3 +97,13 @@ Personnage::Etats Personnage::EtatsDeLaFiche() const
     e.tirerPV = !classe.isEmpty() && EstEntierEntre(constitution, 1, 25) && VerifieNiveaux(messages);
     return e;
 }
+
+Personnage RegleLaFiche(Personnage p)
+{
+    const qsizetype parties = Classes::Parties(p.classe).size();
+    for (qsizetype k = parties; k < 3; ++k)
+        p.niveaux[static_cast<std::size_t>(k)].clear();
+    if (!p.ForceExceptionnelle())
+        p.extra.clear();
+    return p;
+}

@@ -57,6 +57,12 @@ struct Personnage {
     Etats EtatsDeLaFiche() const;
 };
 
+// The character as the sheet's refresh leaves it, whatever changed it
+// (typing, a class picked, a file opened, an undo, the ability roll): the
+// level fields after the class's last part are empty (no class counts as
+// one part), and Extra is empty unless exceptional strength applies.
+Personnage RegleLaFiche(Personnage p);
+
 inline const QString MessageGroupeInconnu = QStringLiteral("Erreur dans NiveauParGroupe, Groupe inconnu : ");
 
 inline const QString MessageNiveauIncorrect = QStringLiteral("Niveau incorrect (doit être entre 1 et 20) ");

@@ -250,11 +250,11 @@ void TPersoForm::MetAJourFiche()
 
     DisposeNiveaux();
 
-    const Personnage::Etats etats = personnage().EtatsDeLaFiche();
+    const Personnage p = personnage();
+    const Personnage::Etats etats = p.EtatsDeLaFiche();
     EditXtra->setEnabled(etats.extra);
     LabelXtra->setEnabled(etats.extra);
-    if (!etats.extra)
-        EditXtra->clear();
+    EditXtra->setText(RegleLaFiche(p).extra);
     activeDialogues(etats.talentsVoleur, etats.talentsBarde, etats.sortsDeMage, etats.sortsDeClerc);
     ButtonPV->setEnabled(etats.tirerPV);
 
@@ -289,8 +289,10 @@ void TPersoForm::DisposeNiveaux()
         e->show();
         x += largeur + LargeurChampNiveau + 25;
     }
+    // The fields no part owns, as the sheet's rule leaves them.
+    const Personnage regle = RegleLaFiche(personnage());
     for (; k < 3; ++k)
-        editsNiveau_[k]->clear();
+        editsNiveau_[k]->setText(regle.niveaux[k]);
 }
 
 void TPersoForm::ModifieATrue()

@@ -115,6 +115,39 @@ TEST(Personnage, EtatsDeLaFiche)
     }
 }
 
+// What the sheet keeps of a character: the levels its class has fields
+// for, and Extra only where exceptional strength applies.
+TEST(Personnage, RegleLaFiche)
+{
+    const struct {
+        const char* classe;
+        const char* force;
+        std::array<QString, 3> niveaux;
+        const char* extra;
+    } cas[] = {
+        {"", "18", {"5", "", ""}, ""},   // no class: one field, as for a single class
+        {"Guerrier", "18", {"5", "", ""}, "63"},
+        {"Guerrier", "17", {"5", "", ""}, ""},
+        {"Mage", "18", {"5", "", ""}, ""},
+        {"Guerrier-Mage", "18", {"5", "6", ""}, "63"},
+        {"Clerc-Guerrier-Mage", "18", {"5", "6", "7"}, "63"},
+        {"Voleur-Illusioniste", "18", {"5", "6", ""}, ""},
+    };
+    for (const auto& c : cas) {
+        Personnage p;
+        p.classe = c.classe;
+        p.force = c.force;
+        p.niveaux = {"5", "6", "7"};
+        p.extra = "63";
+        p.nom = "Aldor";
+        const Personnage r = RegleLaFiche(p);
+        EXPECT_EQ(r.niveaux, c.niveaux) << c.classe;
+        EXPECT_EQ(r.extra, c.extra) << c.classe << " " << c.force;
+        EXPECT_EQ(r.nom, "Aldor");
+        EXPECT_EQ(RegleLaFiche(r), r) << c.classe;
+    }
+}
+
 TEST(Personnage, VerifieNiveaux)
 {
     struct Cas { const char* classe; const char* n1; const char* n2; const char* n3; bool bon; };
