@@ -69,14 +69,11 @@ int main(int argc, char* argv[])
     // The file given on the command line, named from where it was given.
     const QString fichier = ligne.fichier.isEmpty() ? QString() : QFileInfo(ligne.fichier).absoluteFilePath();
 
-    // The main window first: it fixes the data directory, and "Mage.mag" is
-    // read there. Both take the working directory as it is at that moment:
-    // it is the data folder for that moment only, and the user's own folder
-    // again for the file dialogs.
-    QDir::setCurrent(donnees);
-    TPersoForm persoForm;
+    // The main window on the data folder; the files read at start are read
+    // there ("Mage.mag" there, or the installed one). The working directory
+    // stays the user's, where the file dialogs start.
+    TPersoForm persoForm(donnees);
     const Fenetres f = CreeFenetres(persoForm);
-    QDir::setCurrent(travail);
 
     // The recent characters, the only settings kept.
     QSettings reglages(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vardel"), QStringLiteral("vardel"));

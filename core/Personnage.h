@@ -5,9 +5,10 @@
 #include <QString>
 #include <array>
 
-// The character being edited, as the texts of the main window's fields at
-// the moment it is asked for (TPersoForm::personnage()). Nothing is cached:
-// a Personnage is a snapshot, and the lookups below read its texts.
+// The entry texts of a character: what the main sheet's fields show (the
+// item texts of its pick lists; the empty text when nothing is chosen). A
+// Personnage is a plain value, part of the whole character
+// (FichePersonnage); the lookups below read its texts.
 struct Personnage {
     QString nom, race, sexe, age, taille, poids;
     QString classe;                    // empty: no class chosen

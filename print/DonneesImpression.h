@@ -13,40 +13,40 @@
 // The pages read nothing else, except the rule files of the data directory
 // that the main sheet needs for its figures.
 struct DonneesImpression {
-    // The entry fields of the main window.
+    // The character's entry texts.
     Personnage Perso;
     // Where "Vardel.Aju", "ST.dat", "comprace.dat" and "XP.dat" are read.
     QString RepertoireDonnees;
     QString FichierDonnees(const QString& nom) const;
 
-    // Texts the main window keeps for the printout. The main sheet refreshes
+    // Texts the open character keeps for the printout. The main page refreshes
     // Ajustements, JetsDeProtection and NotesStandard as it draws them, for
     // the caller to hand back.
     std::array<QString, NombreAjustements> Ajustements;
     std::array<QString, 5> JetsDeProtection;
     std::array<int, 8> TalentsVoleur{};
 
-    // The proficiency dialog: the marked lines "name&cost&ability&modifier"
+    // The marked proficiencies: their lines "name&cost&ability&modifier"
     // in list order, and the points left.
     QStringList Competences;
     int PointsCompetences = 0;
-    // The weapon dialog: the marked lines "name&speed&small-medium&large&rate
+    // The marked weapons: their lines "name&speed&small-medium&large&rate
     // of fire" in list order, the points left, and the whole line of the
     // specialised weapon (empty: none).
     QStringList Armes;
     int PointsArmes = 0;
     QString Specialisation;
 
-    // The notes dialog: the sphere choices from which the standard notes are
+    // The sphere choices from which the standard notes are
     // rebuilt, the standard notes, the user's notes.
     ChoixSpheres Spheres{};
     QStringList NotesStandard;
     QStringList Notes;
 
-    // The mage spell dialog: for levels 1..9, the marked catalogue records
+    // The spell catalogue: for levels 1..9, the marked records
     // "name&casting time&duration&range&area&components" in list order.
     std::array<QStringList, 9> SortsDeMage;
-    // The main window's records "name&percentage" of the learning rolls.
+    // The character's spell entries "name&percentage": the learning rolls.
     std::array<QStringList, 9> SortsDeMageParNiveau;
     // The chance to learn spells that decides which spells have failed.
     int ChanceApprentissage = 0;

@@ -26,10 +26,12 @@ class TFormPourcentage;
 // it is given (FixeEtat) and gives it back (Etat); the menu opens and saves
 // other spell files.
 //
-// The dialog reads and writes the character's nine lists of spell entries
-// ("name&percentage", the main window's SortsDeMageParNiveau) and reads its
-// Intelligence as typed; the percentage and new-spell dialogs are attached
-// as the means to get them, each created at its first use (RelieDialogues).
+// The dialog reads and writes the nine lists of spell entries
+// ("name&percentage") it was made with: the command that shows it fills
+// them from the character and gives them back as one step when it closes.
+// It reads the Intelligence as typed; the percentage and new-spell dialogs
+// are attached as the means to get them, each created at its first use
+// (RelieDialogues).
 class TFormSortsDeMage : public QDialog {
     Q_OBJECT
 public:

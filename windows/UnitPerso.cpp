@@ -59,7 +59,8 @@ private:
     TPersoForm& f_;
 };
 
-TPersoForm::TPersoForm(QWidget* parent) : QMainWindow(parent)
+TPersoForm::TPersoForm(const QString& repertoireDonnees, QWidget* parent)
+    : QMainWindow(parent), repertoireDonnees_(repertoireDonnees.isEmpty() ? QDir::currentPath() : repertoireDonnees)
 {
     PrepareFenetre(*this, "PersoForm", QStringLiteral("Caractéristiques du personnage"));
     setWindowIcon(Icone("vardel"));
@@ -125,7 +126,6 @@ void TPersoForm::FixeTitre(const QString& fichier, bool modifie)
 
 void TPersoForm::FormCreate()
 {
-    repertoireDonnees_ = QDir::currentPath();
     activeDialogues(false, false, false, false);
 }
 

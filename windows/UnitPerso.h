@@ -64,7 +64,9 @@ public:
         std::function<void()> fait;
     };
 
-    explicit TPersoForm(QWidget* parent = nullptr);
+    // The data directory is given (by default the working directory, as
+    // the sheet once read it).
+    explicit TPersoForm(const QString& repertoireDonnees = QString(), QWidget* parent = nullptr);
     ~TPersoForm() override;
 
     void BrancheCommande(Commande commande, Travail travail);
