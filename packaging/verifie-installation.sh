@@ -2,7 +2,8 @@
 # Checks that Vardel installs like any desktop program: builds it (Release,
 # without its tests) in the build folder given, installs it into a scratch
 # DESTDIR and under a second prefix, checks the installed tree, its desktop
-# entry and its file types, then makes the Debian package and checks its
+# entry, its file types, its AppStream metadata, its manual page and its
+# copyright and changelog, then makes the Debian package and checks its
 # contents, its control fields and its dependencies. Installs the tools it
 # needs when missing. Ends with "N passed, N failed" and fails when any
 # check does.
@@ -31,7 +32,7 @@ fin() {
     exit
 }
 
-VARDEL_PAQUETS_EN_PLUS="desktop-file-utils libxml2-utils dpkg-dev shared-mime-info binutils" \
+VARDEL_PAQUETS_EN_PLUS="desktop-file-utils libxml2-utils dpkg-dev shared-mime-info binutils appstream man-db groff-base" \
     nice -n 10 "$racine/scripts/preparer.sh" "$nom_dossier" -DCMAKE_BUILD_TYPE=Release -DVARDEL_TESTS=OFF
 verifie "construction dans $nom_dossier" test $? -eq 0
 [ "$echoues" -eq 0 ] || fin
@@ -101,6 +102,52 @@ verifie "« Sorts de mage de Vardel » en français et par défaut" \
 verifie "les .vdl sont du texte (text/plain)" grep -qx 'application/x-vardel-personnage text/plain' "$travail/mime/subclasses"
 for type in $(valeur MimeType | tr ';' ' '); do
     verifie "le type $type de l'entrée de bureau est déclaré" test -f "$travail/mime/${type}.xml"
+done
+
+# --- What software centres show ---------------------------------------------
+metainfo="$usr/share/metainfo/fr.vardel.Vardel.metainfo.xml"
+verifie "appstreamcli validate --no-net ${metainfo##*/}" \
+    bash -c 'appstreamcli validate --no-net "$1" >"$2" 2>&1 || { cat "$2"; false; }' _ "$metainfo" "$travail/appstream.txt"
+metadonnee() { xmllint --xpath "string($1)" "$metainfo" 2>/dev/null; }
+verifie "AppStream : lancé par ${bureau[0]##*/}" test "$(metadonnee '/component/launchable[@type="desktop-id"]')" = "${bureau[0]##*/}"
+verifie "AppStream : licence GPL-3.0-or-later" test "$(metadonnee /component/project_license)" = GPL-3.0-or-later
+verifie "AppStream : version $version datée" \
+    bash -c '[[ "$1" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]]' _ "$(metadonnee "/component/releases/release[@version=\"$version\"]/@date")"
+for type in $(valeur MimeType | tr ';' ' '); do
+    verifie "AppStream : ouvre $type" test "$(metadonnee "count(/component/provides/mediatype[.=\"$type\"])")" = 1
+done
+
+# --- The manual page ----------------------------------------------------------
+page="$usr/share/man/man6/vardel.6.gz"
+verifie "page de manuel share/man/man6/vardel.6.gz" test -f "$page"
+# What lintian runs: no warning of man nor groff, at the width of a terminal.
+verifie "man -l rend la page sans avertissement" \
+    bash -c 'sortie=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l -Tutf8 -Z "$1" 2>&1 >/dev/null) && [ -z "$sortie" ] || { echo "$sortie"; false; }' _ "$page"
+rendu="$(MANWIDTH=80 LC_ALL=C.UTF-8 man -l "$page" 2>/dev/null)"
+verifie "la page porte la version (Vardel $version)" grep -q "Vardel $version" <<<"$rendu"
+# Every option the program's help names is described in the page.
+for option in $("$usr/bin/vardel" --help | grep -oE '(^|[ ,])--?[a-z]+' | tr -d ' ,'); do
+    verifie "la page décrit $option" grep -qE -- "(^|[ ,])$option([ ,]|$)" <<<"$rendu"
+done
+verifie "la page donne les codes de retour 0, 1 et 2" \
+    bash -c 'for c in 0 1 2; do grep -qE "^ +$c  " <<<"$1" || exit 1; done' _ "$rendu"
+
+# --- The copyright and the changelog -------------------------------------------
+doc="$usr/share/doc/vardel"
+verifie "share/doc/vardel/copyright au format lisible par les machines" \
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
+verifie "copyright : tout sous GPL-3+, texte dans /usr/share/common-licenses/GPL-3" \
+    bash -c 'grep -qx "License: GPL-3+" "$1" && grep -qF "/usr/share/common-licenses/GPL-3" "$1"' _ "$doc/copyright"
+verifie "LICENSE du dépôt : le texte de la GPL version 3" \
+    cmp -s "$racine/LICENSE" /usr/share/common-licenses/GPL-3
+zcat "$doc/changelog.gz" >"$travail/changelog" 2>/dev/null
+verifie "changelog.gz : première entrée $version" \
+    test "$(dpkg-parsechangelog -l "$travail/changelog" -S Version 2>/dev/null)" = "$version"
+# Compressed at most, without the name nor the time of the file (lintian):
+# flags byte 3 without FNAME, time bytes 4 to 7 nought, extra flags 2.
+for gz in "$doc/changelog.gz" "$page"; do
+    verifie "${gz##*/} compressé par gzip -9n" \
+        test "$(od -An -tx1 -j3 -N6 "$gz" | tr -d ' \n')" = 000000000002
 done
 
 # Under another prefix, the same files at the same places.
