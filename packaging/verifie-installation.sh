@@ -171,6 +171,8 @@ verifie "Maintainer renseigné" test -n "$(champ Maintainer)"
 verifie "Description en français" bash -c '[[ "$1" == *"feuilles de personnage"* ]]' _ "$(champ Description)"
 depend="$(champ Depends)"
 dependances=" $(echo "$depend" | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | tr '\n' ' ') "
+verifie "Depends nomme chaque paquet une seule fois" \
+    test -z "$(echo "$dependances" | tr ' ' '\n' | sed '/^$/d' | sort | uniq -d)"
 for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2 qt6-translations-l10n; do
     verifie "Depends: $p" test "${dependances#* "$p" }" != "$dependances"
 done
