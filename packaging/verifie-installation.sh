@@ -4,8 +4,8 @@
 # DESTDIR and under a second prefix, checks the installed tree, its desktop
 # entry, its file types, its AppStream metadata, its manual page and its
 # copyright and changelog, then makes the Debian package and checks its
-# contents, its control fields and its dependencies. Installs the tools it
-# needs when missing. Ends with "N passed, N failed" and fails when any
+# contents, its control fields, its dependencies and what lintian says of
+# it. Installs the tools it needs when missing. Ends with "N passed, N failed" and fails when any
 # check does.
 #   ./packaging/verifie-installation.sh [dossier de construction, build-paquet par défaut]
 set -uo pipefail
@@ -32,7 +32,7 @@ fin() {
     exit
 }
 
-VARDEL_PAQUETS_EN_PLUS="desktop-file-utils libxml2-utils dpkg-dev shared-mime-info binutils appstream man-db groff-base" \
+VARDEL_PAQUETS_EN_PLUS="desktop-file-utils libxml2-utils dpkg-dev shared-mime-info binutils lintian appstream man-db groff-base" \
     nice -n 10 "$racine/scripts/preparer.sh" "$nom_dossier" -DCMAKE_BUILD_TYPE=Release -DVARDEL_TESTS=OFF
 verifie "construction dans $nom_dossier" test $? -eq 0
 [ "$echoues" -eq 0 ] || fin
@@ -166,6 +166,7 @@ verifie "paquet ${deb[0]##*/} produit" test "${#deb[@]}" -eq 1 -a -f "${deb[0]}"
 champ() { dpkg-deb -f "${deb[0]}" "$1"; }
 verifie "Package: vardel" test "$(champ Package)" = vardel
 verifie "Version: $version" test "$(champ Version)" = "$version"
+# A game for Debian: the package's section, and its program in /usr/games.
 verifie "Section: games" test "$(champ Section)" = games
 verifie "Maintainer renseigné" test -n "$(champ Maintainer)"
 verifie "Description en français" bash -c '[[ "$1" == *"feuilles de personnage"* ]]' _ "$(champ Description)"
@@ -186,11 +187,28 @@ for bib in $(readelf -d "$usr/bin/vardel" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/
 done
 
 fichiers_paquet="$(dpkg-deb -c "${deb[0]}" | awk '$1 ~ /^-/ { sub(/^\.\/usr\//, "./", $6); print $6 }' | sort)"
-verifie "le paquet contient exactement les fichiers installés sous /usr" \
-    test "$fichiers_paquet" = "$(cd "$usr" && find . -type f | sort)"
-verifie "le paquet place le programme dans /usr/bin" bash -c 'dpkg-deb -c "$1" | grep " \./usr/bin/vardel$" >/dev/null' _ "${deb[0]}"
+verifie "le paquet contient exactement les fichiers installés sous /usr, le programme dans games" \
+    test "$fichiers_paquet" = "$(cd "$usr" && find . -type f | sed 's|^\./bin/vardel$|./games/vardel|' | sort)"
+paquet="$travail/paquet"
+dpkg-deb -x "${deb[0]}" "$paquet"
+verifie "le paquet place le programme dans /usr/games" test -x "$paquet/usr/games/vardel" -a ! -e "$paquet/usr/bin"
+# The program looks for its data in share/vardel beside its own folder.
+verifie "depuis /usr/games, le programme trouve ses données (../share/vardel)" \
+    test -f "$paquet/usr/games/../share/vardel/XP.dat" -a -f "$paquet/usr/games/../share/vardel/Mage.mag"
+entree_paquet="$paquet/usr/share/applications/fr.vardel.Vardel.desktop"
+verifie "l'entrée de bureau du paquet lance /usr/games/vardel %f" \
+    test "$(sed -n 's/^Exec=//p' "$entree_paquet")" = "/usr/games/vardel %f"
+verifie "desktop-file-validate sur l'entrée du paquet" desktop-file-validate "$entree_paquet"
 # No maintainer script: removing the package removes exactly what it placed.
 verifie "aucun script de maintenance (preinst, postinst, prerm, postrm)" \
     bash -c '! dpkg-deb --ctrl-tarfile "$1" | tar -t | grep -E "(pre|post)(inst|rm)$" >/dev/null' _ "${deb[0]}"
+
+# Debian's own checks: no error and no warning (the information tags are
+# shown, not counted).
+lintian --display-info "${deb[0]}" >"$travail/lintian.txt" 2>"$travail/lintian-erreurs.txt"
+etat_lintian=$?
+sed 's/^/       lintian : /' "$travail/lintian.txt"
+verifie "lintian a examiné le paquet" test "$etat_lintian" -eq 0 -o -s "$travail/lintian.txt"
+verifie "lintian : aucune erreur ni avertissement" bash -c '! grep -qE "^[EW]: " "$1"' _ "$travail/lintian.txt"
 
 fin
