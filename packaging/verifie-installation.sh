@@ -5,8 +5,8 @@
 # entry, its file types, its AppStream metadata, its manual page and its
 # copyright and changelog, then makes the Debian package and checks its
 # contents, its control fields, its dependencies and what lintian says of
-# it. Installs the tools it needs when missing. Ends with "N passed, N failed" and fails when any
-# check does.
+# it. Installs the tools it needs when missing. Ends with "N passed, N
+# failed" and fails when any check does.
 #   ./packaging/verifie-installation.sh [dossier de construction, build-paquet par défaut]
 set -uo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -208,7 +208,8 @@ verifie "aucun script de maintenance (preinst, postinst, prerm, postrm)" \
 lintian --display-info "${deb[0]}" >"$travail/lintian.txt" 2>"$travail/lintian-erreurs.txt"
 etat_lintian=$?
 sed 's/^/       lintian : /' "$travail/lintian.txt"
-verifie "lintian a examiné le paquet" test "$etat_lintian" -eq 0 -o -s "$travail/lintian.txt"
+verifie "lintian a examiné le paquet" \
+    bash -c '[ "$1" -eq 0 ] || [ -s "$2" ] || { cat "$3"; false; }' _ "$etat_lintian" "$travail/lintian.txt" "$travail/lintian-erreurs.txt"
 verifie "lintian : aucune erreur ni avertissement" bash -c '! grep -qE "^[EW]: " "$1"' _ "$travail/lintian.txt"
 
 fin
