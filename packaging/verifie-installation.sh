@@ -2,10 +2,11 @@
 # Checks that Vardel installs like any desktop program: builds it (Release,
 # without its tests) in the build folder given, installs it into a scratch
 # DESTDIR and under a second prefix, checks the installed tree, its desktop
-# entry and its file types, then makes the Debian package and checks its
-# contents, its control fields and its dependencies. Installs the tools it
-# needs when missing. Ends with "N passed, N failed" and fails when any
-# check does.
+# entry, its file types, its AppStream metadata, its manual page and its
+# copyright and changelog, then makes the Debian package and checks its
+# contents, its control fields, its dependencies and what lintian says of
+# it. Installs the tools it needs when missing. Ends with "N passed, N
+# failed" and fails when any check does.
 #   ./packaging/verifie-installation.sh [dossier de construction, build-paquet par défaut]
 set -uo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -31,7 +32,7 @@ fin() {
     exit
 }
 
-VARDEL_PAQUETS_EN_PLUS="desktop-file-utils libxml2-utils dpkg-dev shared-mime-info binutils" \
+VARDEL_PAQUETS_EN_PLUS="desktop-file-utils libxml2-utils dpkg-dev shared-mime-info binutils lintian appstream man-db groff-base" \
     nice -n 10 "$racine/scripts/preparer.sh" "$nom_dossier" -DCMAKE_BUILD_TYPE=Release -DVARDEL_TESTS=OFF
 verifie "construction dans $nom_dossier" test $? -eq 0
 [ "$echoues" -eq 0 ] || fin
@@ -103,6 +104,52 @@ for type in $(valeur MimeType | tr ';' ' '); do
     verifie "le type $type de l'entrée de bureau est déclaré" test -f "$travail/mime/${type}.xml"
 done
 
+# --- What software centres show ---------------------------------------------
+metainfo="$usr/share/metainfo/fr.vardel.Vardel.metainfo.xml"
+verifie "appstreamcli validate --no-net ${metainfo##*/}" \
+    bash -c 'appstreamcli validate --no-net "$1" >"$2" 2>&1 || { cat "$2"; false; }' _ "$metainfo" "$travail/appstream.txt"
+metadonnee() { xmllint --xpath "string($1)" "$metainfo" 2>/dev/null; }
+verifie "AppStream : lancé par ${bureau[0]##*/}" test "$(metadonnee '/component/launchable[@type="desktop-id"]')" = "${bureau[0]##*/}"
+verifie "AppStream : licence GPL-3.0-or-later" test "$(metadonnee /component/project_license)" = GPL-3.0-or-later
+verifie "AppStream : version $version datée" \
+    bash -c '[[ "$1" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]]' _ "$(metadonnee "/component/releases/release[@version=\"$version\"]/@date")"
+for type in $(valeur MimeType | tr ';' ' '); do
+    verifie "AppStream : ouvre $type" test "$(metadonnee "count(/component/provides/mediatype[.=\"$type\"])")" = 1
+done
+
+# --- The manual page ----------------------------------------------------------
+page="$usr/share/man/man6/vardel.6.gz"
+verifie "page de manuel share/man/man6/vardel.6.gz" test -f "$page"
+# What lintian runs: no warning of man nor groff, at the width of a terminal.
+verifie "man -l rend la page sans avertissement" \
+    bash -c 'sortie=$(MANWIDTH=80 LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l -Tutf8 -Z "$1" 2>&1 >/dev/null) && [ -z "$sortie" ] || { echo "$sortie"; false; }' _ "$page"
+rendu="$(MANWIDTH=80 LC_ALL=C.UTF-8 man -l "$page" 2>/dev/null)"
+verifie "la page porte la version (Vardel $version)" grep -q "Vardel $version" <<<"$rendu"
+# Every option the program's help names is described in the page.
+for option in $("$usr/bin/vardel" --help | grep -oE '(^|[ ,])--?[a-z]+' | tr -d ' ,'); do
+    verifie "la page décrit $option" grep -qE -- "(^|[ ,])$option([ ,]|$)" <<<"$rendu"
+done
+verifie "la page donne les codes de retour 0, 1 et 2" \
+    bash -c 'for c in 0 1 2; do grep -qE "^ +$c  " <<<"$1" || exit 1; done' _ "$rendu"
+
+# --- The copyright and the changelog -------------------------------------------
+doc="$usr/share/doc/vardel"
+verifie "share/doc/vardel/copyright au format lisible par les machines" \
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
+verifie "copyright : tout sous GPL-3+, texte dans /usr/share/common-licenses/GPL-3" \
+    bash -c 'grep -qx "License: GPL-3+" "$1" && grep -qF "/usr/share/common-licenses/GPL-3" "$1"' _ "$doc/copyright"
+verifie "LICENSE du dépôt : le texte de la GPL version 3" \
+    cmp -s "$racine/LICENSE" /usr/share/common-licenses/GPL-3
+zcat "$doc/changelog.gz" >"$travail/changelog" 2>/dev/null
+verifie "changelog.gz : première entrée $version" \
+    test "$(dpkg-parsechangelog -l "$travail/changelog" -S Version 2>/dev/null)" = "$version"
+# Compressed at most, without the name nor the time of the file (lintian):
+# flags byte 3 without FNAME, time bytes 4 to 7 nought, extra flags 2.
+for gz in "$doc/changelog.gz" "$page"; do
+    verifie "${gz##*/} compressé par gzip -9n" \
+        test "$(od -An -tx1 -j3 -N6 "$gz" | tr -d ' \n')" = 000000000002
+done
+
 # Under another prefix, the same files at the same places.
 cmake --install "$construction" --prefix "$travail/ailleurs" >/dev/null
 verifie "cmake --install --prefix ailleurs : mêmes fichiers" \
@@ -119,11 +166,14 @@ verifie "paquet ${deb[0]##*/} produit" test "${#deb[@]}" -eq 1 -a -f "${deb[0]}"
 champ() { dpkg-deb -f "${deb[0]}" "$1"; }
 verifie "Package: vardel" test "$(champ Package)" = vardel
 verifie "Version: $version" test "$(champ Version)" = "$version"
+# A game for Debian: the package's section, and its program in /usr/games.
 verifie "Section: games" test "$(champ Section)" = games
 verifie "Maintainer renseigné" test -n "$(champ Maintainer)"
 verifie "Description en français" bash -c '[[ "$1" == *"feuilles de personnage"* ]]' _ "$(champ Description)"
 depend="$(champ Depends)"
 dependances=" $(echo "$depend" | tr ',|' '\n\n' | sed 's/(.*)//; s/^ *//; s/ *$//' | tr '\n' ' ') "
+verifie "Depends nomme chaque paquet une seule fois" \
+    test -z "$(echo "$dependances" | tr ' ' '\n' | sed '/^$/d' | sort | uniq -d)"
 for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2 qt6-translations-l10n; do
     verifie "Depends: $p" test "${dependances#* "$p" }" != "$dependances"
 done
@@ -137,11 +187,29 @@ for bib in $(readelf -d "$usr/bin/vardel" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/
 done
 
 fichiers_paquet="$(dpkg-deb -c "${deb[0]}" | awk '$1 ~ /^-/ { sub(/^\.\/usr\//, "./", $6); print $6 }' | sort)"
-verifie "le paquet contient exactement les fichiers installés sous /usr" \
-    test "$fichiers_paquet" = "$(cd "$usr" && find . -type f | sort)"
-verifie "le paquet place le programme dans /usr/bin" bash -c 'dpkg-deb -c "$1" | grep " \./usr/bin/vardel$" >/dev/null' _ "${deb[0]}"
+verifie "le paquet contient exactement les fichiers installés sous /usr, le programme dans games" \
+    test "$fichiers_paquet" = "$(cd "$usr" && find . -type f | sed 's|^\./bin/vardel$|./games/vardel|' | sort)"
+paquet="$travail/paquet"
+dpkg-deb -x "${deb[0]}" "$paquet"
+verifie "le paquet place le programme dans /usr/games" test -x "$paquet/usr/games/vardel" -a ! -e "$paquet/usr/bin"
+# The program looks for its data in share/vardel beside its own folder.
+verifie "depuis /usr/games, le programme trouve ses données (../share/vardel)" \
+    test -f "$paquet/usr/games/../share/vardel/XP.dat" -a -f "$paquet/usr/games/../share/vardel/Mage.mag"
+entree_paquet="$paquet/usr/share/applications/fr.vardel.Vardel.desktop"
+verifie "l'entrée de bureau du paquet lance /usr/games/vardel %f" \
+    test "$(sed -n 's/^Exec=//p' "$entree_paquet")" = "/usr/games/vardel %f"
+verifie "desktop-file-validate sur l'entrée du paquet" desktop-file-validate "$entree_paquet"
 # No maintainer script: removing the package removes exactly what it placed.
 verifie "aucun script de maintenance (preinst, postinst, prerm, postrm)" \
     bash -c '! dpkg-deb --ctrl-tarfile "$1" | tar -t | grep -E "(pre|post)(inst|rm)$" >/dev/null' _ "${deb[0]}"
+
+# Debian's own checks: no error and no warning (the information tags are
+# shown, not counted).
+lintian --display-info "${deb[0]}" >"$travail/lintian.txt" 2>"$travail/lintian-erreurs.txt"
+etat_lintian=$?
+sed 's/^/       lintian : /' "$travail/lintian.txt"
+verifie "lintian a examiné le paquet" \
+    bash -c '[ "$1" -eq 0 ] || [ -s "$2" ] || { cat "$3"; false; }' _ "$etat_lintian" "$travail/lintian.txt" "$travail/lintian-erreurs.txt"
+verifie "lintian : aucune erreur ni avertissement" bash -c '! grep -qE "^[EW]: " "$1"' _ "$travail/lintian.txt"
 
 fin
