@@ -35,7 +35,7 @@ QString TexteAide(const QString& programme)
         "  -h, --help      affiche cette aide et s'arrête\n"
         "  -v, --version   affiche la version et s'arrête\n"
         "  --              termine les options : ce qui suit est un nom de fichier,\n"
-        "                  même s'il commence par un tiret (vardel -- -brouillon.vdl)\n"
+        "                  même s'il commence par un tiret\n"
         "\n"
         "Les fichiers de données sont lus dans le dossier de travail quand il les contient,\n"
         "sinon dans le dossier d'installation (share/vardel).\n");
