@@ -312,3 +312,80 @@ TEST(Historique, MenuRaccourcisEtTitre)
     p.SpeedButtonAnnuler->click();
     EXPECT_TRUE(p.isWindowModified());
 }
+
+// A round trip through the windows: chosen by gestures in each dialog,
+// saved, given up for a new character, opened again; each dialog then
+// shows what was chosen, the notes box its exact text.
+TEST(Historique, AllerRetourParLesFenetres)
+{
+    DossierTemporaire dossier;
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    Programme pr;
+    pr.remplit(dossier.chemin("brunhild.vdl"));
+    choisit(pr.p().ComboRace, "Humain");   // a priest's spheres for the notes too
+    struct Montre {
+        QList<qsizetype> competences, armes;
+        ChoixSpheres spheres{};
+        QList<int> sorts;
+        QString notes;
+        ValeursTalentsVoleur voleur{};
+        bool operator==(const Montre&) const = default;
+    };
+    auto regarde = [&] {
+        Montre m;
+        avecDialogue([&] { pr.p().ButtonNWPClick(); }, [&](QWidget*) { m.competences = pr.f.FormNWP().Marques(); });
+        avecDialogue([&] { pr.p().ButtonArmesClick(); }, [&](QWidget*) { m.armes = pr.f.FormArmes().Marques(); });
+        avecDialogue([&] { pr.p().ButtonSortsDeClercClick(); }, [&](QWidget*) { m.spheres = pr.f.FormSpheres().Choix(); });
+        avecDialogue([&] { pr.p().ButtonSortsDeMageClick(); }, [&](QWidget*) { m.sorts = pr.f.FormSortsDeMage().Marques(1); });
+        avecDialogue([&] { pr.p().ButtonNotesClick(); },
+                     [&](QWidget*) { m.notes = pr.f.FormNotes().MemoNotes->toPlainText(); });
+        avecDialogue([&] { pr.p().ButtonTalentsDeVoleurClick(); },
+                     [&](QWidget*) { m.voleur = pr.f.FormTalentsVoleur().Valeurs(); });
+        return m;
+    };
+
+    avecDialogue([&] { pr.p().ButtonNWPClick(); }, [&](QWidget*) {
+        Programme::clique(pr.f.FormNWP().ListBoxNWP, 2);
+        Programme::clique(pr.f.FormNWP().ListBoxNWP, 5);
+        pr.f.FormNWP().ButtonRetourClick();
+    });
+    avecDialogue([&] { pr.p().ButtonArmesClick(); }, [&](QWidget*) {
+        Programme::clique(pr.f.FormArmes().ListBoxArmes, 4);
+        pr.f.FormArmes().ButtonRetourClick();
+    });
+    avecDialogue([&] { pr.p().ButtonSortsDeClercClick(); }, [&](QWidget*) {
+        QTest::mouseClick(pr.f.FormSpheres().ButtonStandard, Qt::LeftButton);
+        pr.f.FormSpheres().ButtonRetourClick();
+    });
+    avecDialogue([&] { pr.p().ButtonSortsDeMageClick(); }, [&](QWidget*) {
+        TFormSortsDeMage& sorts = pr.f.FormSortsDeMage();
+        sorts.CheckBoxPourcent->setChecked(false);
+        ListeSorts* l = sorts.ListBoxes[0];
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());
+        sorts.ButtonRetourClick();
+    });
+    avecDialogue([&] { pr.p().ButtonNotesClick(); }, [&](QWidget*) {
+        QTest::keyClicks(pr.f.FormNotes().MemoNotes, "Doit 3 po");
+        QTest::keyClick(pr.f.FormNotes().MemoNotes, Qt::Key_Return);
+        QTest::keyClick(pr.f.FormNotes().MemoNotes, Qt::Key_Return);
+        QTest::keyClicks(pr.f.FormNotes().MemoNotes, "à Bran");
+        pr.f.FormNotes().ButtonRetourClick();
+    });
+    avecDialogue([&] { pr.p().ButtonTalentsDeVoleurClick(); }, [&](QWidget*) {
+        pr.f.FormTalentsVoleur().UpDownClick(2, true);
+        pr.f.FormTalentsVoleur().ButtonRetourClick();
+    });
+    const Montre avant = regarde();
+    EXPECT_EQ(avant.notes, "Doit 3 po\n\nà Bran");
+    EXPECT_EQ(avant.sorts.size(), 1);
+    EXPECT_EQ(avant.competences.size(), 2);
+
+    const QString fichier = dossier.chemin("aller-retour.vdl");
+    plateforme->fichiers = {fichier};
+    pr.p().Sauver1Click();
+    pr.p().Nouveau1Click();
+    EXPECT_EQ(pr.p().EditNom->text(), "");
+    plateforme->fichiers = {fichier};
+    pr.p().Ouvrir1Click();
+    EXPECT_EQ(regarde(), avant);
+}
