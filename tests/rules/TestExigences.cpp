@@ -104,6 +104,8 @@ TEST(Exigences, FichierAbime)
     const QStringList bon = fichier();
     QStringList sansCle = bon;
     sansCle.removeAll("Classes permises");
+    QStringList sansAjustements = bon;   // the key and its records
+    sansAjustements.remove(sansAjustements.indexOf("Ajustements raciaux"), 3);
     QStringList deuxFois = bon;
     deuxFois.append("Classes permises");
     QStringList desordre = bon;
@@ -112,6 +114,7 @@ TEST(Exigences, FichierAbime)
         {},
         bon.mid(0, bon.indexOf("Classes permises")),
         sansCle,
+        sansAjustements,
         deuxFois,
         desordre,
         QStringList{"Nain&8/18&3/17&11/18&3/18&3/18&3/17"} + bon,                                   // before any key

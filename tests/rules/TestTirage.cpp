@@ -136,8 +136,9 @@ TEST(Tirage, RepartitionDesValeurs)
     EXPECT_TRUE(PeutRecevoir(vi, d, 0, Force));           // a die moved within its own ability
     d = {Force, Dexterite, Force, Sagesse, Sagesse, Sagesse, Charisme};
     EXPECT_EQ(ScoresComplets(vi, d), (Scores{18, 13, 8, 8, 14, 14}));
-    d[1] = Force;                                         // 23
+    d[5] = Force;                                         // 19
     EXPECT_FALSE(ScoresComplets(vi, d));
+    d[5] = Sagesse;
     d[1] = -1;                                            // a die left
     EXPECT_FALSE(ScoresComplets(vi, d));
 }
