@@ -3,6 +3,8 @@
 #include "Champs.h"
 #include "Classes.h"
 
+#include <QRandomGenerator>
+
 #include <algorithm>
 #include <climits>
 
@@ -42,6 +44,11 @@ int Hasard::Lance(int n)
 {
     etatHasard = etatHasard * 134775813u + 1u;
     return static_cast<int>((static_cast<std::uint64_t>(etatHasard) * static_cast<std::uint32_t>(n)) >> 32) + 1;
+}
+
+void Hasard::Seme()
+{
+    etatHasard = QRandomGenerator::system()->generate();
 }
 
 std::uint32_t Hasard::Etat() { return etatHasard; }

@@ -14,12 +14,17 @@
 // that group (the figures from 17 up are a fighter's only).
 int AjustementPVConstitution(const QString& constitution, const QString& groupe);
 
-// The program's one generator of dice rolls: a 32-bit state, 0 at start,
-// never reseeded, so every run rolls the same sequence.
+// The program's one generator of dice rolls: a 32-bit state that the
+// program entry seeds once from the system's entropy (Seme), so that each
+// run rolls its own sequence; from a given state the rolls are always the
+// same (the tests fix it with FixeEtat). Before any seeding the state is 0.
 class Hasard {
 public:
-    // 1 .. n.
+    // 1 .. n: the state becomes state * 134775813 + 1 (modulo 2^32), and the
+    // roll is (state * n) div 2^32 + 1.
     static int Lance(int n);
+    // Seeds the state from the system's entropy; called once, at start.
+    static void Seme();
     // For tests: the state now, and to put it back.
     static std::uint32_t Etat();
     static void FixeEtat(std::uint32_t etat);

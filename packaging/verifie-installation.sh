@@ -54,7 +54,7 @@ verifie "vardel --version donne « Vardel $version »" \
 verifie "vardel sans chemin de recherche vers la construction" \
     bash -c '! readelf -d "$1" | grep -E "RPATH|RUNPATH" | grep -qF "$2"' _ "$usr/bin/vardel" "$racine"
 
-for f in XP.dat ST.dat Vardel.Aju comprace.dat sorts2.dat Clercs5.dat Vardel.cat Vardel.nwp Vardel.Arm Mage.mag; do
+for f in XP.dat ST.dat Vardel.Aju comprace.dat sorts2.dat Clercs5.dat Vardel.cat Vardel.nwp Vardel.Arm Mage.mag Exigences.dat; do
     verifie "share/vardel/$f identique à data/$f" cmp -s "$racine/data/$f" "$usr/share/vardel/$f"
 done
 

@@ -47,6 +47,17 @@ TEST(Niveaux, LeGenerateurSuitToujoursLaMemeSuite)
     }
 }
 
+// The program entry seeds the state from the system once: two seedings give
+// two states (the odds that they meet are 1 in 2^32), where a seed from the
+// clock or a constant would give the same.
+TEST(Niveaux, LeGenerateurEstSemeParLeSysteme)
+{
+    Hasard::Seme();
+    const std::uint32_t premier = Hasard::Etat();
+    Hasard::Seme();
+    EXPECT_NE(Hasard::Etat(), premier);
+}
+
 TEST(Niveaux, TirageDesPointsDeVieResteDansSesBornes)
 {
     struct Cas { const char* classe; QStringList niveaux; const char* constitution; int min, max; };

@@ -5,6 +5,7 @@
 #include "Champs.h"
 #include "Classes.h"
 #include "Combat.h"
+#include "Exigences.h"
 #include "Perso.h"
 #include "ResumeClasseRace.h"
 #include "Spheres.h"
@@ -35,7 +36,7 @@ const QStringList spheres = {"Animale", "Astrale", "Charme", "Climat", "Combat",
 TEST(Donnees, EncodageEtFinsDeLigne)
 {
     const QStringList fichiers = {"XP.dat", "ST.dat", "Vardel.Aju", "comprace.dat", "sorts2.dat", "Clercs5.dat",
-                                  "Vardel.cat", "Vardel.nwp", "Vardel.Arm", "Mage.mag"};
+                                  "Vardel.cat", "Vardel.nwp", "Vardel.Arm", "Mage.mag", "Exigences.dat"};
     for (const QString& nom : fichiers) {
         SCOPED_TRACE(nom.toStdString());
         QFile f(chemin(nom));
@@ -413,4 +414,61 @@ TEST(Donnees, JetsDeProtectionDesClasses)
         CalculeJetsDeProtection(perso(c.classe, c.niveaux), st, jets);
         EXPECT_EQ(jets, c.jets) << c.classe;
     }
+}
+
+// The requirements of the roll of the abilities: the file loads through its
+// reader, every class it names is in the class list, every race is offered,
+// and a few figures read as the rules give them.
+TEST(Donnees, ExigencesDuTirage)
+{
+    const ListeTexte lignes = charge("Exigences.dat");
+    const qsizetype debut = lignes.lignes().indexOf("Classes permises");
+    ASSERT_GE(debut, 0);
+    int noms = 0;
+    for (qsizetype i = debut + 1; i < lignes.count(); ++i) {
+        const QString& l = lignes.at(i);
+        if (l.isEmpty() || l.startsWith(';'))
+            continue;
+        const QStringList champs = l.split('&');
+        EXPECT_TRUE(Classes::Races().contains(champs[0])) << l.toStdString();
+        for (const QString& classe : champs.mid(1)) {
+            EXPECT_TRUE(Classes::Liste().contains(classe)) << classe.toStdString();
+            ++noms;
+        }
+    }
+    EXPECT_EQ(noms, 9 + 5 + 9 + 10 + 18 + 4);
+
+    // The figures of the rules, all of them: a row swapped or a figure
+    // mistyped shows.
+    const Exigences e = LitExigences(lignes);
+    const Scores toutes18 = {18, 18, 18, 18, 18, 18};
+    struct Race { const char* nom; Scores minimums, maximums, ajustements; qsizetype classes; };
+    const Race races[] = {
+        {"Humain", {3, 3, 3, 3, 3, 3}, toutes18, {0, 0, 0, 0, 0, 0}, 9},
+        {"Elfe", {3, 6, 7, 8, 3, 8}, toutes18, {0, 1, -1, 0, 0, 0}, 9},
+        {"Demi-Elfe", {3, 6, 6, 4, 3, 3}, toutes18, {0, 0, 0, 0, 0, 0}, 18},
+        {"Hobbit", {7, 7, 10, 6, 3, 3}, {18, 18, 18, 18, 17, 18}, {-1, 1, 0, 0, 0, 0}, 4},
+        {"Nain", {8, 3, 11, 3, 3, 3}, {18, 17, 18, 18, 18, 17}, {0, 0, 1, 0, 0, -1}, 5},
+        {"Gnome", {6, 3, 8, 6, 3, 3}, toutes18, {0, 0, 0, 1, -1, 0}, 10},
+    };
+    ASSERT_EQ(e.races.size(), 6);
+    for (qsizetype r = 0; r < 6; ++r) {
+        SCOPED_TRACE(races[r].nom);
+        EXPECT_EQ(e.races[r].race, races[r].nom);
+        EXPECT_EQ(e.races[r].minimums, races[r].minimums);
+        EXPECT_EQ(e.races[r].maximums, races[r].maximums);
+        EXPECT_EQ(e.races[r].ajustements, races[r].ajustements);
+        EXPECT_EQ(e.races[r].classes.size(), races[r].classes);
+    }
+    EXPECT_EQ(e.races[0].classes, (QStringList{"Clerc", "Druide", "Guerrier", "Paladin", "Ranger", "Mage",
+                                               "Illusioniste", "Voleur", "Barde"}));
+    // In the order of ClassesDeBase: Guerrier, Paladin, Ranger, Mage,
+    // Illusioniste, Clerc, Druide, Voleur, Barde; 0 for none.
+    const std::array<Scores, 9> minimums = {{{9, 0, 0, 0, 0, 0}, {12, 0, 9, 0, 13, 17}, {13, 13, 14, 0, 14, 0},
+                                             {0, 0, 0, 9, 0, 0}, {0, 16, 0, 9, 0, 0}, {0, 0, 0, 0, 9, 0},
+                                             {0, 0, 0, 0, 12, 15}, {0, 9, 0, 0, 0, 0}, {0, 12, 0, 13, 0, 15}}};
+    EXPECT_EQ(e.minimums, minimums);
+    EXPECT_EQ(ClassesPermises(e, "Gnome", {9, 16, 9, 9, 9, 9}),
+              (QStringList{"Clerc", "Guerrier", "Illusioniste", "Voleur", "Clerc-Guerrier", "Clerc-Voleur",
+                           "Clerc-Illusioniste", "Guerrier-Voleur", "Guerrier-Illusioniste", "Voleur-Illusioniste"}));
 }

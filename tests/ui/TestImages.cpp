@@ -19,5 +19,6 @@ TEST(Images, RenduesALaConstruction)
             dessinee = dessinee || qAlpha(icone.pixel(x, y)) != 0;
     EXPECT_TRUE(dessinee);
     EXPECT_FALSE(Icone("vardel").isNull());
+    EXPECT_EQ(Image("des").size(), QSize(64, 64));
     EXPECT_TRUE(Image("inconnue").isNull());
 }
