@@ -9,6 +9,7 @@
 #include "UnitFormNotes.h"
 #include "UnitFormSortsDeMage.h"
 #include "UnitFormSpheres.h"
+#include "UnitFormTirage.h"
 #include "UnitPerso.h"
 #include "Verifications.h"
 
@@ -108,6 +109,25 @@ void TravailSortsDeMage(const Fenetres& f)
 
 }
 
+namespace {
+
+// "Tirer les &caractéristiques...": the roll's dialog on the sheet as it
+// is; applied, the seven abilities, Extra, the race and the class, as the
+// sheet's rule leaves them, in one step.
+void TravailTirage(const Fenetres& f)
+{
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    const std::optional<Tirage> tirage = f.FormTirage().Tire(ouvert.Fiche().personnage);
+    if (!tirage)
+        return;
+    Personnage p = ouvert.Fiche().personnage;
+    AppliqueTirage(*tirage, p);
+    p = RegleLaFiche(p);
+    ouvert.Change(QStringLiteral("le tirage des caractéristiques"), [&p](EtatPersonnage& e) { e.fiche.personnage = p; });
+}
+
+}
+
 // Each command: its checks, then its work and its window. The main window
 // runs the checks, then the work (TPersoForm::Travail); a dialog's changes
 // are one step of the history when it closes.
@@ -188,4 +208,7 @@ void BrancheCommandes(const Fenetres& f)
     // "&Notes": Sagesse, race and class; the standard notes rebuilt, then
     // the notes dialog.
     persoForm.BrancheCommande(Commande::Notes, {Verifications::AvantNotes, [f] { TravailNotes(f); }});
+
+    // "Tirer les &caractéristiques...": no check; the roll's dialog.
+    persoForm.BrancheCommande(Commande::Tirage, {nullptr, [f] { TravailTirage(f); }});
 }

@@ -12,6 +12,7 @@
 #include "UnitFormSpheres.h"
 #include "UnitFormTalentsBarde.h"
 #include "UnitFormTalentsVoleur.h"
+#include "UnitFormTirage.h"
 #include "UnitNouveauSortDeMage.h"
 #include "UnitPerso.h"
 
@@ -33,6 +34,7 @@ struct Fenetres::Dialogues {
     QPointer<TFormChoixImpression> choixImpression;
     QPointer<TFormPourcentage> pourcentage;
     QPointer<TFormNouveauSortDeMage> nouveauSort;
+    QPointer<TFormTirage> tirage;
     std::array<QStringList, 9> sortsAOuvrir;
 };
 
@@ -105,6 +107,13 @@ TFormChoixImpression& Fenetres::FormChoixImpression() const
 TFormPourcentage& Fenetres::FormPourcentage() const
 {
     return premiere(dialogues_->pourcentage, [this] { return new TFormPourcentage(PersoForm); });
+}
+
+TFormTirage& Fenetres::FormTirage() const
+{
+    return premiere(dialogues_->tirage, [this] {
+        return new TFormTirage(Ouvert->FichierDonnees(QStringLiteral("Exigences.dat")), Hasard::Lance, PersoForm);
+    });
 }
 
 std::array<QStringList, 9>& Fenetres::SortsDeMage() const

@@ -17,6 +17,7 @@ class TFormSortsDeMage;
 class TFormSpheres;
 class TFormTalentsBarde;
 class TFormTalentsVoleur;
+class TFormTirage;
 class TPersoForm;
 
 // The program's windows around the open character. The main window comes
@@ -43,6 +44,7 @@ public:
     TFormChoixImpression& FormChoixImpression() const;
     TFormPourcentage& FormPourcentage() const;
     TFormNouveauSortDeMage& FormNouveauSortDeMage() const;
+    TFormTirage& FormTirage() const;
 
     // The spell entries the spell window works on while it is open: a copy
     // of the character's, given back when it closes.

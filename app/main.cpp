@@ -2,6 +2,7 @@
 #include "CommandesFichier.h"
 #include "Fenetres.h"
 #include "LigneDeCommande.h"
+#include "Niveaux.h"
 #include "Plateforme.h"
 #include "PersonnagesRecents.h"
 #include "Polices.h"
@@ -45,6 +46,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv);
+    // Each run rolls its own dice.
+    Hasard::Seme();
     QApplication::setApplicationName(QStringLiteral("Vardel"));
     QApplication::setApplicationVersion(QStringLiteral(VARDEL_VERSION));
     // The desktop links the window to its menu entry and icon by this name.

@@ -106,8 +106,9 @@ void TPersoForm::FixeHistorique(QAction* annuler, QAction* retablir)
 {
     annuler->setShortcuts(QKeySequence::Undo);
     retablir->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    Edition1->addAction(annuler);
-    Edition1->addAction(retablir);
+    QAction* premiere = Edition1->actions().value(0);
+    Edition1->insertActions(premiere, {annuler, retablir});
+    Edition1->insertSeparator(premiere);
     for (auto [bouton, action] : {std::pair{SpeedButtonAnnuler, annuler}, std::pair{SpeedButtonRetablir, retablir}}) {
         bouton->setEnabled(action->isEnabled());
         connect(action, &QAction::enabledChanged, bouton, &QWidget::setEnabled);
@@ -163,6 +164,7 @@ bool TPersoForm::EstCommandeDeDialogue(Commande commande)
     case Commande::Imprimer:
     case Commande::Apercu:
     case Commande::ExporterPDF:
+    case Commande::Tirage:
         break;
     }
     return false;
@@ -349,6 +351,7 @@ void TPersoForm::ButtonArmesClick() { lance(Commande::Armes); }
 void TPersoForm::ButtonTalentsDeVoleurClick() { lance(Commande::TalentsVoleur); }
 void TPersoForm::ButtonBardeClick() { lance(Commande::Barde); }
 void TPersoForm::ButtonNotesClick() { lance(Commande::Notes); }
+void TPersoForm::TirerLesCaracteristiques1Click() { lance(Commande::Tirage); }
 void TPersoForm::ButtonSortsDeClercClick() { lance(Commande::SortsDeClerc); }
 void TPersoForm::ButtonSortsDeMageClick() { lance(Commande::SortsDeMage); }
 void TPersoForm::Aperuavantimpression1Click() { lance(Commande::Apercu); }

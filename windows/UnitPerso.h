@@ -48,8 +48,9 @@ public:
         SortsDeClerc,
         Notes,
         ExporterPDF,
+        Tirage,           // "Tirer les &caractéristiques..."
     };
-    static constexpr int NombreDeCommandes = 13;
+    static constexpr int NombreDeCommandes = 14;
 
     // The entry checks of a command: they append their messages and return
     // true when they appended none.
@@ -133,6 +134,7 @@ public:
     void ButtonSortsDeMageClick();
     void ButtonSortsDeClercClick();
     void ButtonNotesClick();
+    void TirerLesCaracteristiques1Click();
 
     // The controls, named as the system names them.
     QLineEdit *EditNom, *EditAge, *EditTaille, *EditPoids, *EditPV, *EditLangues;
@@ -151,7 +153,8 @@ public:
         *SpeedButtonTalentsDeBarde, *SpeedButtonNotes, *SpeedButtonExporterPDF;
     QAction *Nouveau1, *Ouvrir1, *Sauver1, *Aperuavantimpression1, *ExporterPDF1, *Quitter1, *Imprimer1;
     QMenu* Edition1 = nullptr;
-    QToolButton *SpeedButtonAnnuler = nullptr, *SpeedButtonRetablir = nullptr;
+    QAction* TirerLesCaracteristiques1 = nullptr;
+    QToolButton *SpeedButtonAnnuler = nullptr, *SpeedButtonRetablir = nullptr, *SpeedButtonTirage = nullptr;
     MenuRecents* PersonnagesRecents1 = nullptr;
 
 Q_SIGNALS:

@@ -54,9 +54,12 @@ void TPersoForm::construitMenu()
     fichier->addSeparator();
     Quitter1 = action("Quitter1", QStringLiteral("&Quitter"), QKeySequence(Qt::ALT | Qt::Key_X), &TPersoForm::Quitter1Click);
 
-    // Its entries are the history's (FixeHistorique).
+    // The history's entries come first (FixeHistorique).
     Edition1 = menuBar()->addMenu(QStringLiteral("É&dition"));
     Edition1->setObjectName("Edition1");
+    TirerLesCaracteristiques1 = Edition1->addAction(QStringLiteral("Tirer les &caractéristiques..."));
+    TirerLesCaracteristiques1->setObjectName("TirerLesCaracteristiques1");
+    connect(TirerLesCaracteristiques1, &QAction::triggered, this, &TPersoForm::TirerLesCaracteristiques1Click);
 
     Imprimer1 = menuBar()->addAction(QStringLiteral("&Imprimer"));
     Imprimer1->setObjectName("Imprimer1");
@@ -96,6 +99,8 @@ void TPersoForm::construitOutils()
     // The history's: attached to its actions (FixeHistorique).
     SpeedButtonAnnuler = bouton("SpeedButtonAnnuler", "annuler", QStringLiteral("Annuler"), nullptr, 12);
     SpeedButtonRetablir = bouton("SpeedButtonRetablir", "retablir", QStringLiteral("Rétablir"), nullptr);
+    SpeedButtonTirage = bouton("SpeedButtonTirage", "des", QStringLiteral("Tirer les caractéristiques"),
+                               &TPersoForm::TirerLesCaracteristiques1Click);
     SpeedButtonNWP = bouton("SpeedButtonNWP", "competences", QStringLiteral("Choix des compétences"), &TPersoForm::ButtonNWPClick, 12);
     SpeedButtonArmes = bouton("SpeedButtonArmes", "armes", QStringLiteral("Choix des armes"), &TPersoForm::ButtonArmesClick);
     SpeedButtonTalentsVoleur = bouton("SpeedButtonTalentsVoleur", "talents_voleur", QStringLiteral("Talents de Voleur"), &TPersoForm::ButtonTalentsDeVoleurClick);

@@ -146,6 +146,14 @@ TEST(Historique, ChaqueSorteDEtape)
              Hasard::FixeEtat(7);
              QTest::mouseClick(pr.p().ButtonPV, Qt::LeftButton);
          }},
+        {"le tirage des caractéristiques",
+         [&] {
+             Hasard::FixeEtat(11);
+             avecDialogue([&] { pr.p().TirerLesCaracteristiques1Click(); }, [&](QWidget* d) {
+                 ASSERT_NE(d, nullptr);
+                 QTest::mouseClick(d->findChild<QPushButton*>("ButtonAppliquer"), Qt::LeftButton);
+             });
+         }},
         {"Nouveau",
          [&] {
              plateforme->reponses = {Bouton::Non};
@@ -279,7 +287,9 @@ TEST(Historique, MenuRaccourcisEtTitre)
         menus.append(a->text());
     EXPECT_EQ(menus, (QStringList{"&Fichier", "É&dition", "&Imprimer"}));
     const QList<QAction*> entrees = p.Edition1->actions();
-    ASSERT_EQ(entrees.size(), 2);
+    ASSERT_EQ(entrees.size(), 4);
+    EXPECT_TRUE(entrees[2]->isSeparator());
+    EXPECT_EQ(entrees[3]->text(), "Tirer les &caractéristiques...");
     QAction* annuler = entrees[0];
     QAction* retablir = entrees[1];
     EXPECT_FALSE(annuler->isEnabled());
@@ -368,7 +378,7 @@ TEST(Historique, AllerRetourParLesFenetres)
         QTest::keyClicks(pr.f.FormNotes().MemoNotes, "Doit 3 po");
         QTest::keyClick(pr.f.FormNotes().MemoNotes, Qt::Key_Return);
         QTest::keyClick(pr.f.FormNotes().MemoNotes, Qt::Key_Return);
-        QTest::keyClicks(pr.f.FormNotes().MemoNotes, "à Bran");
+        pr.f.FormNotes().MemoNotes->insertPlainText("à Bran");
         pr.f.FormNotes().ButtonRetourClick();
     });
     avecDialogue([&] { pr.p().ButtonTalentsDeVoleurClick(); }, [&](QWidget*) {

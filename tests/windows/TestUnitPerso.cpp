@@ -77,7 +77,7 @@ TEST_F(FenetrePrincipale, ControlesNommesEtCommandes)
                           "EditCharisme", "EditBeaute", "ButtonNWP", "ButtonBarde"};
     for (const char* nom : noms)
         EXPECT_NE(f->findChild<QWidget*>(nom), nullptr) << nom;
-    EXPECT_EQ(f->findChildren<QToolButton*>(QRegularExpression("^SpeedButton")).size(), 16);
+    EXPECT_EQ(f->findChildren<QToolButton*>(QRegularExpression("^SpeedButton")).size(), 17);
     EXPECT_EQ(f->SpeedButtonExporterPDF->toolTip(), QStringLiteral("Exporter la fiche en PDF"));
     EXPECT_EQ(f->ExporterPDF1->text(), QStringLiteral("&Exporter en PDF..."));
     EXPECT_EQ(f->ExporterPDF1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
