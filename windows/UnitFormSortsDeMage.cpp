@@ -435,6 +435,24 @@ void TFormSortsDeMage::ChoisitSort(ListeSorts* l, int niveau)
 
 // --- Drawing ----------------------------------------------------------------------
 
+const QString* TFormSortsDeMage::entreeDuSort(int niveau, const QString& nom) const
+{
+    const QStringList& sorts = sortsDuNiveau(niveau);
+    IndexSorts& index = index_.at(static_cast<std::size_t>(niveau - 1));
+    // A list left unchanged shares its data with the copy: the comparison
+    // is then immediate; a changed one is indexed anew.
+    if (index.sorts != sorts) {
+        index.derniers.clear();
+        index.derniers.reserve(sorts.size());
+        for (qsizetype i = 0; i < sorts.size(); ++i)
+            index.derniers.insert(Champ1(sorts[i]), static_cast<int>(i));
+    }
+    // Shared again, also when an equal list came in anew.
+    index.sorts = sorts;
+    const auto trouve = index.derniers.constFind(nom);
+    return trouve == index.derniers.cend() ? nullptr : &index.sorts.at(*trouve);
+}
+
 void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau, const QString& enregistrement) const
 {
     const QPalette& pal = palette();
@@ -442,7 +460,10 @@ void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau
     peintre.fillRect(r, faceBouton);
 
     const QString nom = Champ1(enregistrement);
-    const QStringList& sorts = sortsDuNiveau(niveau);
+    // The rules read the character's entry of that name alone: the same
+    // answers as from the whole list, without walking it for every entry.
+    const QString* entree = entreeDuSort(niveau, nom);
+    const QStringList sorts = entree ? QStringList{*entree} : QStringList{};
     QColor encre = Qt::black;
     QColor fond = faceBouton;
     bool souligne = false;

@@ -5,6 +5,7 @@
 #include "Plateforme.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QListWidget>
 #include <array>
 #include <functional>
@@ -145,10 +146,21 @@ private:
     void remarqueTout();
     DialogueFichier dialogue(bool sauvegarde) const;
 
+    // The character's entry of a name at one level, as IndexSortDeMage finds
+    // it (the last of that name), from an index by name kept for the drawing.
+    const QString* entreeDuSort(int niveau, const QString& nom) const;
+
     std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau_;
     std::function<QString()> intelligence_;
     std::function<TFormPourcentage*()> pourcentage_;
     std::function<TFormNouveauSortDeMage*()> nouveauSort_;
+    // Per level: the character's list the index was built from (sharing its
+    // data while it is unchanged) and, for each name, its last position.
+    struct IndexSorts {
+        QStringList sorts;
+        QHash<QString, int> derniers;
+    };
+    mutable std::array<IndexSorts, NombreNiveauxSorts> index_;
 };
 
 // The catalogue of start: the spell file `fichier` (by default "Mage.mag"

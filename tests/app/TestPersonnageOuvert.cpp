@@ -3,6 +3,7 @@
 #include "Commandes.h"
 #include "FichierPersonnage.h"
 #include "Impression.h"
+#include "Niveaux.h"
 #include "PersonnageOuvert.h"
 #include "Spheres.h"
 #include "TravauxImpression.h"
@@ -111,4 +112,22 @@ TEST(PersonnageOuvert, FichierEtPagesSansFenetre)
     EXPECT_FALSE(o.SortsDeClercParNiveau[0].isEmpty());
 
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+}
+
+// The counts the sheet prints, each from its own budget: the Clerc-Mage
+// 5/6 with Intelligence 17 has 6 + 6 = 12 proficiency points (the mage's
+// 4 + 6/3, the bonus of 17) less 2 for Herboristerie, and 3 weapon slots
+// (the priest's 5/4 + 2) less 1 for the mace. Her Sagesse of 16 would give
+// another chance to learn spells than her Intelligence's 75 %.
+TEST(PersonnageOuvert, LesPointsRestantsImprimesChacunDeSonBudget)
+{
+    PersonnageOuvert o = clercMage();
+    o.BudgetNWP = CalculeCompetences(o.Fiche.personnage);
+    o.PointsArmes = CalculeEmplacementsArmes(o.Fiche.personnage);
+    ASSERT_EQ(o.BudgetNWP.PointsCompetences, 12);
+    ASSERT_EQ(o.PointsArmes, 3);
+    const DonneesImpression d = DonneesDImpression(o);
+    EXPECT_EQ(d.PointsCompetences, 10);
+    EXPECT_EQ(d.PointsArmes, 2);
+    EXPECT_EQ(d.ChanceApprentissage, 75);
 }

@@ -119,3 +119,42 @@ TEST(Windows1252, CaracteresHorsDuJeu)
     EXPECT_FALSE(Windows1252::peutCoder(QStringLiteral("ő")));
     EXPECT_FALSE(Windows1252::peutCoder(QString::fromUtf8("\xF0\x9F\x98\x80")));   // an emoji
 }
+
+// The code page's table, checked both ways: a byte decodes to its
+// character and that character encodes back to the same byte. A pair of
+// neighbouring entries swapped (the curly quotes) fails both directions.
+TEST(Windows1252, OctetsEtCaracteresDansLesDeuxSens)
+{
+    struct Cas {
+        unsigned char octet;
+        char16_t caractere;
+    };
+    const Cas cas[] = {
+        {0x00, 0x0000}, {0x41, 0x0041}, {0x7F, 0x007F},
+        {0x80, 0x20AC}, {0x81, 0x0081}, {0x8C, 0x0152}, {0x8D, 0x008D},
+        {0x91, 0x2018}, {0x92, 0x2019}, {0x93, 0x201C}, {0x94, 0x201D},
+        {0x96, 0x2013}, {0x9C, 0x0153}, {0x9D, 0x009D}, {0x9F, 0x0178},
+        {0xA0, 0x00A0}, {0xE9, 0x00E9}, {0xFF, 0x00FF},
+    };
+    for (const Cas& c : cas) {
+        const QByteArray octet(1, static_cast<char>(c.octet));
+        EXPECT_EQ(Windows1252::decode(octet), QString(QChar(c.caractere))) << std::hex << int(c.octet);
+        QByteArray code;
+        EXPECT_TRUE(Windows1252::encode(QString(QChar(c.caractere)), code)) << std::hex << int(c.octet);
+        EXPECT_EQ(code, octet) << std::hex << int(c.octet);
+    }
+}
+
+// The C1 characters that the code page replaced by printable ones have no
+// byte: encoding them would give a byte that reads back as another
+// character. Neither has anything past U+00FF that the table lacks.
+TEST(Windows1252, CaracteresSansOctet)
+{
+    const char16_t sansOctet[] = {0x0080, 0x0082, 0x0093, 0x0094, 0x009E, 0x0100, 0x2017, 0x201F};
+    for (char16_t c : sansOctet) {
+        const QString texte{QChar(c)};
+        QByteArray code;
+        EXPECT_FALSE(Windows1252::encode(texte, code)) << std::hex << int(c);
+        EXPECT_FALSE(Windows1252::peutCoder(texte)) << std::hex << int(c);
+    }
+}

@@ -90,6 +90,24 @@ TEST_F(Fiche, LevelsAndExceptionalStrength)
     }
 }
 
+// Seven different scores, each boxed under its own ability (the fixture's
+// scores are all 12, which hides a score under its neighbour's legend).
+TEST_F(Fiche, EachScoreUnderItsAbility)
+{
+    d.Perso.force = "11";
+    d.Perso.intelligence = "16";
+    d.Perso.sagesse = "13";
+    d.Perso.dexterite = "14";
+    d.Perso.constitution = "15";
+    d.Perso.charisme = "17";
+    d.Perso.beaute = "10";
+    dessine();
+    // Columns of h = 94; " nn " is 48 wide in Times New Roman 12, boxed 24 + 6 below the legend at 214.
+    const char* scores[] = {" 11 ", " 16 ", " 13 ", " 14 ", " 15 ", " 17 ", " 10 "};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(ecritA(c, scores[i], 94 * (i + 1) - 24, 244)) << scores[i];
+}
+
 TEST_F(Fiche, ConditionalAdjustmentsByClassAndScores)
 {
     const QStringList conditionnels{"Niveau max sorts", "Connaître les sorts", "Nombre max de sorts", "Echec sort",
@@ -245,6 +263,23 @@ TEST_F(Fiche, WeaponTableWithoutWeaponAndItsTHACOBox)
     EXPECT_TRUE(trait({752, 673, 752, 841}));
     EXPECT_TRUE(trait({576, 841, 752, 841}));
     EXPECT_FALSE(trait({740, 673, 740, 841}));
+}
+
+// The fixture's scores of 12 give 0 to hit and 0 to damage, so a row
+// reading the wrong adjustment looks right there. With 18/100 the two part:
+// +3 to hit, +6 to damage.
+TEST_F(Fiche, THACOBoxTakesTheStrengthBonusToHit)
+{
+    d.Perso.force = "18";
+    d.Perso.extra = "100";
+    dessine();
+    EXPECT_EQ(d.Ajustements[Ajustement::Toucher], "+3");
+    EXPECT_EQ(d.Ajustements[Ajustement::Degats], "+6");
+    EXPECT_EQ(position(c, "Bonus Force"), P(588, 733));
+    // Centred between xv = 756 and V = 740: 4 to the left for two characters of 12.
+    EXPECT_EQ(position(c, "+3"), P(736, 733));
+    EXPECT_FALSE(c.contient("+6"));
+    EXPECT_TRUE(c.contient(" +6 "));   // the damage stays in its own box under Force
 }
 
 TEST_F(Fiche, WeaponRowsAndSpecialisation)

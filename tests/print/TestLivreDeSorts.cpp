@@ -156,6 +156,25 @@ TEST_F(Livre, FailedSpellsComeAfterAllLearnedOnesStruckOut)
     EXPECT_EQ(t[t.indexOf(c.texte("Alpha")) + 2].style, Normal);
 }
 
+// A name recorded twice takes the roll of its last record, every catalogue
+// record of that name alike; a roll recorded at another level counts not.
+TEST_F(Livre, TheLastRecordOfANameGivesTheRoll)
+{
+    d.SortsDeMage[0] = QStringList{"Alpha&1&2&3&4&V, S", "Alpha&5&6&7&8&V", "Beta&1&2&3&4&V, S"};
+    d.SortsDeMageParNiveau[0] = QStringList{"Alpha&10", "Beta&70", "Gamma&90", "Alpha&60", "Beta&20"};
+    d.SortsDeMage[1] = QStringList{"Gamma&1&2&3&4&V, S"};
+    EXPECT_TRUE(dessine(2000));
+    QStringList titres, jets;
+    for (const auto& t : c.textes()) {
+        if (t.taille == 12)
+            titres.append(t.texte);
+        if (t.texte.endsWith(" %") && t.texte != "Dé %")
+            jets.append(t.texte);
+    }
+    EXPECT_EQ(titres, (QStringList{"Sorts de niveau 1", "Sorts de niveau 2", "Sorts ratés de niveau 1"}));
+    EXPECT_EQ(jets, (QStringList{"20 %", "? %", "60 %", "60 %"}));
+}
+
 TEST_F(Livre, RowHeightFollowsItsTallestCellAndAStoppedPageIsClosed)
 {
     // A name of 40 characters wraps in the name column (10..302): two lines.

@@ -164,6 +164,32 @@ TEST_F(Frame, ParagraphCutsAtEverySpace)
     EXPECT_EQ(page.Y, 100);
 }
 
+// A word that ends exactly at the column's edge stays on the line, whether
+// it takes its space with it or is the last one; an edge one short breaks.
+TEST_F(Frame, ParagraphExactFitStaysOnTheLine)
+{
+    struct Cas {
+        int xmax;
+        const char* texte;
+        Ecrits attendus;
+        int y;
+    } cas[] = {
+        // "ab " is 24 wide from 10: it ends at 34, then the empty rest.
+        {34, "ab ", {{10, 100, "ab "}, {34, 100, ""}}, 100},
+        {33, "ab ", {{10, 100, "ab"}, {10, 116, ""}}, 116},
+        // The last word "cd" (16) from 34 ends at 50.
+        {50, "ab cd", {{10, 100, "ab "}, {34, 100, "cd"}}, 100},
+        {49, "ab cd", {{10, 100, "ab "}, {10, 116, "cd"}}, 116},
+    };
+    for (const Cas& c : cas) {
+        canevas.traces.clear();
+        page.Y = 100;
+        page.EcritParagraphe(10, c.xmax, QString::fromUtf8(c.texte));
+        EXPECT_EQ(ecrits(), c.attendus) << c.xmax << " " << c.texte;
+        EXPECT_EQ(page.Y, c.y) << c.xmax << " " << c.texte;
+    }
+}
+
 TEST_F(Frame, ParagraphBreaksWithoutTheSpaceWhenOnlyTheWordFits)
 {
     page.Y = 100;

@@ -451,6 +451,37 @@ TEST_F(FenetreSorts, DessinAppris_Rate_NonChoisi)
     EXPECT_EQ(fond(i, LigneCharme), face);
 }
 
+// A name the character holds twice is drawn from its last entry, as the
+// rules read it; the drawing follows the character's list as it changes,
+// also from outside the dialog (another character begun).
+TEST_F(FenetreSorts, DessinDuDernierDoubleEtDeLaListeChangee)
+{
+    intelligence = "12";   // chance 50
+    sorts[0] = QStringList{"Sommeil&20", "Bouclier&70", "Sommeil&60", "Bouclier&10"};
+    cree();
+    const QColor surligne = form->palette().color(QPalette::Highlight);
+    const QColor face = form->palette().color(QPalette::Button);
+    const QColor magenta(255, 0, 255);
+    auto fonds = [&] {
+        QApplication::processEvents();
+        const QImage i = liste(1)->viewport()->grab().toImage();
+        QList<QColor> f;
+        for (int ligne : {LigneBouclier, LigneCharme, LigneSommeil})
+            f.append(pixel(i, rectangle(1, ligne).topRight() + QPoint(-7, 0)));
+        return f;
+    };
+    EXPECT_EQ(fonds(), (QList<QColor>{surligne, face, magenta}));
+
+    sorts[0][2] = "Sommeil&40";
+    EXPECT_EQ(fonds(), (QList<QColor>{surligne, face, surligne}));
+    sorts[0].removeLast();
+    EXPECT_EQ(fonds(), (QList<QColor>{magenta, face, surligne}));
+    sorts[0] = QStringList{"Charme-personne&99"};
+    EXPECT_EQ(fonds(), (QList<QColor>{face, magenta, face}));
+    sorts = {};
+    EXPECT_EQ(fonds(), (QList<QColor>{face, face, face}));
+}
+
 // Two records of one name are one spell of the character, but each record
 // is marked on its own: only the record acted upon follows the character's
 // list, so the spellbook prints the spell once.

@@ -148,6 +148,21 @@ TEST_F(FenetreSpheres, DecocheToutEtFixeChoix)
     EXPECT_EQ(coches().mid(0, 3), (QStringList{"", Mineur, Aucun}));
 }
 
+// The dialog shown again for another character ("Nouveau"): choices of
+// "Aucun" clear the boxes the previous character had checked, every one of
+// the sixteen.
+TEST_F(FenetreSpheres, FixeChoixAucunDecocheLesChoixPrecedents)
+{
+    f.FixeChoix(ChoixStandard());
+    ASSERT_EQ(coches().count(""), 0);
+    f.FixeChoix(ChoixSpheres{});
+    for (AccesSphere a : f.Choix())
+        EXPECT_EQ(a, AccesSphere::Aucun);
+    EXPECT_EQ(coches(), QStringList(16, ""));
+    for (QRadioButton* r : f.findChildren<QRadioButton*>())
+        EXPECT_FALSE(r->isChecked()) << r->text().toStdString();
+}
+
 TEST_F(FenetreSpheres, OKFermeLaFenetreEtLesChoixRestent)
 {
     f.hide();
