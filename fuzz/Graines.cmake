@@ -106,7 +106,9 @@ elseif(PROGRAMME STREQUAL "fuzz_champs")
 elseif(PROGRAMME STREQUAL "fuzz_fichier_personnage")
   graines_telles_quelles(${personnages})
 elseif(PROGRAMME STREQUAL "fuzz_fichier_sorts")
-  graines_telles_quelles(${donnees}/Mage.mag)
+  # The first records of each level of Mage.mag and its level ends: the
+  # whole file is longer than this program's inputs.
+  graines_telles_quelles(${RACINE}/fuzz/graines/debuts-de-niveaux.mag)
 elseif(PROGRAMME STREQUAL "fuzz_xp")
   graines_avec_entetes(${donnees}/XP.dat)
 elseif(PROGRAMME STREQUAL "fuzz_jets_protection")

@@ -6,6 +6,7 @@
 #include "Champs.h"
 #include "Entree.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -51,10 +52,21 @@ int entierAttendu(const QString& texte)
 void verifieChamps(const QString& ligne)
 {
     // Field k exists when k "&" are there; the tails start after as many
-    // "&" as there are, up to the count asked.
-    const QStringList morceaux = ligne.split(u'&');
-    auto champ = [&](qsizetype k) { return morceaux.size() > k ? morceaux[k - 1] : QString(); };
-    auto depuis = [&](qsizetype k) { return morceaux.mid(std::min(k - 1, morceaux.size() - 1)).join(u'&'); };
+    // "&" as there are, up to the count asked. The pieces are read as views
+    // of the line: nothing is copied but the fields under test.
+    std::array<qsizetype, 8> debuts{};   // where pieces 1 .. 8 start
+    qsizetype morceaux = 1;
+    for (qsizetype p = ligne.indexOf(u'&'); p >= 0 && morceaux < qsizetype(debuts.size());
+         p = ligne.indexOf(u'&', p + 1))
+        debuts[static_cast<std::size_t>(morceaux++)] = p + 1;
+    const QStringView vue(ligne);
+    auto champ = [&](qsizetype k) {
+        if (morceaux <= k)
+            return QStringView();
+        const qsizetype d = debuts[static_cast<std::size_t>(k - 1)];
+        return vue.mid(d, debuts[static_cast<std::size_t>(k)] - 1 - d);
+    };
+    auto depuis = [&](qsizetype k) { return vue.mid(debuts[static_cast<std::size_t>(std::min(k, morceaux) - 1)]); };
     VERIFIE(Champ1(ligne) == champ(1));
     VERIFIE(Champ2(ligne) == champ(2));
     VERIFIE(Champ3(ligne) == champ(3));

@@ -2,6 +2,7 @@
 // proficiency and weapon lists, what a save writes of the character it
 // read, and the rules the sheet computes at once from the texts it read.
 
+#include "Champs.h"
 #include "Combat.h"
 #include "Competences.h"
 #include "Entree.h"
@@ -69,10 +70,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
         TexteTalentsRestants(CalculeTalentsVoleur(p, false, talents));
         VERIFIE(talents == fiche.talentsVoleur);
         CalculeTalentsBarde(p);
-        // "Tirer PV", when enabled, rolls nothing for a character whose
-        // levels are all 0 or less.
-        if (etats.tirerPV)
+        // "Tirer PV" is enabled for a chosen class and a Constitution of 1
+        // to 25, and then every group the roll reads is at a level of 1 to
+        // 20 or not in use (0): the level fields checked are those of the
+        // classes in use. A class whose levels are all 0 leaves it enabled
+        // with no class in use, and the roll then gives nothing rather than
+        // divide by 0 classes.
+        if (etats.tirerPV) {
+            VERIFIE(!p.classe.isEmpty() && EstEntierEntre(p.constitution, 1, 25));
+            for (const QString& groupe : {COMBATTANT, MAGICIEN, PRETRE, LARRON}) {
+                const int niveau = p.NiveauParGroupe(groupe);
+                VERIFIE(niveau == 0 || (niveau >= 1 && niveau <= 20));
+            }
             VERIFIE(TirePointsDeVie(p, [](int n) { return n; }).has_value() == (p.NombreDeClasses() > 0));
+        }
     } catch (const Echec&) {
     }
     return 0;

@@ -101,6 +101,12 @@ TEST(Personnage, EtatsDeLaFiche)
         {"Guerrier", {"1"}, "10", "",                     false, false, false, false, false, false},
         {"Guerrier", {"21"}, "10", "10",                  false, false, false, false, false, false},
         {"Guerrier-Mage", {"5", ""}, "10", "10",          false, false, false, false, true,  false},
+        // "Tirer PV" does not follow the classes in use: all levels 0 leave
+        // it enabled with none in use, and Niveau 1 at 0 disables it while
+        // the Mage level 7 is in use (one class in use: Niveau 1 is checked).
+        {"Guerrier", {"0"}, "10", "10",                   false, true,  false, false, false, false},
+        {"Guerrier-Mage", {"0", "0"}, "10", "10",         false, true,  false, false, true,  false},
+        {"Guerrier-Mage", {"0", "7"}, "10", "10",         false, false, false, false, true,  false},
     };
     for (const Cas& c : cas) {
         Personnage p = perso(c.classe, c.niveaux);
