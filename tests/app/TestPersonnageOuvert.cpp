@@ -121,9 +121,10 @@ TEST(PersonnageOuvert, FichierEtPagesSansFenetre)
 // another chance to learn spells than her Intelligence's 75 %.
 TEST(PersonnageOuvert, LesPointsRestantsImprimesChacunDeSonBudget)
 {
-    PersonnageOuvert o = clercMage();
-    o.BudgetNWP = CalculeCompetences(o.Fiche.personnage);
-    o.PointsArmes = CalculeEmplacementsArmes(o.Fiche.personnage);
+    PersonnageOuvert o;
+    clercMage(o);
+    o.BudgetNWP = CalculeCompetences(o.Fiche().personnage);
+    o.PointsArmes = CalculeEmplacementsArmes(o.Fiche().personnage);
     ASSERT_EQ(o.BudgetNWP.PointsCompetences, 12);
     ASSERT_EQ(o.PointsArmes, 3);
     const DonneesImpression d = DonneesDImpression(o);
