@@ -476,6 +476,9 @@ TEST_F(FenetreSorts, DessinDuDernierDoubleEtDeLaListeChangee)
     EXPECT_EQ(fonds(), (QList<QColor>{surligne, face, surligne}));
     sorts[0].removeLast();
     EXPECT_EQ(fonds(), (QList<QColor>{magenta, face, surligne}));
+    // As many entries, the names at other places.
+    sorts[0] = QStringList{"Bouclier&20", "Sommeil&70", "Charme-personne&10"};
+    EXPECT_EQ(fonds(), (QList<QColor>{surligne, surligne, magenta}));
     sorts[0] = QStringList{"Charme-personne&99"};
     EXPECT_EQ(fonds(), (QList<QColor>{face, magenta, face}));
     sorts = {};
