@@ -2,6 +2,8 @@
 
 #include "CommandesChoix.h"
 #include "CommandesFichier.h"
+#include "Competences.h"
+#include "Niveaux.h"
 #include "PendantLeDialogue.h"
 #include "PersonnageOuvert.h"
 #include "TravauxImpression.h"
@@ -47,6 +49,10 @@ void TravailNouveau(const Fenetres& f)
     FichePersonnage vide;
     vide.personnage = f.PersoForm->personnage();
     ouvert.NotesStandard.clear();
+    // The points left are counted against the new character's budgets, as
+    // after an opening: none of the last one's show in its printout.
+    ouvert.BudgetNWP = CalculeCompetences(vide.personnage);
+    ouvert.PointsArmes = CalculeEmplacementsArmes(vide.personnage);
     ouvert.Remplace(vide, PersonnageOuvert::Origine::Nouveau, QString(), true);
 }
 

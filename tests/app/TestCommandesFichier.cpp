@@ -190,6 +190,9 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
 
     // "&Nouveau": an empty sheet, every part of every dialog emptied, and
     // nothing to save.
+    // The budgets the dialogs last computed for this character.
+    pr.o().BudgetNWP.PointsCompetences = 9;
+    pr.o().PointsArmes = 7;
     p.SpeedButtonNouveau->click();
     EXPECT_TRUE(plateforme->boites.empty());
     EXPECT_EQ(RassembleFiche(pr.f), FichePersonnage{});
@@ -203,7 +206,10 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
     EXPECT_TRUE(pr.o().TalentsVoleurDeBase());
     EXPECT_FALSE(pr.o().Modifie());
-    // Saved now, it is the empty character's file; the last name is proposed.
+    // The budgets are the empty character's: nothing of the last one's is
+    // printed as points left.
+    EXPECT_EQ(pr.o().BudgetNWP.PointsCompetences, CalculeCompetences(Personnage{}).PointsCompetences);
+    EXPECT_EQ(pr.o().PointsArmes, CalculeEmplacementsArmes(Personnage{}));
     const QString vide = dossier.chemin("vide.vdl");
     plateforme->fichiers = {vide};
     p.Sauver1Click();
