@@ -2,6 +2,9 @@
 
 #include "PanelReste.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,10 +20,62 @@ constexpr int LargeurUpDown = 17;
 constexpr int HauteurLigne = 25;
 constexpr int LargeurPanel = 57;
 
+// What a screen reader reads of a spinner: a spin box with its value.
+class UpDownAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit UpDownAccessible(UpDown* upDown) : QAccessibleWidget(upDown, QAccessible::SpinBox) {}
+
+    UpDown* upDown() const { return static_cast<UpDown*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return TextePourcentage(upDown()->Position());
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return upDown()->Position(); }
+    void setCurrentValue(const QVariant& valeur) override
+    {
+        // Step by step, so that the points left follow.
+        const int cible = valeur.toInt();
+        while (upDown()->Position() != cible && upDown()->Pas(cible > upDown()->Position())) {
+        }
+    }
+    QVariant maximumValue() const override { return upDown()->Max(); }
+    QVariant minimumValue() const override { return upDown()->Min(); }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
+QAccessibleInterface* fabriqueUpDown(const QString& classe, QObject* objet)
+{
+    if (classe == QLatin1String("UpDown") && objet && objet->isWidgetType())
+        return new UpDownAccessible(static_cast<UpDown*>(objet));
+    return nullptr;
+}
+
+void annonceValeur(UpDown& upDown)
+{
+    QAccessibleValueChangeEvent evenement(&upDown, upDown.Position());
+    QAccessible::updateAccessibility(&evenement);
+}
+
 }
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent)
 {
+    static const bool fabriqueInstallee = [] {
+        QAccessible::installFactory(fabriqueUpDown);
+        return true;
+    }();
+    Q_UNUSED(fabriqueInstallee);
     setFocusPolicy(Qt::StrongFocus);
     auto fleche = [this](Qt::ArrowType sens, const char* nom) {
         auto* b = new QToolButton(this);
@@ -54,8 +109,17 @@ bool UpDown::Pas(bool haut)
     if (haut ? position_ >= max_ : position_ <= min_)
         return false;
     position_ += haut ? 1 : -1;
+    annonceValeur(*this);
     Q_EMIT Click(haut);
     return true;
+}
+
+void UpDown::FixePosition(int position)
+{
+    if (position_ == position)
+        return;
+    position_ = position;
+    annonceValeur(*this);
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event)
@@ -113,6 +177,10 @@ LigneTalent CreeLigneTalent(QWidget& fenetre, const QString& libelle, const QStr
     rangee->addWidget(ligne.Spinner);
 
     ligne.Label->setBuddy(ligne.Spinner);
+    // The label is no sibling of the spinner: it names it here.
+    ligne.Spinner->setAccessibleName(libelle);
+    ligne.Spinner->BoutonHaut->setAccessibleName(QStringLiteral("Augmenter ") + libelle);
+    ligne.Spinner->BoutonBas->setAccessibleName(QStringLiteral("Diminuer ") + libelle);
     return ligne;
 }
 

@@ -24,7 +24,7 @@ public:
     int Max() const { return max_; }
 
     int Position() const { return position_; }
-    void FixePosition(int position) { position_ = position; }
+    void FixePosition(int position);
 
     // One step up or down; true when the position moved (Click was emitted).
     bool Pas(bool haut);

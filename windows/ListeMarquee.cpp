@@ -1,13 +1,18 @@
 #include "ListeMarquee.h"
 
+#include "Accessibilite.h"
+
 #include "Collation.h"
 #include "Colonnes.h"
 #include "Echec.h"
 #include "Selection.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <climits>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -59,6 +64,12 @@ public:
         return {1, liste_->HauteurEntree()};
     }
 
+    // No check box of its own: the mark is the list's.
+    bool editorEvent(QEvent*, QAbstractItemModel*, const QStyleOptionViewItem&, const QModelIndex&) override
+    {
+        return false;
+    }
+
 private:
     ListeMarquee* liste_;
 };
@@ -87,6 +98,14 @@ ListeMarquee::ListeMarquee(int colonnes, int hauteurEntree, QWidget* parent)
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         p.setColor(g, QPalette::Text, Qt::black);
     setPalette(p);
+    TexteLu = [this](int i) {
+        const QStringList textes = TextesAffiches ? TextesAffiches(i) : DecoupeColonnes(lignes_.value(i), colonnes_);
+        QStringList lus;
+        for (const QString& t : textes)
+            if (!t.isEmpty())
+                lus.append(t);
+        return lus.join(QStringLiteral(", "));
+    };
 }
 
 void ListeMarquee::FixeLignes(QStringList lignes)
@@ -94,7 +113,8 @@ void ListeMarquee::FixeLignes(QStringList lignes)
     Collation::trie(lignes);
     clear();
     lignes_ = std::move(lignes);
-    addItems(lignes_);
+    for (const QString& l : lignes_)
+        addItem(new EntreeMarquable(l, &TexteLu));
 
     std::fill(LargeursColonnes.begin(), LargeursColonnes.end(), 0);
     const QFontMetrics mesure(font());
@@ -253,4 +273,34 @@ void ListeMarquee::keyPressEvent(QKeyEvent* event)
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+QSize FaitPlaceAuxColonnes(ListeMarquee& liste, const std::vector<QLabel*>& titres)
+{
+    // The list as wide as its columns.
+    const int n = liste.NombreColonnes();
+    int ajout = 0;
+    if (n > 0) {
+        const int colonnes = DebutColonne(liste.LargeursColonnes, n - 1) + liste.LargeursColonnes[static_cast<std::size_t>(n - 1)];
+        const int besoin = colonnes + 2 * liste.frameWidth() + liste.verticalScrollBar()->sizeHint().width() + 4;
+        ajout = std::max(0, besoin - liste.width());
+        liste.resize(liste.width() + ajout, liste.height());
+    }
+    // The titles over their columns, clear of each other.
+    constexpr int Ecart = 8;
+    const int debut = liste.x() + liste.frameWidth();
+    int libre = 0;
+    int bas = 0;
+    for (std::size_t k = 0; k < titres.size(); ++k) {
+        QLabel* t = titres[k];
+        t->adjustSize();
+        const int x = std::max({t->x(), debut + DebutColonne(liste.LargeursColonnes, static_cast<int>(k)), libre});
+        t->move(x, t->y());
+        libre = x + t->width() + Ecart;
+        bas = std::max(bas, t->y() + t->height());
+    }
+    // The list below them.
+    const int descente = std::max(0, bas - liste.y());
+    liste.move(liste.x(), liste.y() + descente);
+    return {ajout, descente};
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QListWidget>
+#include <QSize>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -9,6 +10,19 @@
 // The font of the choice dialogs and of their lists: "MS Sans Serif" 8
 // points; the column offsets and the titles above them are laid out for it.
 QFont PoliceDesListes();
+
+class QLabel;
+class ListeMarquee;
+
+// A list and the titles of its columns at a font larger than the design's
+// (a larger system font makes the points of the lists' font larger): the
+// list widened to hold all its columns without cutting one, each title
+// where the design puts it or further right over its column and clear of
+// the title before it, the list lower when the titles grew taller.
+// `titres` are in column order. Returns by how much the list grew wider and
+// moved down, for the dialog to make room; at the design's font nothing
+// moves and it returns (0, 0).
+QSize FaitPlaceAuxColonnes(ListeMarquee& liste, const std::vector<QLabel*>& titres);
 
 // The list of a choice dialog (proficiencies, weapons): the lines of a data
 // file in the one order of the sorted lists, each drawn in columns, several
@@ -60,6 +74,10 @@ public:
     // The texts drawn in the columns of entry i; by default the line cut
     // into its columns. A dialog replaces it to draw what its rules say.
     std::function<QStringList(int i)> TextesAffiches;
+
+    // What a screen reader hears of entry i: by default the texts drawn,
+    // one after the other. A dialog replaces it to say what each is.
+    std::function<QString(int i)> TexteLu;
 
     int NombreColonnes() const { return colonnes_; }
     int HauteurEntree() const { return hauteurEntree_; }

@@ -1,5 +1,7 @@
 #include "ListeSorts.h"
 
+#include "Accessibilite.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -24,6 +26,17 @@ ListeSorts::ListeSorts(int niveau, QWidget* parent) : QListWidget(parent), nivea
     QPalette p = palette();
     p.setColor(QPalette::Base, p.color(QPalette::Window));
     setPalette(p);
+}
+
+void ListeSorts::AjouteEntrees(const QStringList& enregistrements)
+{
+    for (const QString& e : enregistrements)
+        addItem(new EntreeMarquable(e, &TexteLu));
+}
+
+void ListeSorts::InsereEntree(int place, const QString& enregistrement)
+{
+    insertItem(place, new EntreeMarquable(enregistrement, &TexteLu));
 }
 
 QItemSelectionModel::SelectionFlags ListeSorts::selectionCommand(const QModelIndex& index, const QEvent* event) const

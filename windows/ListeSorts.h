@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QPersistentModelIndex>
+#include <functional>
 
 // The height of an entry of a level's list, in pixels.
 inline constexpr int HauteurEntreeSort = 18;
@@ -16,6 +17,12 @@ class ListeSorts : public QListWidget {
 public:
     ListeSorts(int niveau, QWidget* parent);
     int niveau() const { return niveau_; }
+
+    // Entries whose mark reads as checked and whose text reads as TexteLu
+    // says (what the dialog draws), never as the raw record.
+    void AjouteEntrees(const QStringList& enregistrements);
+    void InsereEntree(int place, const QString& enregistrement);
+    std::function<QString(int ligne)> TexteLu;
 
 Q_SIGNALS:
     void Relache();

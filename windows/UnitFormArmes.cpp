@@ -1,5 +1,7 @@
 #include "UnitFormArmes.h"
 
+#include "Accessibilite.h"
+
 #include "Armes.h"
 #include "Collation.h"
 #include "Colonnes.h"
@@ -59,6 +61,18 @@ TFormArmes::TFormArmes(const QStringList& armes, QWidget* parent) : QDialog(pare
     ListBoxArmes->setObjectName("ListBoxArmes");
     ListBoxArmes->PlaceEnEntreesEntieres(72, 24, 481, 508);
     ListBoxArmes->TextesAffiches = [this](int i) { return textesAffiches(i); };
+    ListBoxArmes->setAccessibleName(windowTitle());
+    // Each figure after the title of its column: "Arc long, Facteur
+    // vitesse 7, P-M 1d6, G 1d6, Cadence de tir 2".
+    ListBoxArmes->TexteLu = [this](int i) {
+        const QStringList textes = textesAffiches(i);
+        QStringList lus{textes[0]};
+        const QLabel* titres[] = {LabelFacteurVitesse, LabelPM, LabelG, LabelCadence};
+        for (int k = 1; k < textes.size(); ++k)
+            if (!textes[k].isEmpty())
+                lus.append(titres[k - 1]->text() + u' ' + textes[k]);
+        return lus.join(QStringLiteral(", "));
+    };
     connect(ListBoxArmes, &ListeMarquee::Clic, this, [this] {
         ExecuteCommande([this] { ListBoxArmesClick(); });
         Q_EMIT Change();
@@ -70,17 +84,13 @@ TFormArmes::TFormArmes(const QStringList& armes, QWidget* parent) : QDialog(pare
     Image1->setPixmap(Image("armes_grand"));
 
     PanelReste = CreeZoneReste(*this, QRect(577, 272, 185, 41));
+    SuitLeReste(*PanelReste, *ListBoxArmes);
 
     CheckBoxSpecialiste = new QCheckBox(QStringLiteral("Spécialisation"), this);
     CheckBoxSpecialiste->setObjectName("CheckBoxSpecialiste");
     CheckBoxSpecialiste->setToolTip(QStringLiteral("Choix d'une arme de spécialité (uniquement pour un Guerrier)"));
     CheckBoxSpecialiste->move(616, 344);
     connect(CheckBoxSpecialiste, &QCheckBox::clicked, this, &TFormArmes::Change);
-    AuPremierAffichage(*this, [this] {
-        for (QWidget* w : std::initializer_list<QWidget*>{LabelArme, LabelFacteurVitesse, LabelPM, LabelG,
-                                                          LabelCadence, CheckBoxSpecialiste})
-            w->adjustSize();
-    });
 
     ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setGeometry(632, 448, 89, 33);
@@ -89,6 +99,18 @@ TFormArmes::TFormArmes(const QStringList& armes, QWidget* parent) : QDialog(pare
 
     setTabOrder(ListBoxArmes, CheckBoxSpecialiste);
     setTabOrder(CheckBoxSpecialiste, ButtonRetour);
+
+    AuPremierAffichage(*this, [this] {
+        CheckBoxSpecialiste->adjustSize();
+        // At a larger font, the columns and their titles take the room
+        // they need: the list widens and what stands right of it moves.
+        const QSize place = FaitPlaceAuxColonnes(*ListBoxArmes, {LabelArme, LabelFacteurVitesse, LabelPM, LabelG,
+                                                                 LabelCadence});
+        for (QWidget* w : std::initializer_list<QWidget*>{Image1, PanelReste, CheckBoxSpecialiste, ButtonRetour})
+            w->move(w->x() + place.width(), w->y());
+        setFixedSize(std::max(width() + place.width(), CheckBoxSpecialiste->geometry().right() + 16),
+                     height() + place.height());
+    });
 
     ListBoxArmes->FixeLignes(armes);
 }

@@ -61,6 +61,17 @@ TFormChoixImpression::TFormChoixImpression(QWidget* parent) : QDialog(parent)
     BitBtn1->setDefault(true);
     BitBtn2 = bouton(this, "BitBtn2", QStringLiteral("Annuler"), QStringLiteral("Abandon de l'impression"), 185);
     BitBtn2->setAutoDefault(false);
+    AuPremierAffichage(*this, [this] {
+        // The title in points grows with the system's font: the window
+        // grows with it, and what stands below moves down.
+        const QSize titre = Label1->sizeHint();
+        const int bas = std::max(0, titre.height() - Label1->height());
+        Label1->resize(std::max(Label1->width(), titre.width()), Label1->height() + bas);
+        for (QWidget* w : std::initializer_list<QWidget*>{CheckBoxPage1, CheckBoxPage2, CheckBoxSortsMage,
+                                                          CheckBoxSortsPretre, BitBtn1, BitBtn2})
+            w->move(w->x(), w->y() + bas);
+        setFixedSize(std::max(Largeur, Label1->geometry().right() + 16), Hauteur + bas);
+    });
     connect(BitBtn1, &QPushButton::clicked, this, &TFormChoixImpression::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TFormChoixImpression::BitBtn2Click);
 }

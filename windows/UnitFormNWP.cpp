@@ -1,5 +1,7 @@
 #include "UnitFormNWP.h"
 
+#include "Accessibilite.h"
+
 #include "Collation.h"
 #include "Colonnes.h"
 #include "ListeMarquee.h"
@@ -48,21 +50,25 @@ TFormNWP::TFormNWP(const ListesCompetences& listes, QWidget* parent)
     LabelCout = titre(this, "LabelCout", QStringLiteral("Coût"), 176, 16);
     LabelCaracteristique = titre(this, "LabelCaracteristique", QStringLiteral("Caractéristique"), 216, 16);
     LabelModificateur = titre(this, "LabelModificateur", QStringLiteral("Modificateur"), 304, 16);
-    AuPremierAffichage(*this, [this] {
-        for (QLabel* l : {LabelCompetence, LabelCout, LabelCaracteristique, LabelModificateur})
-            l->adjustSize();
-    });
 
     ListBoxNWP = new ListeMarquee(4, 20, this);
     ListBoxNWP->setObjectName("ListBoxNWP");
     ListBoxNWP->PlaceEnEntreesEntieres(16, 32, 369, 424);
     ListBoxNWP->TextesAffiches = [this](int i) { return textesAffiches(i); };
+    ListBoxNWP->setAccessibleName(windowTitle());
+    // "Acrobatie, coût 2, Dextérité, 0"
+    ListBoxNWP->TexteLu = [this](int i) {
+        QStringList textes = textesAffiches(i);
+        textes[1] = QStringLiteral("coût ") + textes[1];
+        return textes.join(QStringLiteral(", "));
+    };
     connect(ListBoxNWP, &ListeMarquee::Clic, this, [this] {
         ExecuteCommande([this] { ListBoxNWPClick(); });
         Q_EMIT Change();
     });
 
     PanelReste = CreeZoneReste(*this, QRect(412, 260, 209, 41));
+    SuitLeReste(*PanelReste, *ListBoxNWP);
 
     ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setGeometry(472, 416, 89, 33);
@@ -70,6 +76,16 @@ TFormNWP::TFormNWP(const ListesCompetences& listes, QWidget* parent)
     connect(ButtonRetour, &QPushButton::clicked, this, &TFormNWP::ButtonRetourClick);
 
     setTabOrder(ListBoxNWP, ButtonRetour);
+
+    AuPremierAffichage(*this, [this] {
+        // At a larger font, the columns and their titles take the room
+        // they need: the list widens and what stands right of it moves.
+        const QSize place = FaitPlaceAuxColonnes(*ListBoxNWP, {LabelCompetence, LabelCout, LabelCaracteristique,
+                                                               LabelModificateur});
+        for (QWidget* w : std::initializer_list<QWidget*>{PanelReste, ButtonRetour})
+            w->move(w->x() + place.width(), w->y());
+        setFixedSize(size() + place);
+    });
 
     Categories = listes.categories;
     ListBoxNWP->FixeLignes(listes.competences);

@@ -83,6 +83,9 @@ TFormNotes::TFormNotes(QWidget* parent) : QDialog(parent)
     times.setItalic(true);
     MemoNotes->setFont(times);
 
+    LabelNotesStandard->setBuddy(MemoStandard);
+    LabelNotesSupplementaires->setBuddy(MemoNotes);
+
     ButtonRetour = BoutonRetour(*this);
     connect(ButtonRetour, &QPushButton::clicked, this, &TFormNotes::ButtonRetourClick);
     connect(MemoNotes, &QPlainTextEdit::textChanged, this, [this] {

@@ -63,18 +63,22 @@ TFormPourcentage::TFormPourcentage(QWidget* parent) : QDialog(parent)
     // Any single line the file can hold: the spell catalogue judges it.
     EditPourcentage->setValidator(new ValidateurWindows1252(EditPourcentage));
 
-    legende(this, QStringLiteral("Temps d'incantation"), 84);
+    QLabel* legendeEditVitesse = legende(this, QStringLiteral("Temps d'incantation"), 84);
     EditVitesse = detail(this, "EditVitesse", 84, 145, true);
-    legende(this, QStringLiteral("Durée"), 124);
+    QLabel* legendeEditDuree = legende(this, QStringLiteral("Durée"), 124);
     EditDuree = detail(this, "EditDuree", 124, 145, true);
-    legende(this, QStringLiteral("Portée"), 164);
+    QLabel* legendeEditPortee = legende(this, QStringLiteral("Portée"), 164);
     EditPortee = detail(this, "EditPortee", 164, 145, true);
-    legende(this, QStringLiteral("Zone d'effet"), 204);
+    QLabel* legendeEditZoneDEffet = legende(this, QStringLiteral("Zone d'effet"), 204);
     EditZoneDEffet = detail(this, "EditZoneDEffet", 204, 289, true);
-    legende(this, QStringLiteral("Composants"), 244);
+    QLabel* legendeEditComposants = legende(this, QStringLiteral("Composants"), 244);
     EditComposants = detail(this, "EditComposants", 244, 289, false);   // the record's tail
-    for (QLineEdit* e : {EditVitesse, EditDuree, EditPortee, EditZoneDEffet, EditComposants})
+    for (auto [l, e] : {std::pair{legendeEditVitesse, EditVitesse}, std::pair{legendeEditDuree, EditDuree},
+                        std::pair{legendeEditPortee, EditPortee}, std::pair{legendeEditZoneDEffet, EditZoneDEffet},
+                        std::pair{legendeEditComposants, EditComposants}}) {
+        l->setBuddy(e);
         connect(e, &QLineEdit::textChanged, this, &TFormPourcentage::YaModif);
+    }
 
     ButtonOK = bouton(this, "ButtonOK", QStringLiteral("OK"), QStringLiteral("Conserver ces données"), 64);
     ButtonOK->setDefault(true);
@@ -121,6 +125,9 @@ void TFormPourcentage::FormActivate()
 void TFormPourcentage::showEvent(QShowEvent* event)
 {
     FormActivate();
+    // The percentage is named by its caption ("Pourcentage pour Alarme"),
+    // or by the window's title while the caption is empty.
+    EditPourcentage->setAccessibleName(LabelSort->text().isEmpty() ? windowTitle() : LabelSort->text());
     QDialog::showEvent(event);
 }
 

@@ -118,7 +118,7 @@ void TFormSortsDeMage::FixeCatalogue(const CatalogueSorts& catalogue)
         Collation::trie(sorts);
         ListeSorts* l = liste(n);
         l->clear();
-        l->addItems(sorts);
+        l->AjouteEntrees(sorts);
     }
     remarqueTout();
 }
@@ -161,7 +161,7 @@ int TFormSortsDeMage::ChercheSort(int niveau, const QString& nom) const
 int TFormSortsDeMage::AjouteSort(int niveau, const QString& enregistrement)
 {
     const int place = static_cast<int>(PlaceTriee(Sorts(niveau), enregistrement));
-    liste(niveau)->insertItem(place, enregistrement);
+    liste(niveau)->InsereEntree(place, enregistrement);
     return place;
 }
 
@@ -180,7 +180,7 @@ void TFormSortsDeMage::FixeCatalogueEtMarques(const CatalogueSorts& catalogue, c
         ListeSorts* l = liste(n);
         if (Sorts(n) != catalogue[k]) {
             l->clear();
-            l->addItems(catalogue[k]);
+            l->AjouteEntrees(catalogue[k]);
         }
         SelectionneExactement(*l, marques[k]);
     }
@@ -488,6 +488,22 @@ void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau
     const int ligneDeBase = r.top() + (r.height() - mesure.height()) / 2 + mesure.ascent();
     peintre.drawText(QPoint(r.left(), ligneDeBase), texte);
     peintre.drawText(QPoint(r.left() + mesure.horizontalAdvance(QStringLiteral("100 % ")), ligneDeBase), nom);
+}
+
+QString TFormSortsDeMage::TexteLuDuSort(int niveau, const QString& enregistrement) const
+{
+    const QString nom = Champ1(enregistrement);
+    const QStringList& sorts = sortsDuNiveau(niveau);
+    const EtatSort etat = EtatDuSort(sorts, nom, intelligence_ ? intelligence_() : QString());
+    QStringList lus{nom};
+    const QString pourcentage = PourcentageAffiche(sorts, nom, etat, CheckBoxPourcent->isChecked()).trimmed();
+    if (!pourcentage.isEmpty())
+        lus.append(pourcentage);
+    if (etat == EtatSort::Appris)
+        lus.append(QStringLiteral("appris"));
+    else if (etat == EtatSort::Rate)
+        lus.append(QStringLiteral("raté"));
+    return lus.join(QStringLiteral(", "));
 }
 
 // --- The other commands of the dialog ---------------------------------------------

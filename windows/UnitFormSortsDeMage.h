@@ -103,6 +103,10 @@ public:
     void ClicListeActive();
     ListeSorts* ListeActive() const;
     void DessineSort(QPainter& peintre, const QRect& rectangle, int niveau, const QString& enregistrement) const;
+    // What a screen reader hears of an entry, as DessineSort draws it: the
+    // name, the percentage shown, and whether the spell is learned or
+    // failed ("Alarme, 45 %, appris").
+    QString TexteLuDuSort(int niveau, const QString& enregistrement) const;
     void BitBtnNouveauSortClick();
     void CheckBoxPourcentClick();
     void Ouvrir1Click();

@@ -3,6 +3,8 @@
 // places them.
 #include "UnitFormSortsDeMage.h"
 
+#include "Accessibilite.h"
+
 #include "FichierSorts.h"
 
 #include "Images.h"
@@ -69,6 +71,12 @@ public:
         return grille.isValid() ? grille : QSize(100, HauteurEntree);
     }
 
+    // No check box of its own: the mark is the list's.
+    bool editorEvent(QEvent*, QAbstractItemModel*, const QStyleOptionViewItem&, const QModelIndex&) override
+    {
+        return false;
+    }
+
 private:
     const TFormSortsDeMage& form_;
     ListeSorts* liste_;
@@ -117,6 +125,11 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
     for (int n = 1; n <= NombreNiveauxSorts; ++n) {
         auto* liste = new ListeSorts(n, nullptr);
         liste->setItemDelegate(new DelegueSort(*this, liste));
+        liste->setAccessibleName(QStringLiteral("Niveau %1").arg(n));
+        liste->TexteLu = [this, liste](int ligne) {
+            const QListWidgetItem* entree = liste->item(ligne);
+            return entree ? TexteLuDuSort(liste->niveau(), entree->text()) : QString();
+        };
         PageControl1->addTab(liste, QStringLiteral("Niveau %1").arg(n));
         connect(liste, &ListeSorts::Relache, this, &TFormSortsDeMage::ValideATrue);
         connect(liste, &ListeSorts::Touche, this, &TFormSortsDeMage::FormKeyPress);
@@ -159,6 +172,8 @@ TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& 
         // Room for the whole caption, whatever the font.
         fond->setFixedWidth(std::max(LargeurFond, CheckBoxPourcent->geometry().right() + 9));
     });
+
+    NommeParBulle(*this);
 
     setTabOrder(PageControl1, ButtonRetour);
     setTabOrder(ButtonRetour, BitBtnNouveauSort);

@@ -1,5 +1,6 @@
 #include "UnitFormTalentsBarde.h"
 
+#include "Accessibilite.h"
 #include "PreparationFenetre.h"
 
 #include <QGridLayout>
@@ -32,6 +33,8 @@ TFormTalentsBarde::TFormTalentsBarde(QWidget* parent) : QDialog(parent)
     }
 
     PanelReste = PanelResteDesTalents(*this);
+    for (UpDown* u : UpDowns)
+        SuitLeReste(*PanelReste, *u);
     ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setDefault(true);
     ButtonRetour->setMinimumSize(89, 27);
@@ -74,7 +77,7 @@ void TFormTalentsBarde::FormShow()
         UpDowns[i]->FixePosition(choix_.TalentsBarde[i]);
         Panels[i]->setText(TextePourcentage(choix_.TalentsBarde[i]));
     }
-    PanelReste->setText(TexteIlResteBarde(choix_.PointsTalents));
+    FixeTexteReste(*PanelReste, TexteIlResteBarde(choix_.PointsTalents));
 }
 
 void TFormTalentsBarde::UpDownClick(std::size_t i, bool haut)
@@ -82,7 +85,7 @@ void TFormTalentsBarde::UpDownClick(std::size_t i, bool haut)
     Panels[i]->setText(TextePourcentage(UpDowns[i]->Position()));
     Panels[i]->repaint();
     choix_.PointsTalents += haut ? -1 : 1;
-    PanelReste->setText(TexteIlResteBarde(choix_.PointsTalents));
+    FixeTexteReste(*PanelReste, TexteIlResteBarde(choix_.PointsTalents));
 }
 
 void TFormTalentsBarde::FormClose()

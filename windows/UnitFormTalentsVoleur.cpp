@@ -1,5 +1,6 @@
 #include "UnitFormTalentsVoleur.h"
 
+#include "Accessibilite.h"
 #include "PreparationFenetre.h"
 
 #include <QGridLayout>
@@ -41,6 +42,8 @@ TFormTalentsVoleur::TFormTalentsVoleur(QWidget* parent) : QDialog(parent)
     }
 
     PanelReste = PanelResteDesTalents(*this);
+    for (UpDown* u : UpDowns)
+        SuitLeReste(*PanelReste, *u);
     ButtonRetour = BoutonRetour(*this);
     ButtonRetour->setDefault(true);
     ButtonRetour->setMinimumSize(89, 27);
@@ -85,7 +88,7 @@ void TFormTalentsVoleur::FormShow()
         UpDowns[i]->FixePosition(valeurs_[i]);
         Panels[i]->setText(TextePourcentage(valeurs_[i]));
     }
-    PanelReste->setText(TexteTalentsRestants(pointsTalents_));
+    FixeTexteReste(*PanelReste, TexteTalentsRestants(pointsTalents_));
 }
 
 void TFormTalentsVoleur::UpDownClick(std::size_t i, bool haut)
@@ -93,7 +96,7 @@ void TFormTalentsVoleur::UpDownClick(std::size_t i, bool haut)
     Panels[i]->setText(TextePourcentage(UpDowns[i]->Position()));
     Panels[i]->repaint();
     pointsTalents_ += haut ? -1 : 1;
-    PanelReste->setText(TexteTalentsRestants(pointsTalents_));
+    FixeTexteReste(*PanelReste, TexteTalentsRestants(pointsTalents_));
 }
 
 void TFormTalentsVoleur::FormClose()

@@ -82,6 +82,7 @@ void TPersoForm::construitOutils()
         b->setIcon(Icone(image));
         b->setIconSize(QSize(28, 28));
         b->setToolTip(bulle);
+        b->setAccessibleName(bulle);
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
         if (handler)
@@ -115,8 +116,9 @@ void TPersoForm::construitChamps()
     QWidget* c = centralWidget();
     auto* validateur = new ValidateurWindows1252(this);
     auto edit = [this, c, validateur](const char* nom, const QString& texte, int x, int y, int largeur) {
-        legende(c, texte, x, y);
+        QLabel* l = legende(c, texte, x, y);
         auto* e = new QLineEdit(c);
+        l->setBuddy(e);
         e->setObjectName(nom);
         e->setGeometry(x, y + 16, largeur, 21);
         e->setValidator(validateur);
@@ -125,8 +127,9 @@ void TPersoForm::construitChamps()
         return e;
     };
     auto combo = [this, c](const char* nom, const QString& texte, const QStringList& items, int x, int y, int largeur) {
-        legende(c, texte, x, y);
+        QLabel* l = legende(c, texte, x, y);
         auto* b = new QComboBox(c);
+        l->setBuddy(b);
         b->setObjectName(nom);
         b->setGeometry(x, y + 16, largeur, 21);
         b->addItems(items);
@@ -154,7 +157,6 @@ void TPersoForm::construitChamps()
     ButtonPV->setObjectName("ButtonPV");
     ButtonPV->setGeometry(325, y + 14, 81, 25);
     ButtonPV->setToolTip(QStringLiteral("Tirage aléatoire des points de vie"));
-    ButtonPV->setFocusPolicy(Qt::ClickFocus);
     connect(ButtonPV, &QPushButton::clicked, this, &TPersoForm::ButtonPVClick);
 
     y = 144;
@@ -181,6 +183,7 @@ void TPersoForm::construitChamps()
         e->setObjectName(QStringLiteral("EditNiveau%1").arg(k + 1));
         e->setGeometry(69, 4, LargeurChampNiveau, 21);
         e->setValidator(validateur);
+        l->setBuddy(e);   // its caption is the class part it holds the level of
         connect(e, &QLineEdit::textChanged, this, &TPersoForm::ModifieATrue);
         legendes_.insert(e, QStringLiteral("Niveau %1").arg(k + 1));
         labelsNiveau_[k] = l;
@@ -246,12 +249,12 @@ void TPersoForm::construitBoutons()
     image->setPixmap(Image("decor"));
 
     ButtonSortsDeMage = grand("ButtonSortsDeMage", QStringLiteral("Sorts de &Mage"), "sorts_mage", QStringLiteral("Choix des sorts de mage"), 560, 284, &TPersoForm::ButtonSortsDeMageClick);
-    ButtonSortsDeClerc = grand("ButtonSortsDeClerc", QStringLiteral("Sorts de &Clerc"), "sorts_clerc", QStringLiteral("Choix des sphères de clerc"), 560, 356, &TPersoForm::ButtonSortsDeClercClick);
+    ButtonSortsDeClerc = grand("ButtonSortsDeClerc", QStringLiteral("Sorts de C&lerc"), "sorts_clerc", QStringLiteral("Choix des sphères de clerc"), 560, 356, &TPersoForm::ButtonSortsDeClercClick);
     ButtonTalentsDeVoleur = grand("ButtonTalentsDeVoleur", QStringLiteral("Talents de &Voleur"), "talents_voleur", QStringLiteral("Choix des talents de voleur"), 560, 428, &TPersoForm::ButtonTalentsDeVoleurClick);
     ButtonBarde = grand("ButtonBarde", QStringLiteral("Talents de &Barde"), "talents_barde", QStringLiteral("Choix des talents de barde"), 560, 500, &TPersoForm::ButtonBardeClick);
 
     const QList<QWidget*> ordre = {EditNom, ComboRace, ComboSexe, EditAge, EditTaille, EditPoids,
-                                   ComboAlignement, EditPV, ComboClasse, EditNiveau1, EditNiveau2,
+                                   ComboAlignement, EditPV, ButtonPV, ComboClasse, EditNiveau1, EditNiveau2,
                                    EditNiveau3, EditLangues, EditForce, EditXtra, EditIntelligence,
                                    EditSagesse, EditDexterite, EditConstitution, EditCharisme,
                                    EditBeaute, ButtonNWP, ButtonArmes, ButtonNotes, ButtonSortsDeMage,

@@ -1,5 +1,7 @@
 #include "ZoneReste.h"
 
+#include "Accessibilite.h"
+
 #include "Champs.h"
 #include "PanelReste.h"
 
@@ -14,6 +16,6 @@ QLabel* CreeZoneReste(QWidget& parent, const QRect& place)
 
 void AfficheReste(QLabel& zone, int points)
 {
-    zone.setText(TexteIlReste(points));
+    FixeTexteReste(zone, TexteIlReste(points));
     zone.repaint();
 }
