@@ -289,12 +289,15 @@ QSize FaitPlaceAuxColonnes(ListeMarquee& liste, const std::vector<QLabel*>& titr
     // The titles over their columns, clear of each other.
     constexpr int Ecart = 8;
     const int debut = liste.x() + liste.frameWidth();
+    // At the design's resolution the titles keep the design's places.
+    const bool plusGrande = liste.logicalDpiY() > 96;
     int libre = 0;
     int bas = 0;
     for (std::size_t k = 0; k < titres.size(); ++k) {
         QLabel* t = titres[k];
         t->adjustSize();
-        const int x = std::max({t->x(), debut + DebutColonne(liste.LargeursColonnes, static_cast<int>(k)), libre});
+        const int colonne = plusGrande ? debut + DebutColonne(liste.LargeursColonnes, static_cast<int>(k)) : 0;
+        const int x = std::max({t->x(), colonne, libre});
         t->move(x, t->y());
         libre = x + t->width() + Ecart;
         bas = std::max(bas, t->y() + t->height());

@@ -17,8 +17,8 @@ class ListeMarquee;
 // A list and the titles of its columns at a font larger than the design's
 // (a larger system font makes the points of the lists' font larger): the
 // list widened to hold all its columns without cutting one, each title
-// where the design puts it or further right over its column and clear of
-// the title before it, the list lower when the titles grew taller.
+// where the design puts it or (at a resolution above the design's) further
+// right over its column, and clear of the title before it, the list lower when the titles grew taller.
 // `titres` are in column order. Returns by how much the list grew wider and
 // moved down, for the dialog to make room; at the design's font nothing
 // moves and it returns (0, 0).
