@@ -275,6 +275,8 @@ void TPersoForm::DisposeNiveaux()
         labelsNiveau_[k]->setEnabled(false);
         editsNiveau_[k]->setEnabled(false);
         editsNiveau_[k]->hide();
+        // Named by its caption while it has one, else by its place.
+        editsNiveau_[k]->setAccessibleName(QStringLiteral("Niveau %1").arg(k + 1));
     }
     const QStringList parties = Classes::Parties(ComboClasse->currentText());
     int x = 64;
@@ -286,6 +288,8 @@ void TPersoForm::DisposeNiveaux()
         const int largeur = l->fontMetrics().horizontalAdvance(l->text());
         l->setGeometry(x, 7, largeur, l->fontMetrics().height());
         QLineEdit* e = editsNiveau_[k];
+        if (!l->text().isEmpty())
+            e->setAccessibleName(l->text());
         e->setEnabled(true);
         e->move(x + largeur + 5, 4);
         e->show();

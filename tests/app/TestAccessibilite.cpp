@@ -183,7 +183,9 @@ TEST(Accessibilite, LesNomsSontLesLegendesEtLesBulles)
     for (const auto& [objet, attendu] : cas)
         EXPECT_EQ(nom(objet), QString::fromUtf8(attendu)) << objet->objectName().toStdString();
 
-    // The level fields are named by the class part they hold.
+    // The level fields are named by the class part they hold, else by
+    // their place.
+    EXPECT_EQ(nom(p.EditNiveau1), "Niveau 1");
     choisitClasse(p, "Guerrier-Mage", {"2", "3"});
     EXPECT_EQ(nom(p.EditNiveau1), "Guerrier");
     EXPECT_EQ(nom(p.EditNiveau2), "Mage");
