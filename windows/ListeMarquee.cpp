@@ -277,6 +277,16 @@ void ListeMarquee::keyPressEvent(QKeyEvent* event)
 
 QSize FaitPlaceAuxColonnes(ListeMarquee& liste, const std::vector<QLabel*>& titres)
 {
+    constexpr int Ecart = 8;
+    // At the design's resolution the titles keep the design's places; at a
+    // larger one each column is at least as wide as its title, so that no
+    // title pushes the next one off its column.
+    const bool plusGrande = liste.logicalDpiY() > 96;
+    for (std::size_t k = 0; k < titres.size(); ++k) {
+        titres[k]->adjustSize();
+        if (plusGrande && k < liste.LargeursColonnes.size())
+            liste.LargeursColonnes[k] = std::max(liste.LargeursColonnes[k], titres[k]->width() + Ecart);
+    }
     // The list as wide as its columns.
     const int n = liste.NombreColonnes();
     int ajout = 0;
@@ -287,10 +297,7 @@ QSize FaitPlaceAuxColonnes(ListeMarquee& liste, const std::vector<QLabel*>& titr
         liste.resize(liste.width() + ajout, liste.height());
     }
     // The titles over their columns, clear of each other.
-    constexpr int Ecart = 8;
     const int debut = liste.x() + liste.frameWidth();
-    // At the design's resolution the titles keep the design's places.
-    const bool plusGrande = liste.logicalDpiY() > 96;
     int libre = 0;
     int bas = 0;
     for (std::size_t k = 0; k < titres.size(); ++k) {
