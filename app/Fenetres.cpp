@@ -1,6 +1,7 @@
 #include "Fenetres.h"
 
 #include "Commandes.h"
+#include "DonneesDeDepart.h"
 #include "PersonnageOuvert.h"
 #include "UnitFormArmes.h"
 #include "UnitFormChoixImpression.h"
@@ -136,11 +137,10 @@ Fenetres CreeFenetres(TPersoForm& persoForm)
     ouvert.RepertoireDonnees = persoForm.RepertoireDonnees();
     // The lists of the choice dialogs, then the spell catalogue, as the
     // dialogs read them at start, each failure in its box.
-    ouvert.Competences = ChargeListesCompetences(ouvert.FichierDonnees(QStringLiteral("Vardel.cat")),
-                                                 ouvert.FichierDonnees(QStringLiteral("Vardel.nwp")));
-    ouvert.Armes = ChargeListeArmes(ouvert.FichierDonnees(QStringLiteral("Vardel.Arm")));
-    ouvert.Catalogue = ChargeCatalogueDeDepart(
-        CatalogueDeDepart(ouvert.RepertoireDonnees, QCoreApplication::applicationDirPath()));
+    DonneesDeDepart lu = LitDonneesDeDepart(ouvert.RepertoireDonnees, QCoreApplication::applicationDirPath());
+    ouvert.Competences = std::move(lu.competences);
+    ouvert.Armes = std::move(lu.armes);
+    ouvert.Catalogue = std::move(lu.catalogue);
     ouvert.Remplace(FichePersonnage{persoForm.personnage()}, PersonnageOuvert::Origine::Nouveau, QString(), true);
     ouvert.Historique().clear();
     BrancheCommandes(f);

@@ -1,4 +1,5 @@
 #include "CanevasEnregistreur.h"
+#include "DonneesDeDepart.h"
 #include "Champs.h"
 #include "Commandes.h"
 #include "FichierPersonnage.h"
@@ -131,4 +132,31 @@ TEST(PersonnageOuvert, LesPointsRestantsImprimesChacunDeSonBudget)
     EXPECT_EQ(d.PointsCompetences, 10);
     EXPECT_EQ(d.PointsArmes, 2);
     EXPECT_EQ(d.ChanceApprentissage, 75);
+}
+
+// What is read at start, from the folder given: each failure in its box,
+// in the order of the reads, its part left empty; the shipped data whole.
+TEST(PersonnageOuvert, DonneesDeDepart)
+{
+    DossierTemporaire vide;
+    auto* plateforme = &PlateformeScriptee::remiseAZero();
+    const DonneesDeDepart rien = LitDonneesDeDepart(vide.racine(), vide.chemin("bin"));
+    std::vector<QString> textes;
+    for (const auto& b : plateforme->boites)
+        textes.push_back(b.texte);
+    EXPECT_EQ(textes, (std::vector<QString>{"Ne peut ouvrir le fichier " + vide.chemin("Vardel.cat"),
+                                            "Ne peut ouvrir le fichier " + vide.chemin("Vardel.Arm"),
+                                            "Ne peut ouvrir le fichier " + vide.chemin("Mage.mag")}));
+    EXPECT_TRUE(rien.competences.competences.isEmpty());
+    EXPECT_TRUE(rien.armes.isEmpty());
+    EXPECT_FALSE(rien.catalogue.pourcent);
+
+    plateforme = &PlateformeScriptee::remiseAZero();
+    const DonneesDeDepart tout = LitDonneesDeDepart(DossierDonnees(), vide.chemin("bin"));
+    EXPECT_TRUE(plateforme->boites.empty());
+    EXPECT_FALSE(tout.competences.categories.isEmpty());
+    EXPECT_FALSE(tout.competences.competences.isEmpty());
+    EXPECT_FALSE(tout.armes.isEmpty());
+    EXPECT_FALSE(tout.catalogue.catalogue[0].isEmpty());
+    EXPECT_TRUE(tout.catalogue.pourcent);
 }
