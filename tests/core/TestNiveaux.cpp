@@ -47,9 +47,9 @@ TEST(Niveaux, LeGenerateurSuitToujoursLaMemeSuite)
     }
 }
 
-// The program entry seeds the state from the system once: two seedings give
-// two states (the odds that they meet are 1 in 2^32), where a seed from the
-// clock or a constant would give the same.
+// The program entry takes the starting state from the system's entropy
+// once: two such starts give two states (the odds that they meet are 1 in
+// 2^32), where a start from the clock or a constant would give the same.
 TEST(Niveaux, LeGenerateurEstSemeParLeSysteme)
 {
     Hasard::Seme();
