@@ -12,7 +12,9 @@
 # build-fuzz/trouvailles/, the program's output in build-fuzz/journaux/.
 # VARDEL_FUZZ_MAX_LEN, when set, bounds the inputs instead of each program's
 # own length (the starting inputs and the corpus are then read cut to it):
-# shorter inputs run faster.
+# shorter inputs run faster. VARDEL_FUZZ_RUNS, when set, also ends each
+# program after that many executions, whichever comes first: a count of
+# executions that a busy machine does not shorten.
 #   ./scripts/fuzz.sh [seconds] [program...]
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -45,7 +47,7 @@ for nom in "${programmes[@]}"; do
     longueur="${VARDEL_FUZZ_MAX_LEN:-${longueurs[$nom]}}"
     mkdir -p "$corpus" "$garde"
     etat=0
-    nice -n 19 "$construction/fuzz/$nom" -max_total_time="$duree" -timeout=5 -rss_limit_mb=2048 \
+    nice -n 19 "$construction/fuzz/$nom" -max_total_time="$duree" -runs="${VARDEL_FUZZ_RUNS:--1}" -timeout=5 -rss_limit_mb=2048 \
         -max_len="$longueur" -dict="$racine/fuzz/dictionnaires/$nom.dict" \
         -artifact_prefix="$construction/trouvailles/$nom-" -print_final_stats=1 \
         "$corpus" "$garde" "$construction/fuzz/graines/$nom" >"$journal" 2>&1 || etat=$?
