@@ -45,9 +45,7 @@ namespace {
 void TravailNouveau(const Fenetres& f)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
-    f.PersoForm->VideChamps();
-    FichePersonnage vide;
-    vide.personnage = f.PersoForm->personnage();
+    const FichePersonnage vide;
     ouvert.NotesStandard.clear();
     // The points left are counted against the new character's budgets, as
     // after an opening: none of the last one's show in its printout.
@@ -62,35 +60,20 @@ void TravailNotes(const Fenetres& f)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
     ReconstruitNotesStandard(ouvert);
-    TFormNotes& notes = f.FormNotes();
-    notes.FixeLignesStandard(ouvert.NotesStandard);
-    const FichePersonnage& fiche = ouvert.Fiche();
-    // The memo keeps its cursor (and its own undo) while it shows this
-    // character's notes; another character's are filled anew, even when
-    // they read the same.
-    const char* remplacements = "remplacements";
-    if (notes.LignesNotes() != fiche.notes || notes.property(remplacements) != ouvert.Remplacements) {
-        notes.FixeLignesNotes(fiche.notes);
-        notes.setProperty(remplacements, ouvert.Remplacements);
-    }
-    {
-        PendantLeDialogue pendant(ouvert, notes, [&notes](EtatPersonnage& e) { e.fiche.notes = notes.LignesNotes(); });
-        notes.exec();
-    }
-    ouvert.Change(QStringLiteral("les notes"), [&notes](EtatPersonnage& e) { e.fiche.notes = notes.LignesNotes(); });
+    ChoixDansLeDialogue<QStringList>(
+        ouvert, QStringLiteral("les notes"), [](EtatPersonnage& e, const QStringList& notes) { e.fiche.notes = notes; },
+        [&](const SuiviDuChoix<QStringList>& suivi) {
+            return f.FormNotes().Choisit(ouvert.NotesStandard, ouvert.Fiche().notes, ouvert.Remplacements, suivi);
+        });
 }
 
 // "Sorts de &Clerc": the sphere dialog on the character's choices.
 void TravailSpheres(const Fenetres& f)
 {
-    TFormSpheres& spheres = f.FormSpheres();
-    spheres.FixeChoix(f.Ouvert->Fiche().spheres);
-    const auto part = [&spheres](EtatPersonnage& e) { e.fiche.spheres = spheres.Choix(); };
-    {
-        PendantLeDialogue pendant(*f.Ouvert, spheres, part);
-        spheres.exec();
-    }
-    f.Ouvert->Change(QStringLiteral("les sphères"), part);
+    PersonnageOuvert& ouvert = *f.Ouvert;
+    ChoixDansLeDialogue<ChoixSpheres>(
+        ouvert, QStringLiteral("les sphères"), [](EtatPersonnage& e, const ChoixSpheres& c) { e.fiche.spheres = c; },
+        [&](const SuiviDuChoix<ChoixSpheres>& suivi) { return f.FormSpheres().Choisit(ouvert.Fiche().spheres, suivi); });
 }
 
 // "Sorts de &Mage": the catalogue as it was left, with its marks; the
@@ -99,18 +82,17 @@ void TravailSpheres(const Fenetres& f)
 void TravailSortsDeMage(const Fenetres& f)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
-    TFormSortsDeMage& sorts = f.FormSortsDeMage();
+    using Sorts = TFormSortsDeMage::SortsParNiveau;
     ouvert.SuitLesSorts();
-    f.SortsDeMage() = ouvert.Fiche().sortsDeMage;
-    sorts.FixeEtat(ouvert.Catalogue);
-    const auto part = [&f](EtatPersonnage& e) { e.fiche.sortsDeMage = f.SortsDeMage(); };
-    {
-        PendantLeDialogue pendant(ouvert, sorts, part);
-        sorts.exec();
-    }
-    ouvert.Catalogue = sorts.Etat();
-    ouvert.SortsDesMarques = f.SortsDeMage();
-    ouvert.Change(QStringLiteral("les sorts de mage"), part);
+    ChoixDansLeDialogue<Sorts>(
+        ouvert, QStringLiteral("les sorts de mage"), [](EtatPersonnage& e, const Sorts& s) { e.fiche.sortsDeMage = s; },
+        [&](const SuiviDuChoix<Sorts>& suivi) {
+            TFormSortsDeMage::Choix choix = f.FormSortsDeMage().Choisit(
+                ouvert.Fiche().sortsDeMage, ouvert.Fiche().personnage.intelligence, ouvert.Catalogue, suivi);
+            ouvert.Catalogue = std::move(choix.catalogue);
+            ouvert.SortsDesMarques = choix.sorts;
+            return choix.sorts;
+        });
 }
 
 }

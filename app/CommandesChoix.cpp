@@ -1,50 +1,38 @@
 #include "CommandesChoix.h"
 
 #include "Fenetres.h"
-#include "ListeMarquee.h"
 #include "Niveaux.h"
 #include "PendantLeDialogue.h"
 #include "PersonnageOuvert.h"
 #include "UnitFormArmes.h"
 #include "UnitFormNWP.h"
 
-#include <QCheckBox>
-
 void TravailCompetences(const Fenetres& f)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
-    TFormNWP& formNWP = f.FormNWP();
-    formNWP.FixeMarques(ouvert.Fiche().competences);
-    formNWP.CalculeCompetences(ouvert.Fiche().personnage);
-    ouvert.BudgetNWP = {formNWP.GroupesAutorises, formNWP.PointsCompetences};
-    formNWP.ListBoxNWP->viewport()->update();   // the costs follow the groups
-    formNWP.ListBoxNWPClick();
-    const auto part = [&formNWP](EtatPersonnage& e) { e.fiche.competences = formNWP.Marques(); };
-    {
-        PendantLeDialogue pendant(ouvert, formNWP, part);
-        formNWP.exec();
-    }
-    ouvert.Change(QStringLiteral("les compétences"), part);
+    ouvert.BudgetNWP = CalculeCompetences(ouvert.Fiche().personnage);
+    ChoixDansLeDialogue<QList<qsizetype>>(
+        ouvert, QStringLiteral("les compétences"),
+        [](EtatPersonnage& e, const QList<qsizetype>& marques) { e.fiche.competences = marques; },
+        [&](const SuiviDuChoix<QList<qsizetype>>& suivi) {
+            return f.FormNWP().Choisit(ouvert.Fiche().competences, ouvert.BudgetNWP, suivi);
+        });
 }
 
 void TravailArmes(const Fenetres& f)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
-    TFormArmes& formArmes = f.FormArmes();
     const Personnage& p = ouvert.Fiche().personnage;
-    formArmes.FixeMarques(ouvert.Fiche().armes);
-    formArmes.FixeSpecialisation(ouvert.Fiche().specialisation);
     ouvert.PointsArmes = CalculeEmplacementsArmes(p);
-    formArmes.PointsArmes = ouvert.PointsArmes;
-    formArmes.AfficheReste();
-    formArmes.CheckBoxSpecialiste->setEnabled(p.classe == QStringLiteral("Guerrier"));
-    const auto part = [&formArmes](EtatPersonnage& e) {
-        e.fiche.armes = formArmes.Marques();
-        e.fiche.specialisation = formArmes.Specialisation();
-    };
-    {
-        PendantLeDialogue pendant(ouvert, formArmes, part);
-        formArmes.exec();
-    }
-    ouvert.Change(QStringLiteral("les armes"), part);
+    const bool specialisationPermise = p.classe == QStringLiteral("Guerrier");
+    ChoixDansLeDialogue<ChoixArmes>(
+        ouvert, QStringLiteral("les armes"),
+        [](EtatPersonnage& e, const ChoixArmes& choix) {
+            e.fiche.armes = choix.marques;
+            e.fiche.specialisation = choix.specialisation;
+        },
+        [&](const SuiviDuChoix<ChoixArmes>& suivi) {
+            return f.FormArmes().Choisit({ouvert.Fiche().armes, ouvert.Fiche().specialisation}, ouvert.PointsArmes,
+                                         specialisationPermise, suivi);
+        });
 }

@@ -35,13 +35,11 @@ void AppliqueFiche(const Fenetres& f, const FichePersonnage& lue, PersonnageOuve
                    const QString& fichier, bool talentsVoleurDeBase)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
-    // The sheet first: what it does not set (levels after those read, the
-    // exceptional strength of an older file) stays as it shows it.
-    f.PersoForm->FixePersonnage(lue.personnage, lue.niveauxLus, lue.extraLu);
-    // The character as the sheet shows it now; how the file was read is
-    // the file's own business.
+    // Put on the sheet: what the file does not set (levels after those
+    // read, the exceptional strength of an older file) stays as it was; how
+    // the file was read is the file's own business.
     FichePersonnage fiche = lue;
-    fiche.personnage = f.PersoForm->personnage();
+    fiche.personnage = PoseSurLaFiche(ouvert.Fiche().personnage, lue);
     fiche.extraLu = false;
     fiche.niveauxLus = 3;
     // The marks as the lists hold them: each entry once, in list order.
@@ -150,10 +148,10 @@ bool EstFichierDeSorts(const QString& nom)
 void OuvreFichierSortsDonne(const Fenetres& f, const QString& nom)
 {
     PersonnageOuvert& ouvert = *f.Ouvert;
-    TFormSortsDeMage& sorts = f.FormSortsDeMage();
-    sorts.FixeEtat(ouvert.Catalogue);
-    const bool lu = sorts.OuvreFichierSorts(nom);
-    ouvert.Catalogue = sorts.Etat();
+    ouvert.SuitLesSorts();
+    bool lu = false;
+    std::tie(ouvert.Catalogue, lu) =
+        f.FormSortsDeMage().OuvreFichierSorts(ouvert.Fiche().sortsDeMage, ouvert.Catalogue, nom);
     if (lu)
         f.PersoForm->ButtonSortsDeMageClick();
 }

@@ -20,7 +20,6 @@
 #include "RepertoireDonnees.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QPointer>
 
 struct Fenetres::Dialogues {
@@ -36,7 +35,6 @@ struct Fenetres::Dialogues {
     QPointer<TFormPourcentage> pourcentage;
     QPointer<TFormNouveauSortDeMage> nouveauSort;
     QPointer<TFormTirage> tirage;
-    std::array<QStringList, 9> sortsAOuvrir;
 };
 
 namespace {
@@ -80,9 +78,7 @@ TFormSpheres& Fenetres::FormSpheres() const
 TFormSortsDeMage& Fenetres::FormSortsDeMage() const
 {
     return premiere(dialogues_->sortsDeMage, [this] {
-        TPersoForm* persoForm = PersoForm;
-        auto* d = new TFormSortsDeMage(
-            dialogues_->sortsAOuvrir, [persoForm] { return persoForm->EditIntelligence->text(); }, PersoForm);
+        auto* d = new TFormSortsDeMage(PersoForm);
         const Fenetres f = *this;
         d->RelieDialogues([f] { return &f.FormPourcentage(); }, [f] { return &f.FormNouveauSortDeMage(); });
         d->FixeEtat(Ouvert->Catalogue);
@@ -115,11 +111,6 @@ TFormTirage& Fenetres::FormTirage() const
     return premiere(dialogues_->tirage, [this] {
         return new TFormTirage(Ouvert->FichierDonnees(QStringLiteral("Exigences.dat")), Hasard::Lance, PersoForm);
     });
-}
-
-std::array<QStringList, 9>& Fenetres::SortsDeMage() const
-{
-    return dialogues_->sortsAOuvrir;
 }
 
 TFormNouveauSortDeMage& Fenetres::FormNouveauSortDeMage() const

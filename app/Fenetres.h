@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-#include <array>
 #include <memory>
 
 struct PersonnageOuvert;
@@ -46,20 +44,14 @@ public:
     TFormNouveauSortDeMage& FormNouveauSortDeMage() const;
     TFormTirage& FormTirage() const;
 
-    // The spell entries the spell window works on while it is open: a copy
-    // of the character's, given back when it closes.
-    std::array<QStringList, 9>& SortsDeMage() const;
-
 private:
     friend Fenetres CreeFenetres(TPersoForm& persoForm);
     struct Dialogues;
     std::shared_ptr<Dialogues> dialogues_;
 };
 
-// The open character around `persoForm`: what the character's windows read
-// once at start (the proficiency, category and weapon files of the data
-// directory, the spell catalogue "Mage.mag" of the working directory, each
-// failure in its box), the main window made a view of the character, and
-// every command attached to its work (BrancheCommandes). No dialog is
-// created yet.
+// The open character around `persoForm`: what is read once at start
+// (LitDonneesDeDepart on the sheet's data folder, each failure in its box),
+// the main window made a view of the character, and every command attached
+// to its work (BrancheCommandes). No dialog is created yet.
 Fenetres CreeFenetres(TPersoForm& persoForm);

@@ -9,11 +9,9 @@
 
 std::optional<PagesChoisies> ChoisitPages(TFormChoixImpression& choix, const Personnage& personnage)
 {
-    choix.OffreSorts(OffreSortsDeMage(personnage), OffreSortsDePretre(personnage));
-    if (choix.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const PagesChoisies pages = choix.Choix();
-    if (pages.Aucune())
+    const std::optional<PagesChoisies> pages =
+        choix.Choisit(OffreSortsDeMage(personnage), OffreSortsDePretre(personnage));
+    if (!pages || pages->Aucune())
         return std::nullopt;
     return pages;
 }

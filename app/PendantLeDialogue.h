@@ -1,34 +1,35 @@
 #pragma once
 
+#include "ChoixModal.h"
 #include "PersonnageOuvert.h"
 
-#include <QObject>
+#include <QString>
 #include <functional>
 
-// While a dialog of the character is open (all are modal): each change the
-// user makes there (the dialog's signal Change) tells the open character,
-// and the recovery file writes the character with the dialog's part as the
-// dialog shows it (PersonnageOuvert::PartOuverte). This is no change of the
-// character itself: the dialog still gives its part back when it closes.
-// Ends with the scope, whichever way it is left.
-class PendantLeDialogue {
-public:
-    template <typename Dialogue>
-    PendantLeDialogue(PersonnageOuvert& ouvert, Dialogue& dialogue, std::function<void(EtatPersonnage&)> part)
-        : ouvert_(ouvert)
+// A dialog of the character shown on its part, the part it gives back made
+// one step `etape` (none when unchanged). `pose` writes a part into the
+// character; `choisit` shows the dialog on the character's part and returns
+// the new one, given the means to follow it while the dialog is open (all
+// are modal): each change the user makes there has the recovery file write
+// the character with the part as the dialog shows it
+// (PersonnageOuvert::PartOuverte), which is no change of the character
+// itself. That ends with the dialog, whichever way it is left.
+template <typename Part, typename Choisit>
+void ChoixDansLeDialogue(PersonnageOuvert& ouvert, const QString& etape,
+                         std::function<void(EtatPersonnage&, const Part&)> pose, Choisit choisit)
+{
+    struct FinDuDialogue {
+        PersonnageOuvert& o;
+        ~FinDuDialogue() { o.PartOuverte = nullptr; }
+    };
+    const SuiviDuChoix<Part> suivi = [&ouvert, &pose](const Part& part) {
+        ouvert.PartOuverte = [&pose, part](EtatPersonnage& e) { pose(e, part); };
+        ouvert.Signale();
+    };
+    Part choix;
     {
-        ouvert_.PartOuverte = std::move(part);
-        connexion_ = QObject::connect(&dialogue, &Dialogue::Change, &dialogue, [&o = ouvert_] { o.Signale(); });
+        FinDuDialogue fin{ouvert};
+        choix = choisit(suivi);
     }
-    ~PendantLeDialogue()
-    {
-        QObject::disconnect(connexion_);
-        ouvert_.PartOuverte = nullptr;
-    }
-    PendantLeDialogue(const PendantLeDialogue&) = delete;
-    PendantLeDialogue& operator=(const PendantLeDialogue&) = delete;
-
-private:
-    PersonnageOuvert& ouvert_;
-    QMetaObject::Connection connexion_;
-};
+    ouvert.Change(etape, [&](EtatPersonnage& e) { pose(e, choix); });
+}

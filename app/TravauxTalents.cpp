@@ -11,21 +11,17 @@ void TravailTalentsVoleur(PersonnageOuvert& ouvert, TFormTalentsVoleur& fenetre)
 {
     ValeursTalentsVoleur valeurs = ouvert.Fiche().talentsVoleur;
     const qint64 points = CalculeTalentsVoleur(ouvert.Fiche().personnage, ouvert.TalentsVoleurDeBase(), valeurs);
-    fenetre.FixeValeurs(valeurs, points);
-    // The values are the character's from here on, the bases included.
-    const auto part = [&fenetre](EtatPersonnage& e) {
-        e.fiche.talentsVoleur = fenetre.Valeurs();
-        e.talentsVoleurDeBase = false;
-    };
-    {
-        PendantLeDialogue pendant(ouvert, fenetre, part);
-        fenetre.exec();
-    }
-    ouvert.Change(QStringLiteral("les talents de voleur"), part);
+    ChoixDansLeDialogue<ValeursTalentsVoleur>(
+        ouvert, QStringLiteral("les talents de voleur"),
+        // The values are the character's from here on, the bases included.
+        [](EtatPersonnage& e, const ValeursTalentsVoleur& v) {
+            e.fiche.talentsVoleur = v;
+            e.talentsVoleurDeBase = false;
+        },
+        [&](const SuiviDuChoix<ValeursTalentsVoleur>& suivi) { return fenetre.Choisit(valeurs, points, suivi); });
 }
 
 void TravailTalentsBarde(const PersonnageOuvert& ouvert, TFormTalentsBarde& fenetre)
 {
-    fenetre.FixeChoix(CalculeTalentsBarde(ouvert.Fiche().personnage));
-    fenetre.exec();
+    fenetre.Choisit(CalculeTalentsBarde(ouvert.Fiche().personnage));
 }

@@ -60,3 +60,10 @@ struct FichePersonnage {
     bool operator==(const FichePersonnage&) const = default;
 };
 
+
+// The character a sheet showing `actuel` shows once the character read from
+// a file, `lue`, is put on it: a pick list (race, sex, class, alignment)
+// takes only one of its own items, anything else leaves it empty; the level
+// fields after the `niveauxLus` the file sets, and Extra when the file lacks
+// it, stay as `actuel` holds them; then the sheet's rule (RegleLaFiche).
+Personnage PoseSurLaFiche(const Personnage& actuel, const FichePersonnage& lue);

@@ -120,6 +120,17 @@ const std::vector<int>& TFormArmes::LargeursColonnes() const
     return ListBoxArmes->LargeursColonnes;
 }
 
+ChoixArmes TFormArmes::Choisit(const ChoixArmes& choix, int pointsArmes, bool specialisationPermise,
+                               const SuiviDuChoix<ChoixArmes>& suivi)
+{
+    FixeMarques(choix.marques);
+    FixeSpecialisation(choix.specialisation);
+    PointsArmes = pointsArmes;
+    AfficheReste();
+    CheckBoxSpecialiste->setEnabled(specialisationPermise);
+    return ChoixModal(*this, suivi, [this] { return ChoixArmes{Marques(), Specialisation()}; });
+}
+
 int TFormArmes::PointsRestants() const
 {
     return ::PointsRestants(PointsArmes, ListBoxArmes->Lignes(), ListBoxArmes->Marquees(), specialisation_);

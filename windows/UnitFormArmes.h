@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChoixModal.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -16,16 +18,31 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
+// The weapons of a character: the marked positions of the list, ascending,
+// and the whole line of the specialised weapon (or empty).
+struct ChoixArmes {
+    QList<qsizetype> marques;
+    QString specialisation;
+    bool operator==(const ChoixArmes&) const = default;
+};
+
 // The dialog "Choix des armes": the weapons of "Vardel.Arm" in five
 // columns, the marked ones being the weapons the character is proficient
 // in, within the slots the class groups and levels give; a single-class
 // Guerrier may specialise in one of them. It is created at its first
-// showing, on the list read at start; the command that shows it gives it the
-// character's marks and specialisation and takes them back.
+// showing, on the list read at start; Choisit shows it on the character's
+// weapons and gives the new ones back.
 class TFormArmes : public QDialog {
     Q_OBJECT
 public:
     explicit TFormArmes(const QStringList& armes, QWidget* parent = nullptr);
+
+    // Shows the dialog modally on `choix` within `pointsArmes` slots, the
+    // box "Spécialisation" enabled when `specialisationPermise`; the weapons
+    // as they stand when it closes, whichever way. `suivi` follows them
+    // while it is open.
+    ChoixArmes Choisit(const ChoixArmes& choix, int pointsArmes, bool specialisationPermise,
+                       const SuiviDuChoix<ChoixArmes>& suivi = {});
 
     int PointsRestants() const;
 
@@ -48,7 +65,16 @@ public:
     int PointsArmes = 0;
     const std::vector<int>& LargeursColonnes() const;
 
-    // The controls, named as the system names them.
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when it is filled).
+    void Change();
+
+private:
+    QStringList textesAffiches(int i) const;
+
+    QString specialisation_;
+
+    // The controls, named (objectName) as the system names them.
     ListeMarquee* ListBoxArmes = nullptr;
     QLabel* PanelReste = nullptr;
     QCheckBox* CheckBoxSpecialiste = nullptr;
@@ -56,14 +82,4 @@ public:
     QLabel* Image1 = nullptr;
     QLabel *LabelArme = nullptr, *LabelFacteurVitesse = nullptr, *LabelPM = nullptr, *LabelG = nullptr,
            *LabelCadence = nullptr;
-
-Q_SIGNALS:
-    // The user changed what the dialog shows (never when a command fills
-    // it): the open character's recovery file follows while it is open.
-    void Change();
-
-private:
-    QStringList textesAffiches(int i) const;
-
-    QString specialisation_;
 };

@@ -76,6 +76,14 @@ TFormChoixImpression::TFormChoixImpression(QWidget* parent) : QDialog(parent)
     connect(BitBtn2, &QPushButton::clicked, this, &TFormChoixImpression::BitBtn2Click);
 }
 
+std::optional<PagesChoisies> TFormChoixImpression::Choisit(bool mage, bool pretre)
+{
+    OffreSorts(mage, pretre);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Choix();
+}
+
 void TFormChoixImpression::OffreSorts(bool mage, bool pretre)
 {
     CheckBoxPage1->setEnabled(true);

@@ -3,6 +3,7 @@
 #include "Impression.h"
 
 #include <QDialog>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -16,6 +17,11 @@ class TFormChoixImpression : public QDialog {
 public:
     explicit TFormChoixImpression(QWidget* parent = nullptr);
 
+    // Shows the dialog modally, the spell boxes enabled as `mage` and
+    // `pretre` say: the boxes ticked when closed with OK, nothing when
+    // cancelled.
+    std::optional<PagesChoisies> Choisit(bool mage, bool pretre);
+
     // Enables the spell boxes; the two page boxes are always enabled.
     void OffreSorts(bool mage, bool pretre);
     // The boxes ticked.
@@ -26,13 +32,14 @@ public:
     void BitBtn1Click();
     void BitBtn2Click();
 
-    // The controls, named as the system names them.
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The controls, named as the system names them (objectName).
     QLabel* Label1 = nullptr;
     QCheckBox *CheckBoxPage1 = nullptr, *CheckBoxPage2 = nullptr, *CheckBoxSortsMage = nullptr,
               *CheckBoxSortsPretre = nullptr;
     QPushButton* BitBtn1 = nullptr;   // OK
     QPushButton* BitBtn2 = nullptr;   // cancel
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };

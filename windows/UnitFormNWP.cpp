@@ -96,11 +96,20 @@ const std::vector<int>& TFormNWP::LargeursColonnes() const
     return ListBoxNWP->LargeursColonnes;
 }
 
-void TFormNWP::CalculeCompetences(const Personnage& p)
+QList<qsizetype> TFormNWP::Choisit(const QList<qsizetype>& marques, const BudgetCompetences& budget,
+                                   const SuiviDuChoix<QList<qsizetype>>& suivi)
 {
-    BudgetCompetences b = ::CalculeCompetences(p);
-    GroupesAutorises = std::move(b.GroupesAutorises);
-    PointsCompetences = b.PointsCompetences;
+    FixeMarques(marques);
+    FixeBudget(budget);
+    ListBoxNWPClick();
+    return ChoixModal(*this, suivi, [this] { return Marques(); });
+}
+
+void TFormNWP::FixeBudget(const BudgetCompetences& budget)
+{
+    GroupesAutorises = budget.GroupesAutorises;
+    PointsCompetences = budget.PointsCompetences;
+    ListBoxNWP->viewport()->update();   // the costs follow the groups
 }
 
 bool TFormNWP::CompetenceAutorisee(const QString& nom) const

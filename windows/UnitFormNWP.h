@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChoixModal.h"
 #include "Competences.h"
 
 #include <QDialog>
@@ -17,15 +18,22 @@ class QPushButton;
 // The dialog "Choix des compétences": the proficiencies of "Vardel.nwp" in
 // four columns, the marked ones being the character's choice, within the
 // points that the class, the levels and the Intelligence give. It is
-// created at its first showing, on the lists read at start; the command
-// that shows it gives it the character's marks and takes them back.
+// created at its first showing, on the lists read at start; Choisit shows
+// it on the character's marks and gives the new marks back.
 class TFormNWP : public QDialog {
     Q_OBJECT
 public:
     explicit TFormNWP(const ListesCompetences& listes, QWidget* parent = nullptr);
 
-    // Recomputes GroupesAutorises and PointsCompetences for the character.
-    void CalculeCompetences(const Personnage& p);
+    // Shows the dialog modally on `marques` within `budget` (an overspent
+    // choice is told at once, its current entry unmarked); the marks as they
+    // stand when it closes, whichever way. `suivi` follows the marks while it
+    // is open.
+    QList<qsizetype> Choisit(const QList<qsizetype>& marques, const BudgetCompetences& budget,
+                             const SuiviDuChoix<QList<qsizetype>>& suivi = {});
+
+    // Takes the groups and the points of `budget`.
+    void FixeBudget(const BudgetCompetences& budget);
     bool CompetenceAutorisee(const QString& nom) const;
     // The cost of the entry at position i as the rules give it.
     qint64 Cout(int i) const;
@@ -48,18 +56,17 @@ public:
     int PointsCompetences = 0;
     const std::vector<int>& LargeursColonnes() const;
 
-    // The controls, named as the system names them.
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when it is filled).
+    void Change();
+
+private:
+    QStringList textesAffiches(int i) const;
+
+    // The controls, named (objectName) as the system names them.
     ListeMarquee* ListBoxNWP = nullptr;
     QLabel* PanelReste = nullptr;
     QPushButton* ButtonRetour = nullptr;
     QLabel *LabelCompetence = nullptr, *LabelCout = nullptr, *LabelCaracteristique = nullptr,
            *LabelModificateur = nullptr;
-
-Q_SIGNALS:
-    // The user changed what the dialog shows (never when a command fills
-    // it): the open character's recovery file follows while it is open.
-    void Change();
-
-private:
-    QStringList textesAffiches(int i) const;
 };

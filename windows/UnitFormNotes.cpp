@@ -104,6 +104,17 @@ TFormNotes::TFormNotes(QWidget* parent) : QDialog(parent)
     MemoNotes->setFocus();
 }
 
+QStringList TFormNotes::Choisit(const QStringList& standard, const QStringList& notes, qint64 personnage,
+                                const SuiviDuChoix<QStringList>& suivi)
+{
+    FixeLignesStandard(standard);
+    if (LignesNotes() != notes || personnage != personnage_) {
+        FixeLignesNotes(notes);
+        personnage_ = personnage;
+    }
+    return ChoixModal(*this, suivi, [this] { return LignesNotes(); });
+}
+
 void TFormNotes::dispose()
 {
     // At the design size the controls stand where the design puts them; a

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChoixModal.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -9,12 +11,22 @@ class QPushButton;
 
 // The dialog "Notes": the standard notes derived from the race and the
 // classes (read-only) above the user's own notes. It is created at its
-// first showing; the command that shows it gives it the character's notes
-// and takes them back when it closes. It opens maximised.
+// first showing; Choisit shows it on the character's notes and gives the
+// new ones back. It opens maximised.
 class TFormNotes : public QDialog {
     Q_OBJECT
 public:
     explicit TFormNotes(QWidget* parent = nullptr);
+
+    // Shows the dialog modally on the standard notes and the user's `notes`
+    // of the character numbered `personnage` (any number that changes when
+    // the open character is replaced); the notes as they stand when it
+    // closes, whichever way. The memo keeps its cursor (and its own undo)
+    // while it shows this character's notes; another character's are filled
+    // anew, even when they read the same. `suivi` follows the notes while it
+    // is open.
+    QStringList Choisit(const QStringList& standard, const QStringList& notes, qint64 personnage,
+                        const SuiviDuChoix<QStringList>& suivi = {});
 
     // The user's notes, one text per line; an empty last line of the memo is
     // not counted. Setting or appending lines keeps every line given, blank
@@ -32,15 +44,8 @@ public:
 
     void setVisible(bool visible) override;
 
-    QPlainTextEdit* MemoStandard = nullptr;
-    QPlainTextEdit* MemoNotes = nullptr;
-    QLabel* LabelNotesStandard = nullptr;
-    QLabel* LabelNotesSupplementaires = nullptr;
-    QPushButton* ButtonRetour = nullptr;
-
 Q_SIGNALS:
-    // The user changed what the dialog shows (never when a command fills
-    // it): the open character's recovery file follows while it is open.
+    // The user changed what the dialog shows (never when it is filled).
     void Change();
 
 protected:
@@ -48,4 +53,13 @@ protected:
 
 private:
     void dispose();
+
+    qint64 personnage_ = -1;   // whose notes the memo shows
+
+    // The controls, named as the system names them (objectName).
+    QPlainTextEdit* MemoStandard = nullptr;
+    QPlainTextEdit* MemoNotes = nullptr;
+    QLabel* LabelNotesStandard = nullptr;
+    QLabel* LabelNotesSupplementaires = nullptr;
+    QPushButton* ButtonRetour = nullptr;
 };

@@ -35,7 +35,8 @@ public:
 
     void setVisible(bool visible) override;
 
-    // The controls, named as the system names them.
+private:
+    // The controls, named as the system names them (objectName).
     QPushButton* ButtonPrecedent = nullptr;
     QPushButton* BitBtn2 = nullptr;   // OK: back to the sheet
     QPushButton* BitBtn3 = nullptr;   // "&Imprimer"
@@ -43,7 +44,6 @@ public:
     QScrollArea* ScrollBox1 = nullptr;
     QWidget* PaintBoxPreview = nullptr;
 
-private:
     void signaleEchec(const QString& texte);
     // A failure met while painting is shown once, not at every repaint.
     bool echecMontre_ = false;

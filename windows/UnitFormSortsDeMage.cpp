@@ -54,6 +54,35 @@ void TFormSortsDeMage::RelieDialogues(std::function<TFormPourcentage*()> pourcen
     nouveauSort_ = std::move(nouveauSort);
 }
 
+TFormSortsDeMage::Choix TFormSortsDeMage::Choisit(const SortsParNiveau& sorts, const QString& intelligence,
+                                                  const EtatCatalogue& catalogue,
+                                                  const SuiviDuChoix<SortsParNiveau>& suivi)
+{
+    sortsDeMageParNiveau_ = sorts;
+    intelligence_ = intelligence;
+    FixeEtat(catalogue);
+    Choix choix;
+    choix.sorts = ChoixModal(*this, suivi, [this] { return sortsDeMageParNiveau_; });
+    choix.catalogue = Etat();
+    return choix;
+}
+
+std::pair<EtatCatalogue, bool> TFormSortsDeMage::OuvreFichierSorts(const SortsParNiveau& sorts,
+                                                                   const EtatCatalogue& catalogue, const QString& nom)
+{
+    sortsDeMageParNiveau_ = sorts;
+    FixeEtat(catalogue);
+    const bool lu = ouvreFichierSorts(nom);
+    return {Etat(), lu};
+}
+
+void TFormSortsDeMage::FixeSortsDuPersonnage(const SortsParNiveau& sorts)
+{
+    sortsDeMageParNiveau_ = sorts;
+    for (ListeSorts* l : ListBoxes)
+        l->viewport()->update();
+}
+
 void TFormSortsDeMage::FixeEtat(const EtatCatalogue& etat)
 {
     FixeCatalogueEtMarques(etat.catalogue, etat.marques);
@@ -220,7 +249,7 @@ void TFormSortsDeMage::Ouvrir1Click()
     const QString nom = plateforme().fichierAOuvrir(dialogue(false));
     if (nom.isEmpty())
         return;
-    OuvreFichierSorts(nom);
+    ouvreFichierSorts(nom);
 }
 
 namespace {
@@ -237,7 +266,7 @@ void expliqueSi(const std::function<void()>& travail, const QString& nom)
 
 }
 
-bool TFormSortsDeMage::OuvreFichierSorts(const QString& nom)
+bool TFormSortsDeMage::ouvreFichierSorts(const QString& nom)
 {
     NomOuverture = nom;
     bool lu = false;
@@ -467,7 +496,7 @@ void TFormSortsDeMage::DessineSort(QPainter& peintre, const QRect& r, int niveau
     QColor encre = Qt::black;
     QColor fond = faceBouton;
     bool souligne = false;
-    const EtatSort etat = EtatDuSort(sorts, nom, intelligence_ ? intelligence_() : QString());
+    const EtatSort etat = EtatDuSort(sorts, nom, intelligence_);
     if (etat == EtatSort::Rate) {
         encre = pal.color(QPalette::Disabled, QPalette::WindowText);   // grey text
         fond = Magenta;
@@ -494,7 +523,7 @@ QString TFormSortsDeMage::TexteLuDuSort(int niveau, const QString& enregistremen
 {
     const QString nom = Champ1(enregistrement);
     const QStringList& sorts = sortsDuNiveau(niveau);
-    const EtatSort etat = EtatDuSort(sorts, nom, intelligence_ ? intelligence_() : QString());
+    const EtatSort etat = EtatDuSort(sorts, nom, intelligence_);
     QStringList lus{nom};
     const QString pourcentage = PourcentageAffiche(sorts, nom, etat, CheckBoxPourcent->isChecked()).trimmed();
     if (!pourcentage.isEmpty())

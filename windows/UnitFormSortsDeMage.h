@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogueSorts.h"
+#include "ChoixModal.h"
 #include "ListeSorts.h"
 #include "Plateforme.h"
 
@@ -27,20 +28,44 @@ class TFormPourcentage;
 // it is given (FixeEtat) and gives it back (Etat); the menu opens and saves
 // other spell files.
 //
-// The dialog reads and writes the nine lists of spell entries
-// ("name&percentage") it was made with: the command that shows it fills
-// them from the character and gives them back as one step when it closes.
-// It reads the Intelligence as typed; the percentage and new-spell dialogs
+// Choisit shows it on the character's nine lists of spell entries
+// ("name&percentage") and its Intelligence, and gives back the new lists
+// with the catalogue as it leaves it. The percentage and new-spell dialogs
 // are attached as the means to get them, each created at its first use
 // (RelieDialogues).
 class TFormSortsDeMage : public QDialog {
     Q_OBJECT
 public:
-    TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau,
-                     std::function<QString()> intelligence, QWidget* parent = nullptr);
+    using SortsParNiveau = std::array<QStringList, NombreNiveauxSorts>;
+
+    explicit TFormSortsDeMage(QWidget* parent = nullptr);
 
     void RelieDialogues(std::function<TFormPourcentage*()> pourcentage,
                         std::function<TFormNouveauSortDeMage*()> nouveauSort);
+
+    // What the dialog gives back: the character's spell entries and the
+    // catalogue.
+    struct Choix {
+        SortsParNiveau sorts;
+        EtatCatalogue catalogue;
+    };
+    // Shows the dialog modally on the character's spell entries `sorts`,
+    // with the Intelligence `intelligence` as typed, and the catalogue
+    // `catalogue`; the entries and the catalogue as they stand when it
+    // closes. `suivi` follows the entries while it is open.
+    Choix Choisit(const SortsParNiveau& sorts, const QString& intelligence, const EtatCatalogue& catalogue,
+                  const SuiviDuChoix<SortsParNiveau>& suivi = {});
+    // "&Ouvrir" with the file named from outside (given at start, dropped)
+    // on `catalogue` marked for the entries `sorts`: the catalogue then, and
+    // whether the file was read whole (a failure shown in its box).
+    std::pair<EtatCatalogue, bool> OuvreFichierSorts(const SortsParNiveau& sorts, const EtatCatalogue& catalogue,
+                                                     const QString& nom);
+
+    // The character's entries as the dialog holds them, and the Intelligence
+    // it counts with.
+    const SortsParNiveau& SortsDuPersonnage() const { return sortsDeMageParNiveau_; }
+    void FixeSortsDuPersonnage(const SortsParNiveau& sorts);
+    void FixeIntelligence(const QString& intelligence) { intelligence_ = intelligence; }
 
     // The catalogue, its marks, "Pourcentage", its changes and the names of
     // its file dialogs: given when the dialog is shown, given back when it
@@ -75,11 +100,6 @@ public:
     // and keeps what it read. SauveSorts replaces the file atomically.
     void ChargeSorts(const QString& nom);
     void SauveSorts(const QString& nom) const;
-    // "&Ouvrir" once the file is named (by its dialog, or given from
-    // outside): the name proposed next, then the file read; a failure is
-    // shown in its box with its second line (which file, why). True when
-    // the file was read whole.
-    bool OuvreFichierSorts(const QString& nom);
 
     // The catalogue changed since start (new spell, details changed, spell
     // erased); opening or saving a spell file does not clear it.
@@ -119,7 +139,24 @@ public:
     QString NomOuverture = QStringLiteral("Mage.mag");
     QString NomSauvegarde = QStringLiteral("Mage.mag");
 
-    // The controls, named as the system names them.
+    void done(int resultat) override;
+
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when it is filled).
+    void Change();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // "&Ouvrir" once the file is named (by its dialog, or given from
+    // outside): the name proposed next, then the file read; a failure is
+    // shown in its box with its second line (which file, why). True when
+    // the file was read whole.
+    bool ouvreFichierSorts(const QString& nom);
+
+    // The controls, named as the system names them (objectName).
     QMenuBar* MainMenu1 = nullptr;
     QAction *Ouvrir1 = nullptr, *Sauver1 = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -130,18 +167,6 @@ public:
     QPushButton* BitBtnNouveauSort = nullptr;
     QCheckBox* CheckBoxPourcent = nullptr;
 
-    void done(int resultat) override;
-
-Q_SIGNALS:
-    // The user changed what the dialog shows (never when a command fills
-    // it): the open character's recovery file follows while it is open.
-    void Change();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-private:
     void FormActivate();
     ListeSorts* liste(int niveau) const;
     const QStringList& sortsDuNiveau(int niveau) const;
@@ -154,8 +179,8 @@ private:
     // it (the last of that name), from an index by name kept for the drawing.
     const QString* entreeDuSort(int niveau, const QString& nom) const;
 
-    std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau_;
-    std::function<QString()> intelligence_;
+    SortsParNiveau sortsDeMageParNiveau_;
+    QString intelligence_;
     std::function<TFormPourcentage*()> pourcentage_;
     std::function<TFormNouveauSortDeMage*()> nouveauSort_;
     // Per level: the character's list the index was built from (sharing its

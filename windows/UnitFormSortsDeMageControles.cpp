@@ -84,9 +84,7 @@ private:
 
 }
 
-TFormSortsDeMage::TFormSortsDeMage(std::array<QStringList, NombreNiveauxSorts>& sortsDeMageParNiveau,
-                                   std::function<QString()> intelligence, QWidget* parent)
-    : QDialog(parent), sortsDeMageParNiveau_(sortsDeMageParNiveau), intelligence_(std::move(intelligence))
+TFormSortsDeMage::TFormSortsDeMage(QWidget* parent) : QDialog(parent)
 {
     PrepareFenetre(*this, "FormSortsDeMage", QStringLiteral("Choix des sorts de Mage"));
     // Only the system menu among the title-bar buttons.

@@ -126,6 +126,12 @@ void TFormSpheres::decoche(const Groupe& g)
     g.boutons->setExclusive(true);
 }
 
+ChoixSpheres TFormSpheres::Choisit(const ChoixSpheres& choix, const SuiviDuChoix<ChoixSpheres>& suivi)
+{
+    FixeChoix(choix);
+    return ChoixModal(*this, suivi, [this] { return Choix(); });
+}
+
 void TFormSpheres::FixeChoix(const ChoixSpheres& choix)
 {
     for (std::size_t i = 0; i < NombreSpheres; ++i) {

@@ -59,6 +59,13 @@ TFormTalentsBarde::TFormTalentsBarde(QWidget* parent) : QDialog(parent)
     FormShow();
 }
 
+ChoixTalentsBarde TFormTalentsBarde::Choisit(const ChoixTalentsBarde& choix)
+{
+    FixeChoix(choix);
+    exec();
+    return Choix();
+}
+
 void TFormTalentsBarde::FixeChoix(const ChoixTalentsBarde& choix)
 {
     choix_ = choix;

@@ -11,9 +11,9 @@ class QPushButton;
 
 // The dialog "Choix des talents de barde": four skills in two rows of two,
 // each a label, a percentage panel and a spinner; the panel of the points
-// left and the OK button. It is created at its first showing and keeps the bard
-// skills (TalentsBarde) and the points left (PointsTalents); the command
-// starts them again from the bases at every opening.
+// left and the OK button. It is created at its first showing; Choisit shows
+// it on the skills and points it is given (the command starts them from
+// the bases at every opening: the character keeps no bard skills).
 //
 // The dialog enforces no rule: a skill may go below its base value and the
 // points may go below zero.
@@ -21,6 +21,10 @@ class TFormTalentsBarde : public QDialog {
     Q_OBJECT
 public:
     explicit TFormTalentsBarde(QWidget* parent = nullptr);
+
+    // Shows the dialog modally on `choix`; the skills and points as the
+    // spinners stand when it closes, whichever way.
+    ChoixTalentsBarde Choisit(const ChoixTalentsBarde& choix);
 
     // The skills and the points left: as given by FixeChoix, then as the
     // spinners stood when the dialog last closed.
@@ -39,6 +43,10 @@ public:
     // Every way of closing (OK, Escape, the close box) keeps the skills.
     void done(int resultat) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     // The controls, named as the system names them (objectName): Label1 …
     // Label4, Panel1 … Panel4, UpDown1 … UpDown4.
     std::array<QLabel*, NombreTalentsBarde> Labels{};
@@ -47,9 +55,5 @@ public:
     QLabel* PanelReste = nullptr;
     QPushButton* ButtonRetour = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     ChoixTalentsBarde choix_;
 };

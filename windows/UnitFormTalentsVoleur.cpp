@@ -99,10 +99,24 @@ void TFormTalentsVoleur::UpDownClick(std::size_t i, bool haut)
     FixeTexteReste(*PanelReste, TexteTalentsRestants(pointsTalents_));
 }
 
+ValeursTalentsVoleur TFormTalentsVoleur::Choisit(const ValeursTalentsVoleur& valeurs, qint64 pointsTalents,
+                                                 const SuiviDuChoix<ValeursTalentsVoleur>& suivi)
+{
+    FixeValeurs(valeurs, pointsTalents);
+    return ChoixModal(*this, suivi, [this] { return positions(); });
+}
+
+ValeursTalentsVoleur TFormTalentsVoleur::positions() const
+{
+    ValeursTalentsVoleur valeurs{};
+    for (std::size_t i = 0; i < NombreTalentsVoleur; ++i)
+        valeurs[i] = UpDowns[i]->Position();
+    return valeurs;
+}
+
 void TFormTalentsVoleur::FormClose()
 {
-    for (std::size_t i = 0; i < NombreTalentsVoleur; ++i)
-        valeurs_[i] = UpDowns[i]->Position();
+    valeurs_ = positions();
 }
 
 void TFormTalentsVoleur::done(int resultat)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChoixModal.h"
 #include "ControlesTalents.h"
 #include "TalentsVoleur.h"
 
@@ -11,9 +12,8 @@ class QPushButton;
 
 // The dialog "Choix des talents de voleur": eight rows of a label, a
 // percentage panel and a spinner, the panel of the points left and the OK
-// button. It is created at its first showing and reused; the thief skills
-// live in the character, which the command copies in before showing the
-// dialog and out after it has closed.
+// button. It is created at its first showing and reused; Choisit shows it
+// on the character's values and gives the new ones back.
 //
 // The dialog enforces no rule: a skill may go below its base value and the
 // points may be overspent.
@@ -21,6 +21,12 @@ class TFormTalentsVoleur : public QDialog {
     Q_OBJECT
 public:
     explicit TFormTalentsVoleur(QWidget* parent = nullptr);
+
+    // Shows the dialog modally on `valeurs` with `pointsTalents` left; the
+    // values as the spinners stand when it closes, whichever way. `suivi`
+    // follows them while it is open.
+    ValeursTalentsVoleur Choisit(const ValeursTalentsVoleur& valeurs, qint64 pointsTalents,
+                                 const SuiviDuChoix<ValeursTalentsVoleur>& suivi = {});
 
     // The dialog's eight values: as given by FixeValeurs, then as the
     // spinners stood when the dialog last closed.
@@ -40,6 +46,17 @@ public:
     // Every way of closing (OK, Escape, the close box) keeps the values.
     void done(int resultat) override;
 
+Q_SIGNALS:
+    // The user changed what the dialog shows (never when it is filled).
+    void Change();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The values as the spinners show them.
+    ValeursTalentsVoleur positions() const;
+
     // The controls, named as the system names them (objectName): Label1 …
     // Label8, PanelPickpocket … PanelLangues, UpDown1 … UpDown8.
     std::array<QLabel*, NombreTalentsVoleur> Labels{};
@@ -48,15 +65,6 @@ public:
     QLabel* PanelReste = nullptr;
     QPushButton* ButtonRetour = nullptr;
 
-Q_SIGNALS:
-    // The user changed what the dialog shows (never when a command fills
-    // it): the open character's recovery file follows while it is open.
-    void Change();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     ValeursTalentsVoleur valeurs_{};
     qint64 pointsTalents_ = 0;
 };

@@ -381,29 +381,6 @@ void TPersoForm::Nouveau1Click()
     });
 }
 
-void TPersoForm::VideChamps()
-{
-    ++montre_;
-    const auto fin = qScopeGuard([this] { --montre_; });
-    activeDialogues(false, false, false, false);
-    // In the order of the sheet: the class goes before the levels, so the
-    // refreshes that the emptied fields run see no class.
-    EditNom->clear();
-    ComboRace->setCurrentIndex(-1);
-    ComboSexe->setCurrentIndex(-1);
-    EditAge->clear();
-    EditTaille->clear();
-    EditPoids->clear();
-    ComboClasse->setCurrentIndex(-1);
-    for (QLineEdit* e : editsNiveau_)
-        e->clear();
-    EditPV->clear();
-    ComboAlignement->setCurrentIndex(-1);
-    for (QLineEdit* e : {EditLangues, EditForce, EditIntelligence, EditSagesse, EditDexterite, EditConstitution,
-                         EditCharisme, EditBeaute})
-        e->clear();
-}
-
 void TPersoForm::Ouvrir1Click()
 {
     ExecuteCommande([this] {

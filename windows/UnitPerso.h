@@ -115,9 +115,6 @@ public:
     void MetAJourFiche();
     void DisposeNiveaux();
     void ModifieATrue();
-    // Empties every field, in the order of the sheet (no step of the
-    // user's either).
-    void VideChamps();
     void ComboClasseChange();
     void Nouveau1Click();
     void Ouvrir1Click();
@@ -200,8 +197,7 @@ private:
     friend struct Geste;
     int geste_ = 0;
     QObject* source_ = nullptr;
-    // The fields are being filled by the program (FixePersonnage,
-    // VideChamps): no step.
+    // The fields are being filled by the program (FixePersonnage): no step.
     int montre_ = 0;
     QHash<const QObject*, QString> legendes_;
     QString repertoireDonnees_;

@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "ProgrammeDeTest.h"
 #include "Saisie.h"
 
@@ -168,13 +169,13 @@ TEST(Accessibilite, LesNomsSontLesLegendesEtLesBulles)
         {p.SpeedButtonOuvrir, "Ouvrir un fichier personnage"},
         {p.SpeedButtonSortsDeClerc, "Sphères d'influence du prêtre"},
         {p.ButtonPV, "Tirer PV"},
-        {f.FormNWP().ListBoxNWP, "Choix des compétences"},
-        {f.FormArmes().ListBoxArmes, "Choix des armes"},
-        {f.FormSortsDeMage().ListBoxes[2], "Niveau 3"},
-        {voleur.UpDowns[0], "Pickpocket"},
-        {voleur.UpDowns[0]->BoutonHaut, "Augmenter Pickpocket"},
-        {voleur.UpDowns[7]->BoutonBas, "Diminuer Lire des langues inconnues"},
-        {f.FormTalentsBarde().UpDowns[0], "Grimper"},
+        {Controle<ListeMarquee>(f.FormNWP(), "ListBoxNWP"), "Choix des compétences"},
+        {Controle<ListeMarquee>(f.FormArmes(), "ListBoxArmes"), "Choix des armes"},
+        {Controle<ListeSorts>(f.FormSortsDeMage(), "ListBox3"), "Niveau 3"},
+        {Controle<UpDown>(voleur, "UpDown1"), "Pickpocket"},
+        {Controle<UpDown>(voleur, "UpDown1")->BoutonHaut, "Augmenter Pickpocket"},
+        {Controle<UpDown>(voleur, "UpDown8")->BoutonBas, "Diminuer Lire des langues inconnues"},
+        {Controle<UpDown>(f.FormTalentsBarde(), "UpDown1"), "Grimper"},
         {pourcentage.EditDuree, "Durée"},
         {pourcentage.EditComposants, "Composants"},
         {f.FormNotes().findChild<QWidget*>("MemoStandard"), "Notes standard"},
@@ -213,11 +214,11 @@ TEST(Accessibilite, CompetencesLuesCommeDessineesEtCochees)
     TFormNWP& nwp = t.f.FormNWP();
     avecDialogue([&] { t.p().ButtonNWPClick(); }, [&](QWidget* d) {
         ASSERT_EQ(d, &nwp);
-        ListeMarquee* l = nwp.ListBoxNWP;
+        ListeMarquee* l = Controle<ListeMarquee>(nwp, "ListBoxNWP");
         QAccessibleInterface* liste = acces(l);
         ASSERT_NE(liste, nullptr);
-        EXPECT_EQ(liste->text(QAccessible::Description), nwp.PanelReste->text());
-        const QString avant = nwp.PanelReste->text();
+        EXPECT_EQ(liste->text(QAccessible::Description), Controle<QLabel>(nwp, "PanelReste")->text());
+        const QString avant = Controle<QLabel>(nwp, "PanelReste")->text();
 
         // A thief's proficiency at its cost, one outside the groups at one more.
         const std::pair<const char*, const char*> lus[] = {
@@ -240,8 +241,8 @@ TEST(Accessibilite, CompetencesLuesCommeDessineesEtCochees)
         QTest::keyClick(l, Qt::Key_Space);
         EXPECT_TRUE(l->EstMarquee(acrobatie));
         EXPECT_TRUE(entree(l, acrobatie)->state().checked);
-        EXPECT_EQ(nwp.PanelReste->text(), "Il reste 5 points");
-        EXPECT_NE(nwp.PanelReste->text(), avant);
+        EXPECT_EQ(Controle<QLabel>(nwp, "PanelReste")->text(), "Il reste 5 points");
+        EXPECT_NE(Controle<QLabel>(nwp, "PanelReste")->text(), avant);
         EXPECT_EQ(liste->text(QAccessible::Description), "Il reste 5 points");
 
         // And again unmarks it.
@@ -260,7 +261,7 @@ TEST(Accessibilite, ArmesLuesCommeDessinees)
     PlateformeScriptee::remiseAZero();
     ProgrammeDeTest t;
     TFormArmes& armes = t.f.FormArmes();
-    ListeMarquee* l = armes.ListBoxArmes;
+    ListeMarquee* l = Controle<ListeMarquee>(armes, "ListBoxArmes");
     const int i = position(l, "Arbalète légère");
     armes.FixeSpecialisation(l->Texte(i));
     const QStringList c = DecoupeColonnes(l->Texte(i), 5);
@@ -280,8 +281,8 @@ TEST(Accessibilite, SortsLusCommeDessinesEtCoches)
     TFormSortsDeMage& sorts = t.f.FormSortsDeMage();
     avecDialogue([&] { t.p().ButtonSortsDeMageClick(); }, [&](QWidget* d) {
         ASSERT_EQ(d, &sorts);
-        sorts.CheckBoxPourcent->setChecked(true);
-        ListeSorts* l = sorts.ListBoxes[0];
+        Controle<QCheckBox>(sorts, "CheckBoxPourcent")->setChecked(true);
+        ListeSorts* l = Controle<ListeSorts>(sorts, "ListBox1");
         ASSERT_GE(l->count(), 2);
         const QString premier = Champ1(l->item(0)->text());
         EXPECT_EQ(entree(l, 0)->text(QAccessible::Name), premier);
@@ -299,9 +300,9 @@ TEST(Accessibilite, SortsLusCommeDessinesEtCoches)
         // Intelligence 9 learns at 35 %: 45 is failed.
         EXPECT_EQ(entree(l, 0)->text(QAccessible::Name), premier + QStringLiteral(", 45 %, raté"));
         EXPECT_TRUE(entree(l, 0)->state().checked);
-        sorts.CheckBoxPourcent->setChecked(false);
+        Controle<QCheckBox>(sorts, "CheckBoxPourcent")->setChecked(false);
         EXPECT_EQ(entree(l, 0)->text(QAccessible::Name), premier + QStringLiteral(", raté"));
-        sorts.CheckBoxPourcent->setChecked(true);
+        Controle<QCheckBox>(sorts, "CheckBoxPourcent")->setChecked(true);
         QTest::keyClick(d, Qt::Key_Escape);
     });
 }
@@ -318,27 +319,27 @@ TEST(Accessibilite, TalentsLusEtReglesParLeurValeur)
     TFormTalentsVoleur& voleur = t.f.FormTalentsVoleur();
     avecDialogue([&] { t.p().ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
         ASSERT_EQ(d, &voleur);
-        UpDown* pickpocket = voleur.UpDowns[0];
+        UpDown* pickpocket = Controle<UpDown>(voleur, "UpDown1");
         QAccessibleInterface* i = acces(pickpocket);
         ASSERT_NE(i, nullptr);
         EXPECT_EQ(i->role(), QAccessible::SpinBox);
         QAccessibleValueInterface* valeur = i->valueInterface();
         ASSERT_NE(valeur, nullptr);
         EXPECT_EQ(valeur->currentValue().toInt(), pickpocket->Position());
-        EXPECT_EQ(i->text(QAccessible::Value), voleur.Panels[0]->text());
+        EXPECT_EQ(i->text(QAccessible::Value), Controle<QLabel>(voleur, "PanelPickpocket")->text());
         EXPECT_EQ(valeur->minimumValue().toInt(), MinTalent);
         EXPECT_EQ(valeur->maximumValue().toInt(), MaxTalent);
-        EXPECT_EQ(i->text(QAccessible::Description), voleur.PanelReste->text());
+        EXPECT_EQ(i->text(QAccessible::Description), Controle<QLabel>(voleur, "PanelReste")->text());
 
         // Three points up, as a screen reader sets it.
         const int avant = pickpocket->Position();
-        const QString resteAvant = voleur.PanelReste->text();
+        const QString resteAvant = Controle<QLabel>(voleur, "PanelReste")->text();
         valeur->setCurrentValue(avant + 3);
         EXPECT_EQ(pickpocket->Position(), avant + 3);
-        EXPECT_EQ(voleur.Panels[0]->text(), TextePourcentage(avant + 3));
-        EXPECT_NE(voleur.PanelReste->text(), resteAvant);
-        EXPECT_EQ(i->text(QAccessible::Description), voleur.PanelReste->text());
-        EXPECT_EQ(acces(voleur.UpDowns[5])->text(QAccessible::Description), voleur.PanelReste->text());
+        EXPECT_EQ(Controle<QLabel>(voleur, "PanelPickpocket")->text(), TextePourcentage(avant + 3));
+        EXPECT_NE(Controle<QLabel>(voleur, "PanelReste")->text(), resteAvant);
+        EXPECT_EQ(i->text(QAccessible::Description), Controle<QLabel>(voleur, "PanelReste")->text());
+        EXPECT_EQ(acces(Controle<UpDown>(voleur, "UpDown6"))->text(QAccessible::Description), Controle<QLabel>(voleur, "PanelReste")->text());
         QTest::keyClick(d, Qt::Key_Escape);
     });
 }

@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "Classes.h"
 #include "Commandes.h"
 #include "PersonnageOuvert.h"
@@ -86,8 +87,8 @@ TEST_F(Commandes, NotesReconstruitLesNotesStandardApresAvoirMarqueLaFiche)
         ASSERT_EQ(d, &notes());
         modifie = o().Modifie();
         standard = notes().LignesStandard();
-        QTest::keyClicks(notes().MemoNotes, "Ma note");
-        QTest::mouseClick(notes().ButtonRetour, Qt::LeftButton);
+        QTest::keyClicks(Controle<QPlainTextEdit>(notes(), "MemoNotes"), "Ma note");
+        QTest::mouseClick(Controle<QPushButton>(notes(), "ButtonRetour"), Qt::LeftButton);
     });
     EXPECT_TRUE(boites->boites.empty());
     // Opening changes nothing; the notes typed do, as one step.
@@ -160,8 +161,8 @@ TEST_F(Commandes, SortsDeClercMontreLesSpheres)
     avecDialogue([&] { QTest::mouseClick(f->ButtonSortsDeClerc, Qt::LeftButton); }, [&](QWidget* d) {
         ASSERT_EQ(d, &spheres());
         modifie = o().Modifie();
-        QTest::mouseClick(spheres().ButtonStandard, Qt::LeftButton);
-        QTest::mouseClick(spheres().ButtonRetour, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(spheres(), "ButtonStandard"), Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(spheres(), "ButtonRetour"), Qt::LeftButton);
     });
     EXPECT_FALSE(modifie);
     EXPECT_TRUE(o().Modifie());
@@ -206,7 +207,7 @@ TEST_F(Commandes, NotesRempliesAneufApresOuvrir)
     auto tapeNote = [&] {
         avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
             ASSERT_EQ(d, &notes());
-            QTest::keyClicks(notes().MemoNotes, "Une note");
+            QTest::keyClicks(Controle<QPlainTextEdit>(notes(), "MemoNotes"), "Une note");
             notes().ButtonRetourClick();
         });
     };
@@ -220,8 +221,8 @@ TEST_F(Commandes, NotesRempliesAneufApresOuvrir)
     auto regarde = [&] {
         avecDialogue([&] { f->ButtonNotesClick(); }, [&](QWidget* d) {
             ASSERT_EQ(d, &notes());
-            curseur = notes().MemoNotes->textCursor().position();
-            annulable = notes().MemoNotes->document()->isUndoAvailable();
+            curseur = Controle<QPlainTextEdit>(notes(), "MemoNotes")->textCursor().position();
+            annulable = Controle<QPlainTextEdit>(notes(), "MemoNotes")->document()->isUndoAvailable();
             notes().ButtonRetourClick();
         });
     };

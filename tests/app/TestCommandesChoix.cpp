@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "Fenetres.h"
 #include "PersonnageOuvert.h"
 #include "Saisie.h"
@@ -86,17 +87,17 @@ TEST_F(CommandesChoix, CompetencesGardeLesMarquesEtRecoupeUnBudgetReduit)
     avecDialogue([&] { QTest::mouseClick(f->ButtonNWP, Qt::LeftButton); }, [&](QWidget* d) {
         ASSERT_EQ(d, nwp());
         EXPECT_FALSE(o().Modifie());   // its changes count when it closes
-        EXPECT_EQ(nwp()->PanelReste->text(), "Il reste 8 points");
+        EXPECT_EQ(Controle<QLabel>(nwp(), "PanelReste")->text(), "Il reste 8 points");
         for (const QString& nom : choix)
-            clique(nwp()->ListBoxNWP, position(nwp()->ListBoxNWP, nom));
-        EXPECT_EQ(nwp()->PanelReste->text(), "Il reste 0 point");
-        QTest::mouseClick(nwp()->ButtonRetour, Qt::LeftButton);
+            clique(Controle<ListeMarquee>(nwp(), "ListBoxNWP"), position(Controle<ListeMarquee>(nwp(), "ListBoxNWP"), nom));
+        EXPECT_EQ(Controle<QLabel>(nwp(), "PanelReste")->text(), "Il reste 0 point");
+        QTest::mouseClick(Controle<QPushButton>(nwp(), "ButtonRetour"), Qt::LeftButton);
     });
     EXPECT_FALSE(nwp()->isVisible());
     EXPECT_TRUE(boites->boites.empty());
     QList<qsizetype> marques;
     for (const QString& nom : choix)
-        marques.append(position(nwp()->ListBoxNWP, nom));
+        marques.append(position(Controle<ListeMarquee>(nwp(), "ListBoxNWP"), nom));
     std::sort(marques.begin(), marques.end());
     EXPECT_EQ(nwp()->Marques(), marques);
     EXPECT_EQ(o().Fiche().competences, marques);
@@ -106,11 +107,11 @@ TEST_F(CommandesChoix, CompetencesGardeLesMarquesEtRecoupeUnBudgetReduit)
     f->EditIntelligence->setText("9");
     avecDialogue([&] { QTest::mouseClick(f->SpeedButtonNWP, Qt::LeftButton); }, [&](QWidget* d) {
         ASSERT_EQ(d, nwp());
-        EXPECT_EQ(nwp()->PanelReste->text(), "Il reste 0 point");
+        EXPECT_EQ(Controle<QLabel>(nwp(), "PanelReste")->text(), "Il reste 0 point");
     });
     ASSERT_EQ(boites->boites.size(), 1u);
     EXPECT_EQ(boites->boites[0].texte, "Pas assez de points");
-    marques.removeOne(position(nwp()->ListBoxNWP, "Cuisine"));
+    marques.removeOne(position(Controle<ListeMarquee>(nwp(), "ListBoxNWP"), "Cuisine"));
     EXPECT_EQ(nwp()->Marques(), marques);
     EXPECT_EQ(o().Fiche().competences, marques);
 
@@ -146,8 +147,8 @@ TEST_F(CommandesChoix, ArmesSelonLaClasseEtLesNiveaux)
         avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget* d) {
             ASSERT_EQ(d, armes()) << c.classe;
             EXPECT_FALSE(o().Modifie());
-            EXPECT_EQ(armes()->PanelReste->text(), c.reste) << c.classe << " " << c.niveaux.join('/').toStdString();
-            EXPECT_EQ(armes()->CheckBoxSpecialiste->isEnabled(), c.specialiste) << c.classe;
+            EXPECT_EQ(Controle<QLabel>(armes(), "PanelReste")->text(), c.reste) << c.classe << " " << c.niveaux.join('/').toStdString();
+            EXPECT_EQ(Controle<QCheckBox>(armes(), "CheckBoxSpecialiste")->isEnabled(), c.specialiste) << c.classe;
         });
     }
     EXPECT_TRUE(boites->boites.empty());
@@ -171,7 +172,7 @@ TEST_F(CommandesChoix, SpecialisationPourLeSeulGuerrier)
         bool a = false;
         avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget* d) {
             ASSERT_EQ(d, armes());
-            a = armes()->CheckBoxSpecialiste->isEnabled();
+            a = Controle<QCheckBox>(armes(), "CheckBoxSpecialiste")->isEnabled();
         });
         return a;
     };
@@ -188,24 +189,24 @@ TEST_F(CommandesChoix, ArmesMontreUnDepassementSansRienDemarquer)
 {
     personnage("Guerrier", {"6"});
     avecDialogue([&] { QTest::mouseClick(f->SpeedButtonArmes, Qt::LeftButton); }, [&](QWidget*) {
-        armes()->CheckBoxSpecialiste->setChecked(true);
+        Controle<QCheckBox>(armes(), "CheckBoxSpecialiste")->setChecked(true);
         // Each new mark asks; the last one becomes the specialisation (2 slots).
         boites->reponses = {Bouton::Non, Bouton::Non, Bouton::Non, Bouton::Non, Bouton::Oui};
         for (int i : {0, 1, 2, 3, 10})
-            clique(armes()->ListBoxArmes, i);
-        EXPECT_EQ(armes()->PanelReste->text(), "Il reste 0 point");
+            clique(Controle<ListeMarquee>(armes(), "ListBoxArmes"), i);
+        EXPECT_EQ(Controle<QLabel>(armes(), "PanelReste")->text(), "Il reste 0 point");
     });
     ASSERT_EQ(boites->boites.size(), 5u);   // the five specialisation questions
-    const QString specialisation = armes()->ListBoxArmes->Texte(10);
+    const QString specialisation = Controle<ListeMarquee>(armes(), "ListBoxArmes")->Texte(10);
     EXPECT_EQ(armes()->Specialisation(), specialisation);
 
     // A Mage 6 has 2 slots: the count goes below zero, nothing is unmarked,
     // the check box stays ticked but greyed.
     personnage("Mage", {"6"});
     avecDialogue([&] { QTest::mouseClick(f->ButtonArmes, Qt::LeftButton); }, [&](QWidget*) {
-        EXPECT_EQ(armes()->PanelReste->text(), "Il reste -4 point");
-        EXPECT_TRUE(armes()->CheckBoxSpecialiste->isChecked());
-        EXPECT_FALSE(armes()->CheckBoxSpecialiste->isEnabled());
+        EXPECT_EQ(Controle<QLabel>(armes(), "PanelReste")->text(), "Il reste -4 point");
+        EXPECT_TRUE(Controle<QCheckBox>(armes(), "CheckBoxSpecialiste")->isChecked());
+        EXPECT_FALSE(Controle<QCheckBox>(armes(), "CheckBoxSpecialiste")->isEnabled());
     });
     EXPECT_EQ(boites->boites.size(), 5u);
     EXPECT_EQ(armes()->Marques(), (QList<qsizetype>{0, 1, 2, 3, 10}));

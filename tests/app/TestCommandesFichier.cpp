@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "Champs.h"
 #include "Commandes.h"
 #include "CommandesFichier.h"
@@ -169,7 +170,7 @@ TEST(CommandesFichier, SauverNouveauOuvrirRestitueTout)
     auto* plateforme = &PlateformeScriptee::remiseAZero();
     const QString nom = dossier.chemin("thorgrim.vdl");
     plateforme->fichiers = {nom};
-    p.Sauver1->trigger();
+    Controle<QAction>(p, "Sauver1")->trigger();
     ASSERT_EQ(plateforme->dialogues.size(), 1u);
     EXPECT_TRUE(plateforme->dialogues[0].sauvegarde);
     const DialogueFichier& d = plateforme->dialogues[0].dialogue;
@@ -286,7 +287,7 @@ TEST(CommandesFichier, FichierAbimeNeChangeRien)
     for (const auto& c : cas) {
         plateforme = &PlateformeScriptee::remiseAZero();
         plateforme->fichiers = {c.fichier};
-        p.Ouvrir1->trigger();
+        Controle<QAction>(p, "Ouvrir1")->trigger();
         ASSERT_EQ(plateforme->boites.size(), 1u) << c.fichier;
         EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
         EXPECT_EQ(plateforme->boites[0].texte, c.message);
@@ -416,7 +417,7 @@ TEST(CommandesFichier, QuestionAvantDeQuitterLePersonnage)
                 continue_ = p.EditNom->text().isEmpty();
                 break;
             case Ouvrir:
-                p.Ouvrir1->trigger();
+                Controle<QAction>(p, "Ouvrir1")->trigger();
                 continue_ = p.EditNom->text() == "Bertrand";
                 break;
             case Fermer:

@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "CatalogueSorts.h"
 #include "Fenetres.h"
 #include "PersonnageOuvert.h"
@@ -55,8 +56,8 @@ TEST(CommandesSortsDeMage, CatalogueDepuisLaFiche)
         TFormSortsDeMage* catalogue = &fenetres.FormSortsDeMage();
         ASSERT_EQ(d, catalogue);
         modifie = o.Modifie();
-        catalogue->CheckBoxPourcent->setChecked(false);
-        ListeSorts* l = catalogue->ListBoxes[0];
+        Controle<QCheckBox>(catalogue, "CheckBoxPourcent")->setChecked(false);
+        ListeSorts* l = Controle<ListeSorts>(catalogue, "ListBox1");
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(2)).center());
         catalogue->ButtonRetourClick();
     });

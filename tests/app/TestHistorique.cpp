@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "Champs.h"
 #include "CommandesFichier.h"
 #include "FichierPersonnage.h"
@@ -94,28 +95,28 @@ TEST(Historique, ChaqueSorteDEtape)
         {"les notes",
          [&] {
              avecDialogue([&] { pr.p().ButtonNotesClick(); }, [&](QWidget*) {
-                 QTest::keyClicks(pr.f.FormNotes().MemoNotes, "Doit 3 po");
+                 QTest::keyClicks(Controle<QPlainTextEdit>(pr.f.FormNotes(), "MemoNotes"), "Doit 3 po");
                  pr.f.FormNotes().ButtonRetourClick();
              });
          }},
         {"les sphères",
          [&] {
              avecDialogue([&] { pr.p().ButtonSortsDeClercClick(); }, [&](QWidget*) {
-                 QTest::mouseClick(pr.f.FormSpheres().ButtonStandard, Qt::LeftButton);
+                 QTest::mouseClick(Controle<QPushButton>(pr.f.FormSpheres(), "ButtonStandard"), Qt::LeftButton);
                  pr.f.FormSpheres().ButtonRetourClick();
              });
          }},
         {"les compétences",
          [&] {
              avecDialogue([&] { pr.p().ButtonNWPClick(); }, [&](QWidget*) {
-                 Programme::clique(pr.f.FormNWP().ListBoxNWP, 3);
+                 Programme::clique(Controle<ListeMarquee>(pr.f.FormNWP(), "ListBoxNWP"), 3);
                  pr.f.FormNWP().ButtonRetourClick();
              });
          }},
         {"les armes",
          [&] {
              avecDialogue([&] { pr.p().ButtonArmesClick(); }, [&](QWidget*) {
-                 Programme::clique(pr.f.FormArmes().ListBoxArmes, 1);
+                 Programme::clique(Controle<ListeMarquee>(pr.f.FormArmes(), "ListBoxArmes"), 1);
                  pr.f.FormArmes().ButtonRetourClick();
              });
          }},
@@ -130,8 +131,8 @@ TEST(Historique, ChaqueSorteDEtape)
          [&] {
              avecDialogue([&] { pr.p().ButtonSortsDeMageClick(); }, [&](QWidget*) {
                  TFormSortsDeMage& sorts = pr.f.FormSortsDeMage();
-                 sorts.CheckBoxPourcent->setChecked(false);
-                 ListeSorts* l = sorts.ListBoxes[0];
+                 Controle<QCheckBox>(sorts, "CheckBoxPourcent")->setChecked(false);
+                 ListeSorts* l = Controle<ListeSorts>(sorts, "ListBox1");
                  QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(2)).center());
                  sorts.ButtonRetourClick();
              });
@@ -348,37 +349,37 @@ TEST(Historique, AllerRetourParLesFenetres)
         avecDialogue([&] { pr.p().ButtonSortsDeClercClick(); }, [&](QWidget*) { m.spheres = pr.f.FormSpheres().Choix(); });
         avecDialogue([&] { pr.p().ButtonSortsDeMageClick(); }, [&](QWidget*) { m.sorts = pr.f.FormSortsDeMage().Marques(1); });
         avecDialogue([&] { pr.p().ButtonNotesClick(); },
-                     [&](QWidget*) { m.notes = pr.f.FormNotes().MemoNotes->toPlainText(); });
+                     [&](QWidget*) { m.notes = Controle<QPlainTextEdit>(pr.f.FormNotes(), "MemoNotes")->toPlainText(); });
         avecDialogue([&] { pr.p().ButtonTalentsDeVoleurClick(); },
                      [&](QWidget*) { m.voleur = pr.f.FormTalentsVoleur().Valeurs(); });
         return m;
     };
 
     avecDialogue([&] { pr.p().ButtonNWPClick(); }, [&](QWidget*) {
-        Programme::clique(pr.f.FormNWP().ListBoxNWP, 2);
-        Programme::clique(pr.f.FormNWP().ListBoxNWP, 5);
+        Programme::clique(Controle<ListeMarquee>(pr.f.FormNWP(), "ListBoxNWP"), 2);
+        Programme::clique(Controle<ListeMarquee>(pr.f.FormNWP(), "ListBoxNWP"), 5);
         pr.f.FormNWP().ButtonRetourClick();
     });
     avecDialogue([&] { pr.p().ButtonArmesClick(); }, [&](QWidget*) {
-        Programme::clique(pr.f.FormArmes().ListBoxArmes, 4);
+        Programme::clique(Controle<ListeMarquee>(pr.f.FormArmes(), "ListBoxArmes"), 4);
         pr.f.FormArmes().ButtonRetourClick();
     });
     avecDialogue([&] { pr.p().ButtonSortsDeClercClick(); }, [&](QWidget*) {
-        QTest::mouseClick(pr.f.FormSpheres().ButtonStandard, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(pr.f.FormSpheres(), "ButtonStandard"), Qt::LeftButton);
         pr.f.FormSpheres().ButtonRetourClick();
     });
     avecDialogue([&] { pr.p().ButtonSortsDeMageClick(); }, [&](QWidget*) {
         TFormSortsDeMage& sorts = pr.f.FormSortsDeMage();
-        sorts.CheckBoxPourcent->setChecked(false);
-        ListeSorts* l = sorts.ListBoxes[0];
+        Controle<QCheckBox>(sorts, "CheckBoxPourcent")->setChecked(false);
+        ListeSorts* l = Controle<ListeSorts>(sorts, "ListBox1");
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());
         sorts.ButtonRetourClick();
     });
     avecDialogue([&] { pr.p().ButtonNotesClick(); }, [&](QWidget*) {
-        QTest::keyClicks(pr.f.FormNotes().MemoNotes, "Doit 3 po");
-        QTest::keyClick(pr.f.FormNotes().MemoNotes, Qt::Key_Return);
-        QTest::keyClick(pr.f.FormNotes().MemoNotes, Qt::Key_Return);
-        pr.f.FormNotes().MemoNotes->insertPlainText("à Bran");
+        QTest::keyClicks(Controle<QPlainTextEdit>(pr.f.FormNotes(), "MemoNotes"), "Doit 3 po");
+        QTest::keyClick(Controle<QPlainTextEdit>(pr.f.FormNotes(), "MemoNotes"), Qt::Key_Return);
+        QTest::keyClick(Controle<QPlainTextEdit>(pr.f.FormNotes(), "MemoNotes"), Qt::Key_Return);
+        Controle<QPlainTextEdit>(pr.f.FormNotes(), "MemoNotes")->insertPlainText("à Bran");
         pr.f.FormNotes().ButtonRetourClick();
     });
     avecDialogue([&] { pr.p().ButtonTalentsDeVoleurClick(); }, [&](QWidget*) {

@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "CommandesFichier.h"
 #include "Fenetres.h"
 #include "FichierPersonnage.h"
@@ -85,11 +86,11 @@ TEST(PersonnagesRecents, LeMenuDesFichiers)
     EXPECT_FALSE(pr.persoForm->PersonnagesRecents1->isEnabled());
 
     plateforme->fichiers = {aldor};
-    pr.persoForm->Ouvrir1->trigger();
+    Controle<QAction>(pr.persoForm, "Ouvrir1")->trigger();
     tape(pr.persoForm->EditNom, "Bertrand & fils");
     const QString bertrand = dossier.chemin("bertrand.vdl");
     plateforme->fichiers = {bertrand};
-    pr.persoForm->Sauver1->trigger();
+    Controle<QAction>(pr.persoForm, "Sauver1")->trigger();
     EXPECT_EQ(pr.o().Recents, (QStringList{bertrand, aldor}));
     EXPECT_EQ(gardes, pr.o().Recents);
     EXPECT_TRUE(pr.persoForm->PersonnagesRecents1->isEnabled());

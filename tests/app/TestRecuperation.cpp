@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "Commandes.h"
 #include "Fenetres.h"
 #include "FichierPersonnage.h"
@@ -94,7 +95,7 @@ TEST(Recuperation, EcriteApresUnChangementSupprimeeEnsuite)
     ASSERT_TRUE(QFile::exists(fichier));
     plateforme->reponses = {Bouton::Non};
     plateforme->fichiers = {dossier.chemin("aldor.vdl")};
-    pr.persoForm->Ouvrir1->trigger();
+    Controle<QAction>(pr.persoForm, "Ouvrir1")->trigger();
     EXPECT_EQ(pr.persoForm->EditNom->text(), "Aldor");
     EXPECT_FALSE(QFile::exists(fichier));
 
@@ -216,7 +217,7 @@ TEST(Recuperation, PendantUnDialogue)
     avecDialogue([&] { pr.persoForm->ButtonNotesClick(); }, [&](QWidget* d) {
         TFormNotes& notes = pr.f.FormNotes();
         ASSERT_EQ(d, &notes);
-        QTest::keyClicks(notes.MemoNotes, "Une heure de notes");
+        QTest::keyClicks(Controle<QPlainTextEdit>(notes, "MemoNotes"), "Une heure de notes");
         EXPECT_TRUE(pr.recuperation->Programme());
         pr.recuperation->Ecrit();   // the delay has passed, the dialog still open
         vu = fichierDeSecours(pr);
@@ -230,11 +231,11 @@ TEST(Recuperation, PendantUnDialogue)
     avecDialogue([&] { pr.persoForm->ButtonNWPClick(); }, [&](QWidget* d) {
         TFormNWP& nwp = pr.f.FormNWP();
         ASSERT_EQ(d, &nwp);
-        for (int i = 0; i < nwp.ListBoxNWP->Nombre(); ++i)
-            if (nwp.ListBoxNWP->Texte(i).startsWith("Agriculture&"))
+        for (int i = 0; i < Controle<ListeMarquee>(nwp, "ListBoxNWP")->Nombre(); ++i)
+            if (Controle<ListeMarquee>(nwp, "ListBoxNWP")->Texte(i).startsWith("Agriculture&"))
                 agriculture = i;
-        QTest::mouseClick(nwp.ListBoxNWP->viewport(), Qt::LeftButton, {},
-                          nwp.ListBoxNWP->visualItemRect(nwp.ListBoxNWP->item(agriculture)).center());
+        QTest::mouseClick(Controle<ListeMarquee>(nwp, "ListBoxNWP")->viewport(), Qt::LeftButton, {},
+                          Controle<ListeMarquee>(nwp, "ListBoxNWP")->visualItemRect(Controle<ListeMarquee>(nwp, "ListBoxNWP")->item(agriculture)).center());
         pr.recuperation->Ecrit();
         vu = fichierDeSecours(pr);
         nwp.close();
@@ -287,7 +288,7 @@ TEST(Recuperation, RepriseEntiere)
         TFormTalentsVoleur& voleur = pr.f.FormTalentsVoleur();
         ASSERT_EQ(d, &voleur);
         EXPECT_EQ(voleur.Valeurs()[0], 25);
-        EXPECT_EQ(voleur.PanelReste->text(), "Il reste 90 points");
+        EXPECT_EQ(Controle<QLabel>(voleur, "PanelReste")->text(), "Il reste 90 points");
         voleur.close();
     });
 

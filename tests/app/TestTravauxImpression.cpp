@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "CanevasPeintre.h"
 #include "Champs.h"
 #include "Fenetres.h"
@@ -93,7 +94,7 @@ protected:
             montre = true;
             for (QCheckBox* c : cases)
                 QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
-            QTest::mouseClick(ok ? choix()->BitBtn1 : choix()->BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(ok ? Controle<QPushButton>(choix(), "BitBtn1") : Controle<QPushButton>(choix(), "BitBtn2"), Qt::LeftButton);
         });
         return montre;
     }
@@ -206,21 +207,21 @@ TEST_F(TravauxImpression, LeChoixDesPagesEtSesControles)
         const char* texte;
     };
     const Cas cas[] = {
-        {choix()->CheckBoxPage1, "CheckBoxPage1", "Page 1 : Caractéristiques"},
-        {choix()->CheckBoxPage2, "CheckBoxPage2", "Page 2 : Equipement et notes"},
-        {choix()->CheckBoxSortsMage, "CheckBoxSortsMage", "Sorts de mage"},
-        {choix()->CheckBoxSortsPretre, "CheckBoxSortsPretre", "Sorts de prêtre"},
+        {Controle<QCheckBox>(choix(), "CheckBoxPage1"), "CheckBoxPage1", "Page 1 : Caractéristiques"},
+        {Controle<QCheckBox>(choix(), "CheckBoxPage2"), "CheckBoxPage2", "Page 2 : Equipement et notes"},
+        {Controle<QCheckBox>(choix(), "CheckBoxSortsMage"), "CheckBoxSortsMage", "Sorts de mage"},
+        {Controle<QCheckBox>(choix(), "CheckBoxSortsPretre"), "CheckBoxSortsPretre", "Sorts de prêtre"},
     };
     for (const Cas& c : cas) {
         EXPECT_EQ(c.controle->objectName(), c.nom);
         EXPECT_EQ(static_cast<QCheckBox*>(c.controle)->text(), c.texte);
     }
-    EXPECT_EQ(choix()->Label1->text(), "Choisissez la ou les pages à imprimer...");
-    EXPECT_EQ(choix()->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(choix()->BitBtn1->toolTip(), "Impression des pages sélectionnées");
-    EXPECT_EQ(choix()->BitBtn2->toolTip(), "Abandon de l'impression");
-    EXPECT_EQ(choix()->BitBtn1->objectName(), "BitBtn1");
-    EXPECT_EQ(choix()->BitBtn2->objectName(), "BitBtn2");
+    EXPECT_EQ(Controle<QLabel>(choix(), "Label1")->text(), "Choisissez la ou les pages à imprimer...");
+    EXPECT_EQ(Controle<QLabel>(choix(), "Label1")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(Controle<QPushButton>(choix(), "BitBtn1")->toolTip(), "Impression des pages sélectionnées");
+    EXPECT_EQ(Controle<QPushButton>(choix(), "BitBtn2")->toolTip(), "Abandon de l'impression");
+    EXPECT_EQ(Controle<QPushButton>(choix(), "BitBtn1")->objectName(), "BitBtn1");
+    EXPECT_EQ(Controle<QPushButton>(choix(), "BitBtn2")->objectName(), "BitBtn2");
 }
 
 // The spell boxes follow the class and level; every opening starts with
@@ -243,17 +244,17 @@ TEST_F(TravauxImpression, CasesOffertesSelonLaClasseEtDecocheesAChaqueOuverture)
         avecDialogue([&] { f->Imprimer1Click(); }, [&](QWidget* d) {
             ASSERT_EQ(d, choix()) << c.classe;
             vu = true;
-            EXPECT_TRUE(choix()->CheckBoxPage1->isEnabled());
-            EXPECT_TRUE(choix()->CheckBoxPage2->isEnabled());
-            EXPECT_EQ(choix()->CheckBoxSortsMage->isEnabled(), c.mage) << c.classe << " " << c.niveaux.join("-");
-            EXPECT_EQ(choix()->CheckBoxSortsPretre->isEnabled(), c.pretre) << c.classe << " " << c.niveaux.join("-");
-            for (QCheckBox* b : {choix()->CheckBoxPage1, choix()->CheckBoxPage2, choix()->CheckBoxSortsMage,
-                                 choix()->CheckBoxSortsPretre})
+            EXPECT_TRUE(Controle<QCheckBox>(choix(), "CheckBoxPage1")->isEnabled());
+            EXPECT_TRUE(Controle<QCheckBox>(choix(), "CheckBoxPage2")->isEnabled());
+            EXPECT_EQ(Controle<QCheckBox>(choix(), "CheckBoxSortsMage")->isEnabled(), c.mage) << c.classe << " " << c.niveaux.join("-");
+            EXPECT_EQ(Controle<QCheckBox>(choix(), "CheckBoxSortsPretre")->isEnabled(), c.pretre) << c.classe << " " << c.niveaux.join("-");
+            for (QCheckBox* b : {Controle<QCheckBox>(choix(), "CheckBoxPage1"), Controle<QCheckBox>(choix(), "CheckBoxPage2"), Controle<QCheckBox>(choix(), "CheckBoxSortsMage"),
+                                 Controle<QCheckBox>(choix(), "CheckBoxSortsPretre")})
                 EXPECT_FALSE(b->isChecked()) << c.classe;
-            EXPECT_EQ(choix()->focusWidget(), choix()->BitBtn1);
-            choix()->CheckBoxPage1->setChecked(true);
-            choix()->CheckBoxPage2->setChecked(true);
-            QTest::mouseClick(choix()->BitBtn2, Qt::LeftButton);
+            EXPECT_EQ(choix()->focusWidget(), Controle<QPushButton>(choix(), "BitBtn1"));
+            Controle<QCheckBox>(choix(), "CheckBoxPage1")->setChecked(true);
+            Controle<QCheckBox>(choix(), "CheckBoxPage2")->setChecked(true);
+            QTest::mouseClick(Controle<QPushButton>(choix(), "BitBtn2"), Qt::LeftButton);
         });
         EXPECT_TRUE(vu);
     }
@@ -271,11 +272,11 @@ TEST_F(TravauxImpression, UnDocumentDesPagesCochees)
         int pages;
     };
     const Cas cas[] = {
-        {{choix()->CheckBoxPage1}, 1},
-        {{choix()->CheckBoxSortsPretre}, 1},
-        {{choix()->CheckBoxPage1, choix()->CheckBoxSortsPretre}, 2},
-        {{choix()->CheckBoxSortsMage, choix()->CheckBoxPage2}, 2},
-        {{choix()->CheckBoxSortsPretre, choix()->CheckBoxSortsMage, choix()->CheckBoxPage2, choix()->CheckBoxPage1}, 4},
+        {{Controle<QCheckBox>(choix(), "CheckBoxPage1")}, 1},
+        {{Controle<QCheckBox>(choix(), "CheckBoxSortsPretre")}, 1},
+        {{Controle<QCheckBox>(choix(), "CheckBoxPage1"), Controle<QCheckBox>(choix(), "CheckBoxSortsPretre")}, 2},
+        {{Controle<QCheckBox>(choix(), "CheckBoxSortsMage"), Controle<QCheckBox>(choix(), "CheckBoxPage2")}, 2},
+        {{Controle<QCheckBox>(choix(), "CheckBoxSortsPretre"), Controle<QCheckBox>(choix(), "CheckBoxSortsMage"), Controle<QCheckBox>(choix(), "CheckBoxPage2"), Controle<QCheckBox>(choix(), "CheckBoxPage1")}, 4},
     };
     for (const Cas& c : cas) {
         PlateformeScriptee::remiseAZero();
@@ -296,25 +297,25 @@ TEST_F(TravauxImpression, UnDocumentDesPagesCochees)
 TEST_F(TravauxImpression, LeDialogueDImpressionAnnuleArreteTout)
 {
     plateforme->reponsesImpression = {false};
-    EXPECT_FALSE(imprime({choix()->CheckBoxPage2}));
+    EXPECT_FALSE(imprime({Controle<QCheckBox>(choix(), "CheckBoxPage2")}));
     EXPECT_EQ(plateforme->dialoguesImpression, 1);
     EXPECT_TRUE(plateforme->boites.empty());
 
     personnage("Guerrier", {"5"});
     plateforme->reponsesImpression = {false};
-    EXPECT_FALSE(imprime({choix()->CheckBoxPage2}));
+    EXPECT_FALSE(imprime({Controle<QCheckBox>(choix(), "CheckBoxPage2")}));
     EXPECT_FALSE(QFile::exists(plateforme->fichierImprime()));
     EXPECT_TRUE(plateforme->boites.empty());
 
     // Confirmed, the same sheet prints.
-    ASSERT_TRUE(imprime({choix()->CheckBoxPage2}));
+    ASSERT_TRUE(imprime({Controle<QCheckBox>(choix(), "CheckBoxPage2")}));
     EXPECT_EQ(pagesDuPdf(), 1);
 }
 
 TEST_F(TravauxImpression, RienNEstImprimeSansCaseNiApresAnnulation)
 {
     personnage("Guerrier", {"5"});
-    ASSERT_TRUE(imprime({choix()->CheckBoxPage1}, false));
+    ASSERT_TRUE(imprime({Controle<QCheckBox>(choix(), "CheckBoxPage1")}, false));
     ASSERT_TRUE(imprime({}));
     EXPECT_FALSE(QFile::exists(plateforme->fichierImprime()));
     EXPECT_TRUE(plateforme->boites.empty());
@@ -326,7 +327,7 @@ TEST_F(TravauxImpression, LaVerificationSuitLeDialogueDImpression)
 {
     choisit(f->ComboClasse, "Guerrier");
     o().MarqueSauve(o().Fichier());
-    EXPECT_FALSE(imprime({choix()->CheckBoxPage1}));
+    EXPECT_FALSE(imprime({Controle<QCheckBox>(choix(), "CheckBoxPage1")}));
     EXPECT_EQ(plateforme->dialoguesImpression, 1);
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
@@ -345,7 +346,7 @@ TEST_F(TravauxImpression, UneImprimanteQuiNePeutCommencerLeDit)
     QPrinter& imprimante = plateforme->imprimante();
     const QString nom = dossier.chemin("absent/fiche.pdf");
     imprimante.setOutputFileName(nom);
-    imprime({choix()->CheckBoxPage1});
+    imprime({Controle<QCheckBox>(choix(), "CheckBoxPage1")});
     imprimante.setOutputFileName(plateforme->fichierImprime());
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
@@ -359,7 +360,7 @@ TEST_F(TravauxImpression, LaFicheImprimeeRafraichitSesValeurs)
     personnage("Guerrier", {"5"});
     ASSERT_TRUE(o().Ajustements[0].isEmpty());
     ASSERT_TRUE(o().NotesStandard.isEmpty());
-    ASSERT_TRUE(imprime({choix()->CheckBoxPage1}));
+    ASSERT_TRUE(imprime({Controle<QCheckBox>(choix(), "CheckBoxPage1")}));
     EXPECT_EQ(o().Ajustements[0], "0");
     EXPECT_FALSE(o().JetsDeProtection[0].isEmpty());
     EXPECT_FALSE(o().NotesStandard.isEmpty());
@@ -376,33 +377,33 @@ TEST_F(TravauxImpression, LApercuNavigueEntreSesPages)
         // The caption follows the page painted.
         ASSERT_TRUE(QTest::qWaitForWindowExposed(apercu()));
         EXPECT_TRUE(apercu()->windowState() & Qt::WindowMaximized);
-        EXPECT_EQ(apercu()->PaintBoxPreview->objectName(), "PaintBoxPreview");
-        EXPECT_EQ(apercu()->PaintBoxPreview->size(), QSize(755, 1250));
-        EXPECT_EQ(apercu()->ScrollBox1->verticalScrollBar()->singleStep(), 10);
+        EXPECT_EQ(Controle<QWidget>(apercu(), "PaintBoxPreview")->objectName(), "PaintBoxPreview");
+        EXPECT_EQ(Controle<QWidget>(apercu(), "PaintBoxPreview")->size(), QSize(755, 1250));
+        EXPECT_EQ(Controle<QScrollArea>(apercu(), "ScrollBox1")->verticalScrollBar()->singleStep(), 10);
         EXPECT_EQ(apercu()->NombreDePages, 3);
         EXPECT_EQ(apercu()->windowTitle(), "Aperçu avant Impression --- Page 1");
-        EXPECT_FALSE(apercu()->ButtonPrecedent->isEnabled());
-        EXPECT_TRUE(apercu()->ButtonSuivant->isEnabled());
+        EXPECT_FALSE(Controle<QPushButton>(apercu(), "ButtonPrecedent")->isEnabled());
+        EXPECT_TRUE(Controle<QPushButton>(apercu(), "ButtonSuivant")->isEnabled());
         struct Pas {
             QPushButton* bouton;
             int page;
             bool precedent, suivant;
         };
         const Pas pas[] = {
-            {apercu()->ButtonSuivant, 2, true, true},
-            {apercu()->ButtonSuivant, 3, true, false},
-            {apercu()->ButtonPrecedent, 2, true, true},
-            {apercu()->ButtonPrecedent, 1, false, true},
+            {Controle<QPushButton>(apercu(), "ButtonSuivant"), 2, true, true},
+            {Controle<QPushButton>(apercu(), "ButtonSuivant"), 3, true, false},
+            {Controle<QPushButton>(apercu(), "ButtonPrecedent"), 2, true, true},
+            {Controle<QPushButton>(apercu(), "ButtonPrecedent"), 1, false, true},
         };
         for (const Pas& p : pas) {
             QTest::mouseClick(p.bouton, Qt::LeftButton);
             EXPECT_EQ(apercu()->PageCourante, p.page);
             EXPECT_EQ(apercu()->windowTitle(), "Aperçu avant Impression --- Page " + QString::number(p.page));
-            EXPECT_EQ(apercu()->ButtonPrecedent->isEnabled(), p.precedent) << p.page;
-            EXPECT_EQ(apercu()->ButtonSuivant->isEnabled(), p.suivant) << p.page;
+            EXPECT_EQ(Controle<QPushButton>(apercu(), "ButtonPrecedent")->isEnabled(), p.precedent) << p.page;
+            EXPECT_EQ(Controle<QPushButton>(apercu(), "ButtonSuivant")->isEnabled(), p.suivant) << p.page;
         }
-        QTest::mouseClick(apercu()->ButtonSuivant, Qt::LeftButton);
-        QTest::mouseClick(apercu()->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(apercu(), "ButtonSuivant"), Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(apercu(), "BitBtn2"), Qt::LeftButton);
     });
     EXPECT_TRUE(vu);
     EXPECT_FALSE(apercu()->isVisible());
@@ -416,8 +417,8 @@ TEST_F(TravauxImpression, LApercuNavigueEntreSesPages)
     avecDialogue([&] { f->Aperuavantimpression1Click(); }, [&](QWidget*) {
         EXPECT_EQ(apercu()->PageCourante, 1);
         EXPECT_EQ(apercu()->windowTitle(), "Aperçu avant Impression --- Page 1");
-        EXPECT_FALSE(apercu()->ButtonPrecedent->isEnabled());
-        EXPECT_TRUE(apercu()->ButtonSuivant->isEnabled());
+        EXPECT_FALSE(Controle<QPushButton>(apercu(), "ButtonPrecedent")->isEnabled());
+        EXPECT_TRUE(Controle<QPushButton>(apercu(), "ButtonSuivant")->isEnabled());
         QTest::keyClick(apercu(), Qt::Key_Escape);
     });
     EXPECT_FALSE(apercu()->isVisible());
@@ -457,10 +458,10 @@ TEST_F(TravauxImpression, ImprimerDepuisLApercuPasseAuChoixDesPages)
             second = QApplication::activeModalWidget();
             if (second != choix())
                 return;
-            choix()->CheckBoxPage2->setChecked(true);
-            QTest::mouseClick(choix()->BitBtn1, Qt::LeftButton);
+            Controle<QCheckBox>(choix(), "CheckBoxPage2")->setChecked(true);
+            QTest::mouseClick(Controle<QPushButton>(choix(), "BitBtn1"), Qt::LeftButton);
         });
-        QTest::mouseClick(apercu()->BitBtn3, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(apercu(), "BitBtn3"), Qt::LeftButton);
     });
     EXPECT_EQ(second, choix());
     EXPECT_EQ(plateforme->dialoguesImpression, 0);
@@ -496,8 +497,8 @@ struct Sauts : Pagination {
 TEST_F(TravauxImpression, UnLanceurDeSortsImprimeEtApercu)
 {
     lanceurDeSorts();
-    ASSERT_TRUE(imprime({choix()->CheckBoxPage1, choix()->CheckBoxPage2, choix()->CheckBoxSortsMage,
-                         choix()->CheckBoxSortsPretre}));
+    ASSERT_TRUE(imprime({Controle<QCheckBox>(choix(), "CheckBoxPage1"), Controle<QCheckBox>(choix(), "CheckBoxPage2"), Controle<QCheckBox>(choix(), "CheckBoxSortsMage"),
+                         Controle<QCheckBox>(choix(), "CheckBoxSortsPretre")}));
     ASSERT_TRUE(plateforme->boites.empty());
 
     QPrinter& imprimante = plateforme->imprimante();
@@ -534,13 +535,13 @@ TEST_F(TravauxImpression, UnLanceurDeSortsImprimeEtApercu)
         pages = apercu()->NombreDePages;
         for (int n = 1; n <= pages; ++n) {
             if (n > 1)
-                QTest::mouseClick(apercu()->ButtonSuivant, Qt::LeftButton);
+                QTest::mouseClick(Controle<QPushButton>(apercu(), "ButtonSuivant"), Qt::LeftButton);
             if (!rendu.isEmpty()) {
                 QTest::qWait(300);
                 apercu()->screen()->grabWindow(0).save(QDir(rendu).filePath(QStringLiteral("apercu-%1.png").arg(n)));
             }
         }
-        EXPECT_FALSE(apercu()->ButtonSuivant->isEnabled());
+        EXPECT_FALSE(Controle<QPushButton>(apercu(), "ButtonSuivant")->isEnabled());
         apercu()->reject();
     });
     EXPECT_GE(pages, 5);
@@ -556,8 +557,8 @@ TEST_F(TravauxImpression, UnEchecEnPeignantLApercuEstDitUneFois)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(apercu()));
         QFile::remove(dossier.chemin("Vardel.Aju"));
         for (int i = 0; i < 2; ++i) {
-            QTest::mouseClick(apercu()->ButtonSuivant, Qt::LeftButton);
-            QTest::mouseClick(apercu()->ButtonPrecedent, Qt::LeftButton);
+            QTest::mouseClick(Controle<QPushButton>(apercu(), "ButtonSuivant"), Qt::LeftButton);
+            QTest::mouseClick(Controle<QPushButton>(apercu(), "ButtonPrecedent"), Qt::LeftButton);
             QApplication::processEvents();
         }
         EXPECT_TRUE(apercu()->isVisible());
@@ -577,10 +578,10 @@ TEST_F(TravauxImpression, LesBoutonsDeLApercu)
         const char* bulle;
     };
     const Cas cas[] = {
-        {apercu()->ButtonPrecedent, "ButtonPrecedent", "&Précédent", "Page précédente"},
-        {apercu()->BitBtn2, "BitBtn2", "OK", "Retour au personnage"},
-        {apercu()->BitBtn3, "BitBtn3", "&Imprimer", "Impression du personnage"},
-        {apercu()->ButtonSuivant, "ButtonSuivant", "&Suivant", "Page suivante"},
+        {Controle<QPushButton>(apercu(), "ButtonPrecedent"), "ButtonPrecedent", "&Précédent", "Page précédente"},
+        {Controle<QPushButton>(apercu(), "BitBtn2"), "BitBtn2", "OK", "Retour au personnage"},
+        {Controle<QPushButton>(apercu(), "BitBtn3"), "BitBtn3", "&Imprimer", "Impression du personnage"},
+        {Controle<QPushButton>(apercu(), "ButtonSuivant"), "ButtonSuivant", "&Suivant", "Page suivante"},
     };
     apercu()->layout()->activate();
     int x = -1;
@@ -592,7 +593,7 @@ TEST_F(TravauxImpression, LesBoutonsDeLApercu)
         EXPECT_GT(c.bouton->x(), x) << c.nom;
         x = c.bouton->x();
     }
-    EXPECT_TRUE(apercu()->BitBtn2->isDefault());
+    EXPECT_TRUE(Controle<QPushButton>(apercu(), "BitBtn2")->isDefault());
 }
 
 }
@@ -604,7 +605,7 @@ TEST_F(TravauxImpression, UneImprimanteQuiRefuseUnePageLeDit)
 {
     personnage("Guerrier", {"5"});
     plateforme->nouvellesPagesAccordees = 0;
-    imprime({choix()->CheckBoxPage1, choix()->CheckBoxPage2});
+    imprime({Controle<QCheckBox>(choix(), "CheckBoxPage1"), Controle<QCheckBox>(choix(), "CheckBoxPage2")});
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(plateforme->boites[0].texte,
@@ -617,8 +618,8 @@ TEST_F(TravauxImpression, UneImprimanteQuiRefuseUnePageLeDit)
 TEST_F(TravauxImpression, LExportPDFDonneLesPagesDeLImpression)
 {
     lanceurDeSorts();
-    const QList<QCheckBox*> toutes = {choix()->CheckBoxPage1, choix()->CheckBoxPage2, choix()->CheckBoxSortsMage,
-                                      choix()->CheckBoxSortsPretre};
+    const QList<QCheckBox*> toutes = {Controle<QCheckBox>(choix(), "CheckBoxPage1"), Controle<QCheckBox>(choix(), "CheckBoxPage2"), Controle<QCheckBox>(choix(), "CheckBoxSortsMage"),
+                                      Controle<QCheckBox>(choix(), "CheckBoxSortsPretre")};
     ASSERT_TRUE(imprime(toutes));
     const QByteArray imprime = pdf();
     const int pages = pagesDuPdf();
@@ -634,7 +635,7 @@ TEST_F(TravauxImpression, LExportPDFDonneLesPagesDeLImpression)
             montre = true;
             for (QCheckBox* c : cases)
                 QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
-            QTest::mouseClick(choix()->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(Controle<QPushButton>(choix(), "BitBtn1"), Qt::LeftButton);
         });
         return montre;
     };
@@ -662,14 +663,14 @@ TEST_F(TravauxImpression, LExportPDFDonneLesPagesDeLImpression)
     // The next export proposes the folder of the last one; a file that
     // cannot be written says so.
     const QString absent = dossier.chemin("absent/fiche.pdf");
-    ASSERT_TRUE(exporte({choix()->CheckBoxPage1}, absent));
+    ASSERT_TRUE(exporte({Controle<QCheckBox>(choix(), "CheckBoxPage1")}, absent));
     EXPECT_EQ(plateforme->dialogues[0].dialogue.nomInitial, QDir(dossier.racine()).filePath("Elminster.pdf"));
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_EQ(plateforme->boites[0].texte, "Ne peut créer le fichier " + absent);
 
     // The checks of printing come first.
     f->EditForce->clear();
-    EXPECT_FALSE(exporte({choix()->CheckBoxPage1}, nom));
+    EXPECT_FALSE(exporte({Controle<QCheckBox>(choix(), "CheckBoxPage1")}, nom));
     ASSERT_EQ(plateforme->boites.size(), 1u);
     EXPECT_TRUE(plateforme->boites[0].texte.startsWith("Force incorrecte"));
 }

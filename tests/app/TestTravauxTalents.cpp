@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "Fenetres.h"
 #include "PersonnageOuvert.h"
 #include "Saisie.h"
@@ -86,7 +87,7 @@ TEST_F(CommandesTalents, VoleurPartDesBasesPuisGardeSesValeurs)
         modifie = o().Modifie();
         vu = panneaux(d, PanelsVoleur);
         clic(d, "UpDown1", true, 5);
-        QTest::mouseClick(voleur()->ButtonRetour, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(voleur(), "ButtonRetour"), Qt::LeftButton);
     });
     EXPECT_TRUE(boites->boites.empty());
     EXPECT_FALSE(modifie);   // its changes count when it closes
@@ -204,7 +205,7 @@ TEST_F(CommandesTalents, BardeRecommenceAChaqueOuverture)
         clic(d, "UpDown1", true, 10);
         clic(d, "UpDown4", false);
         apres = panneaux(d, PanelsBarde);
-        QTest::mouseClick(barde()->ButtonRetour, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(barde(), "ButtonRetour"), Qt::LeftButton);
     });
     // The bard skills are not kept: the character did not change.
     EXPECT_FALSE(modifie);

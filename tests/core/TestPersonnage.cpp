@@ -1,4 +1,5 @@
 #include "Classes.h"
+#include "FichePersonnage.h"
 #include "Fichiers.h"
 #include "Perso.h"
 #include "Personnage.h"
@@ -151,6 +152,53 @@ TEST(Personnage, RegleLaFiche)
         EXPECT_EQ(r.extra, c.extra) << c.classe << " " << c.force;
         EXPECT_EQ(r.nom, "Aldor");
         EXPECT_EQ(RegleLaFiche(r), r) << c.classe;
+    }
+}
+
+// A file read put on a sheet: what the file sets replaces, what it lacks
+// stays, the pick lists keep only their own items, then the sheet's rule.
+TEST(Personnage, PoseSurLaFiche)
+{
+    Personnage actuel;
+    actuel.nom = "Avant";
+    actuel.classe = "Guerrier-Mage";
+    actuel.force = "18";
+    actuel.niveaux = {"1", "2", ""};
+    actuel.extra = "50";
+    const struct {
+        const char* classe;
+        const char* race;
+        int niveauxLus;
+        bool extraLu;
+        std::array<QString, 3> niveaux;
+        const char* extra;
+        const char* raceMontree;
+    } cas[] = {
+        {"Guerrier-Mage", "Elfe", 3, true, {"5", "6", ""}, "99", "Elfe"},
+        {"Guerrier-Mage", "elfe", 1, true, {"5", "2", ""}, "99", ""},     // Niveau 2 as the sheet had it
+        {"Guerrier-Mage", "Nain", 0, false, {"1", "2", ""}, "50", "Nain"},  // Extra as the sheet had it
+        {"Clerc-Guerrier-Mage", "Humain", 2, true, {"5", "6", ""}, "99", "Humain"},
+        {"Guerrier", "Humain", 3, true, {"5", "", ""}, "99", "Humain"},
+        {"Mage", "Humain", 3, true, {"5", "", ""}, "", "Humain"},          // no exceptional strength
+        {"Magicien", "Humain", 3, true, {"5", "", ""}, "", "Humain"},      // no such class: none
+    };
+    for (const auto& c : cas) {
+        FichePersonnage lue;
+        lue.personnage.nom = "Lu";
+        lue.personnage.classe = c.classe;
+        lue.personnage.race = c.race;
+        lue.personnage.force = "18";
+        lue.personnage.niveaux = {"5", "6", "7"};
+        lue.personnage.extra = "99";
+        lue.niveauxLus = c.niveauxLus;
+        lue.extraLu = c.extraLu;
+        const Personnage p = PoseSurLaFiche(actuel, lue);
+        const QString classe = Classes::Liste().contains(c.classe) ? c.classe : "";
+        EXPECT_EQ(p.classe, classe) << c.classe;
+        EXPECT_EQ(p.race, c.raceMontree) << c.race;
+        EXPECT_EQ(p.niveaux, c.niveaux) << c.classe << " " << c.niveauxLus;
+        EXPECT_EQ(p.extra, c.extra) << c.classe << " " << c.extraLu;
+        EXPECT_EQ(p.nom, "Lu");
     }
 }
 

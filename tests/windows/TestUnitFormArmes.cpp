@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "ListeMarquee.h"
 #include "UnitFormArmes.h"
 
@@ -36,7 +37,7 @@ protected:
 
     void clique(int i, Qt::MouseButton bouton = Qt::LeftButton)
     {
-        ListeMarquee* l = f->ListBoxArmes;
+        ListeMarquee* l = Controle<ListeMarquee>(f, "ListBoxArmes");
         QTest::mouseClick(l->viewport(), bouton, {}, l->visualItemRect(l->item(i)).center());
     }
 
@@ -52,9 +53,9 @@ TEST_F(FenetreArmes, Presentation)
     EXPECT_EQ(f->objectName(), "FormArmes");
     EXPECT_EQ(f->windowTitle(), "Choix des armes");
     EXPECT_EQ(f->size(), QSize(790, 568));
-    EXPECT_EQ(f->findChild<ListeMarquee*>("ListBoxArmes"), f->ListBoxArmes);
-    EXPECT_EQ(f->findChild<QLabel*>("PanelReste"), f->PanelReste);
-    EXPECT_EQ(f->findChild<QCheckBox*>("CheckBoxSpecialiste"), f->CheckBoxSpecialiste);
+    EXPECT_EQ(f->findChild<ListeMarquee*>("ListBoxArmes"), Controle<ListeMarquee>(f, "ListBoxArmes"));
+    EXPECT_EQ(f->findChild<QLabel*>("PanelReste"), Controle<QLabel>(f, "PanelReste"));
+    EXPECT_EQ(f->findChild<QCheckBox*>("CheckBoxSpecialiste"), Controle<QCheckBox>(f, "CheckBoxSpecialiste"));
 
     const std::pair<const char*, int> titres[] = {
         {"ARME", 80}, {"Facteur vitesse", 216}, {"P-M", 312}, {"G", 384}, {"Cadence de tir", 440}};
@@ -72,30 +73,30 @@ TEST_F(FenetreArmes, Presentation)
             EXPECT_EQ(trouve->font().pointSize(), 8) << texte;
     }
 
-    const QRect liste = f->ListBoxArmes->geometry();
-    const int cadre = f->ListBoxArmes->frameWidth();
+    const QRect liste = Controle<ListeMarquee>(f, "ListBoxArmes")->geometry();
+    const int cadre = Controle<ListeMarquee>(f, "ListBoxArmes")->frameWidth();
     EXPECT_EQ(liste.topLeft(), QPoint(72, 24));
     EXPECT_EQ(liste.width(), 481);
     EXPECT_EQ(liste.height(), 2 * cadre + (508 - 2 * cadre) / 18 * 18);
-    EXPECT_EQ(f->ListBoxArmes->visualItemRect(f->ListBoxArmes->item(0)).height(), 18);
-    EXPECT_EQ(f->ListBoxArmes->font().family(), "MS Sans Serif");
-    EXPECT_EQ(f->ListBoxArmes->font().pointSize(), 8);
-    EXPECT_EQ(f->Image1->geometry(), QRect(593, 24, 153, 153));
-    EXPECT_EQ(f->PanelReste->geometry(), QRect(577, 272, 185, 41));
-    EXPECT_EQ(f->PanelReste->font().pixelSize(), 16);
-    EXPECT_EQ(f->PanelReste->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(f->CheckBoxSpecialiste->pos(), QPoint(616, 344));
-    EXPECT_EQ(f->CheckBoxSpecialiste->text(), "Spécialisation");
-    EXPECT_EQ(f->CheckBoxSpecialiste->toolTip(), "Choix d'une arme de spécialité (uniquement pour un Guerrier)");
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->visualItemRect(Controle<ListeMarquee>(f, "ListBoxArmes")->item(0)).height(), 18);
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->font().family(), "MS Sans Serif");
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->font().pointSize(), 8);
+    EXPECT_EQ(Controle<QLabel>(f, "Image1")->geometry(), QRect(593, 24, 153, 153));
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->geometry(), QRect(577, 272, 185, 41));
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->font().pixelSize(), 16);
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(Controle<QCheckBox>(f, "CheckBoxSpecialiste")->pos(), QPoint(616, 344));
+    EXPECT_EQ(Controle<QCheckBox>(f, "CheckBoxSpecialiste")->text(), "Spécialisation");
+    EXPECT_EQ(Controle<QCheckBox>(f, "CheckBoxSpecialiste")->toolTip(), "Choix d'une arme de spécialité (uniquement pour un Guerrier)");
     auto* ok = f->findChild<QPushButton*>("ButtonRetour");
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->pos(), QPoint(632, 448));
     EXPECT_EQ(ok->toolTip(), "Retour au personnage");
 
-    ASSERT_EQ(f->ListBoxArmes->Nombre(), 11);
-    EXPECT_EQ(f->ListBoxArmes->Texte(ArcLong), "arc long&8&1d6&1d6&2/1");
-    EXPECT_EQ(f->ListBoxArmes->Texte(EpeeLongue), "Épée longue&5&1d8&1d12&-");
-    EXPECT_EQ(f->ListBoxArmes->Texte(Fleau), "Fléau&7&1d6+1&2d4&-");
+    ASSERT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->Nombre(), 11);
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(ArcLong), "arc long&8&1d6&1d6&2/1");
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(EpeeLongue), "Épée longue&5&1d8&1d12&-");
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(Fleau), "Fléau&7&1d6+1&2d4&-");
 }
 
 TEST_F(FenetreArmes, SpecialisationEtEmplacements)
@@ -133,15 +134,15 @@ TEST_F(FenetreArmes, SpecialisationEtEmplacements)
         boites->boites.clear();
         boites->reponses.assign(c.reponses.begin(), c.reponses.end());
         f->PointsArmes = c.points;
-        f->CheckBoxSpecialiste->setChecked(c.coche);
-        f->CheckBoxSpecialiste->setEnabled(c.active);
+        Controle<QCheckBox>(f, "CheckBoxSpecialiste")->setChecked(c.coche);
+        Controle<QCheckBox>(f, "CheckBoxSpecialiste")->setEnabled(c.active);
         f->FixeMarques(c.avant);
-        f->FixeSpecialisation(c.specialisee < 0 ? QString() : f->ListBoxArmes->Texte(c.specialisee));
+        f->FixeSpecialisation(c.specialisee < 0 ? QString() : Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(c.specialisee));
 
         clique(c.clic);
 
         EXPECT_EQ(f->Marques(), c.apres);
-        EXPECT_EQ(f->Specialisation(), c.specialiseeApres < 0 ? QString() : f->ListBoxArmes->Texte(c.specialiseeApres));
+        EXPECT_EQ(f->Specialisation(), c.specialiseeApres < 0 ? QString() : Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(c.specialiseeApres));
         QStringList vues;
         for (const auto& b : boites->boites) {
             vues.append(b.texte);
@@ -155,10 +156,10 @@ TEST_F(FenetreArmes, SpecialisationEtEmplacements)
         }
         EXPECT_EQ(vues, c.boites);
         EXPECT_TRUE(boites->reponses.empty());
-        EXPECT_EQ(f->PanelReste->text(), c.reste);
+        EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->text(), c.reste);
         // "S " before the name of the specialised weapon, and before no other.
-        for (int i = 0; i < f->ListBoxArmes->Nombre(); ++i)
-            EXPECT_EQ(f->ListBoxArmes->TextesAffiches(i)[0].startsWith("S "), i == c.specialiseeApres) << i;
+        for (int i = 0; i < Controle<ListeMarquee>(f, "ListBoxArmes")->Nombre(); ++i)
+            EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->TextesAffiches(i)[0].startsWith("S "), i == c.specialiseeApres) << i;
     }
 }
 
@@ -166,29 +167,29 @@ TEST_F(FenetreArmes, UnClicDroitNeChangeRien)
 {
     f->PointsArmes = 4;
     f->FixeMarques({Fleau});
-    f->FixeSpecialisation(f->ListBoxArmes->Texte(Fleau));
+    f->FixeSpecialisation(Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(Fleau));
     clique(Dague);
-    f->CheckBoxSpecialiste->setChecked(true);
-    ASSERT_EQ(f->PanelReste->text(), "Il reste 1 point");
+    Controle<QCheckBox>(f, "CheckBoxSpecialiste")->setChecked(true);
+    ASSERT_EQ(Controle<QLabel>(f, "PanelReste")->text(), "Il reste 1 point");
 
     // An unmarked weapon, then the marked specialised one: no question, no
     // mark, the same current entry.
     clique(Baton, Qt::RightButton);
     clique(Fleau, Qt::RightButton);
     EXPECT_EQ(f->Marques(), (QList<qsizetype>{Dague, Fleau}));
-    EXPECT_EQ(f->Specialisation(), f->ListBoxArmes->Texte(Fleau));
-    EXPECT_EQ(f->ListBoxArmes->Courante(), Dague);
-    EXPECT_EQ(f->PanelReste->text(), "Il reste 1 point");
+    EXPECT_EQ(f->Specialisation(), Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(Fleau));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->Courante(), Dague);
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->text(), "Il reste 1 point");
     EXPECT_TRUE(boites->boites.empty());
 }
 
 TEST_F(FenetreArmes, ColonnesDessinees)
 {
-    f->FixeSpecialisation(f->ListBoxArmes->Texte(Dague));
-    EXPECT_EQ(f->ListBoxArmes->TextesAffiches(Dague), (QStringList{"S Dague", "2", "1d4", "1d3", "2/1"}));
-    EXPECT_EQ(f->ListBoxArmes->TextesAffiches(Lance), (QStringList{"Lance", "6", "1d6", "1d8", "1"}));
+    f->FixeSpecialisation(Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(Dague));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->TextesAffiches(Dague), (QStringList{"S Dague", "2", "1d4", "1d3", "2/1"}));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->TextesAffiches(Lance), (QStringList{"Lance", "6", "1d6", "1d8", "1"}));
     // The name column is measured without the "S ".
-    EXPECT_EQ(f->LargeursColonnes()[0], QFontMetrics(f->ListBoxArmes->font()).horizontalAdvance("Arbalète légère"));
+    EXPECT_EQ(f->LargeursColonnes()[0], QFontMetrics(Controle<ListeMarquee>(f, "ListBoxArmes")->font()).horizontalAdvance("Arbalète légère"));
 }
 
 TEST(FenetreArmesSansFichier, SignaleLeFichierEtContinue)
@@ -199,10 +200,10 @@ TEST(FenetreArmesSansFichier, SignaleLeFichierEtContinue)
     ASSERT_EQ(boites.boites.size(), 1u);
     EXPECT_EQ(boites.boites[0].genre, GenreBoite::Erreur);
     EXPECT_EQ(boites.boites[0].texte, "Ne peut ouvrir le fichier " + dossier.chemin("Vardel.Arm"));
-    EXPECT_EQ(f.ListBoxArmes->Nombre(), 0);
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->Nombre(), 0);
     f.PointsArmes = 4;
     f.AfficheReste();
-    EXPECT_EQ(f.PanelReste->text(), "Il reste 4 points");
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->text(), "Il reste 4 points");
 }
 
 TEST(FenetreArmesDonneesMalFormees, OuvreDessineEtCompte)
@@ -215,22 +216,22 @@ TEST(FenetreArmesDonneesMalFormees, OuvreDessineEtCompte)
     TFormArmes f(ChargeListeArmes(dossier.chemin("Vardel.Arm")));
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    ASSERT_EQ(f.ListBoxArmes->Nombre(), 5);
-    EXPECT_EQ(f.ListBoxArmes->TextesAffiches(1), (QStringList{"", "", "", "", "Arc"}));
-    EXPECT_EQ(f.ListBoxArmes->TextesAffiches(2), (QStringList{"Dague", "", "", "", "x"}));
-    EXPECT_EQ(f.ListBoxArmes->TextesAffiches(3), (QStringList{"Lance", "6", "1d6", "", "1d8"}));
+    ASSERT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->Nombre(), 5);
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->TextesAffiches(1), (QStringList{"", "", "", "", "Arc"}));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->TextesAffiches(2), (QStringList{"Dague", "", "", "", "x"}));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxArmes")->TextesAffiches(3), (QStringList{"Lance", "6", "1d6", "", "1d8"}));
 
     f.PointsArmes = 10;
-    f.CheckBoxSpecialiste->setChecked(true);
+    Controle<QCheckBox>(f, "CheckBoxSpecialiste")->setChecked(true);
     boites.reponses = {Bouton::Oui};
-    QTest::mouseClick(f.ListBoxArmes->viewport(), Qt::LeftButton, {}, f.ListBoxArmes->visualItemRect(f.ListBoxArmes->item(4)).center());
+    QTest::mouseClick(Controle<ListeMarquee>(f, "ListBoxArmes")->viewport(), Qt::LeftButton, {}, Controle<ListeMarquee>(f, "ListBoxArmes")->visualItemRect(Controle<ListeMarquee>(f, "ListBoxArmes")->item(4)).center());
     ASSERT_EQ(boites.boites.size(), 1u);
     EXPECT_EQ(boites.boites[0].texte, Q(longue.toUtf8().constData()));
     EXPECT_EQ(f.Specialisation(), longue + "&5&1d8&1d12&-");
-    f.CheckBoxSpecialiste->setChecked(false);
+    Controle<QCheckBox>(f, "CheckBoxSpecialiste")->setChecked(false);
     for (int i = 0; i < 4; ++i)
-        QTest::mouseClick(f.ListBoxArmes->viewport(), Qt::LeftButton, {}, f.ListBoxArmes->visualItemRect(f.ListBoxArmes->item(i)).center());
-    EXPECT_EQ(f.PanelReste->text(), "Il reste 3 points");   // 10 - 3 - 4
+        QTest::mouseClick(Controle<ListeMarquee>(f, "ListBoxArmes")->viewport(), Qt::LeftButton, {}, Controle<ListeMarquee>(f, "ListBoxArmes")->visualItemRect(Controle<ListeMarquee>(f, "ListBoxArmes")->item(i)).center());
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->text(), "Il reste 3 points");   // 10 - 3 - 4
     f.grab();
     EXPECT_EQ(f.Marques(), (QList<qsizetype>{0, 1, 2, 3, 4}));
     EXPECT_EQ(boites.boites.size(), 1u);

@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "Champs.h"
 #include "ListeMarquee.h"
 #include "UnitFormNWP.h"
@@ -43,17 +44,17 @@ protected:
     // What the command does before it shows the dialog.
     void ouvre(const Personnage& p)
     {
-        f->CalculeCompetences(p);
+        f->FixeBudget(CalculeCompetences(p));
         f->ListBoxNWPClick();
     }
 
     void clique(int i, Qt::MouseButton bouton = Qt::LeftButton)
     {
-        ListeMarquee* l = f->ListBoxNWP;
+        ListeMarquee* l = Controle<ListeMarquee>(f, "ListBoxNWP");
         QTest::mouseClick(l->viewport(), bouton, {}, l->visualItemRect(l->item(i)).center());
     }
 
-    QString reste() const { return f->PanelReste->text(); }
+    QString reste() const { return Controle<QLabel>(f, "PanelReste")->text(); }
 
     DossierTemporaire dossier;
     std::unique_ptr<TFormNWP> f;
@@ -67,8 +68,8 @@ TEST_F(FenetreNWP, Presentation)
     EXPECT_EQ(f->objectName(), "FormNWP");
     EXPECT_EQ(f->windowTitle(), "Choix des compétences");
     EXPECT_EQ(f->size(), QSize(645, 498));
-    EXPECT_EQ(f->findChild<ListeMarquee*>("ListBoxNWP"), f->ListBoxNWP);
-    EXPECT_EQ(f->findChild<QLabel*>("PanelReste"), f->PanelReste);
+    EXPECT_EQ(f->findChild<ListeMarquee*>("ListBoxNWP"), Controle<ListeMarquee>(f, "ListBoxNWP"));
+    EXPECT_EQ(f->findChild<QLabel*>("PanelReste"), Controle<QLabel>(f, "PanelReste"));
 
     const std::pair<const char*, QPoint> titres[] = {
         {"Compétence", {24, 16}}, {"Coût", {176, 16}}, {"Caractéristique", {216, 16}}, {"Modificateur", {304, 16}}};
@@ -81,23 +82,23 @@ TEST_F(FenetreNWP, Presentation)
         EXPECT_EQ(trouve->pos(), ou) << texte;
     }
 
-    const QRect liste = f->ListBoxNWP->geometry();
-    const int cadre = f->ListBoxNWP->frameWidth();
+    const QRect liste = Controle<ListeMarquee>(f, "ListBoxNWP")->geometry();
+    const int cadre = Controle<ListeMarquee>(f, "ListBoxNWP")->frameWidth();
     EXPECT_EQ(liste.topLeft(), QPoint(16, 32));
     EXPECT_EQ(liste.width(), 369);
     EXPECT_EQ(liste.height(), 2 * cadre + (424 - 2 * cadre) / 20 * 20);
-    EXPECT_EQ(f->ListBoxNWP->visualItemRect(f->ListBoxNWP->item(0)).height(), 20);
-    EXPECT_EQ(f->ListBoxNWP->font().family(), "MS Sans Serif");
-    EXPECT_EQ(f->ListBoxNWP->font().pointSize(), 8);
-    EXPECT_EQ(f->ListBoxNWP->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->visualItemRect(Controle<ListeMarquee>(f, "ListBoxNWP")->item(0)).height(), 20);
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->font().family(), "MS Sans Serif");
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->font().pointSize(), 8);
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->palette().color(QPalette::Text), QColor(Qt::black));
 
-    EXPECT_EQ(f->PanelReste->geometry(), QRect(412, 260, 209, 41));
-    const QFont police = f->PanelReste->font();
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->geometry(), QRect(412, 260, 209, 41));
+    const QFont police = Controle<QLabel>(f, "PanelReste")->font();
     EXPECT_EQ(police.family(), "Arial");
     EXPECT_EQ(police.pixelSize(), 16);
     EXPECT_TRUE(police.bold());
     EXPECT_TRUE(police.italic());
-    EXPECT_EQ(f->PanelReste->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->palette().color(QPalette::WindowText), QColor(Qt::red));
 
     auto* ok = f->findChild<QPushButton*>("ButtonRetour");
     ASSERT_NE(ok, nullptr);
@@ -114,14 +115,14 @@ TEST_F(FenetreNWP, CoutsSelonLesGroupesOuverts)
     const qint64 attendus[] = {3, 1, 3, 1, 1};
     for (int i = Astrologie; i <= Religion; ++i) {
         EXPECT_EQ(f->Cout(i), attendus[i]) << i;
-        EXPECT_EQ(f->ListBoxNWP->TextesAffiches(i)[1], QString::number(attendus[i])) << i;
+        EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->TextesAffiches(i)[1], QString::number(attendus[i])) << i;
     }
-    EXPECT_EQ(f->ListBoxNWP->TextesAffiches(Cuisine), (QStringList{"Cuisine", "1", "Intelligence", "+1"}));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->TextesAffiches(Cuisine), (QStringList{"Cuisine", "1", "Intelligence", "+1"}));
 
     // The same list for a Mage.
     ouvre(perso("Mage", "1", "9"));
-    EXPECT_EQ(f->ListBoxNWP->TextesAffiches(Astrologie)[1], "2");
-    EXPECT_EQ(f->ListBoxNWP->TextesAffiches(Religion)[1], "2");
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->TextesAffiches(Astrologie)[1], "2");
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->TextesAffiches(Religion)[1], "2");
 }
 
 TEST_F(FenetreNWP, ChaqueClicRecompteEtUnDepassementEstDefait)
@@ -183,7 +184,7 @@ TEST_F(FenetreNWP, UnClicDroitNeChangeRienNiCeQuUnDepassementDemarque)
     clique(Religion, Qt::RightButton);
     clique(Natation, Qt::RightButton);
     EXPECT_EQ(f->Marques(), (QList<qsizetype>{Astrologie, Cuisine, Natation}));
-    EXPECT_EQ(f->ListBoxNWP->Courante(), Astrologie);
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->Courante(), Astrologie);
     EXPECT_EQ(reste(), "Il reste 1 point");
     EXPECT_TRUE(boites->boites.empty());
 
@@ -217,10 +218,10 @@ TEST(FenetreNWPSansFichier, SignaleLeFichierEtContinue)
         ASSERT_EQ(boites.boites.size(), 1u);
         EXPECT_EQ(boites.boites[0].genre, GenreBoite::Erreur);
         EXPECT_EQ(boites.boites[0].texte, "Ne peut ouvrir le fichier " + dossier.chemin("Vardel.cat"));
-        EXPECT_EQ(f.ListBoxNWP->Nombre(), 0);
-        f.CalculeCompetences(perso("Guerrier", "1", "9"));
+        EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->Nombre(), 0);
+        f.FixeBudget(CalculeCompetences(perso("Guerrier", "1", "9")));
         f.ListBoxNWPClick();
-        EXPECT_EQ(f.PanelReste->text(), "Il reste 5 points");
+        EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->text(), "Il reste 5 points");
     }
     boites.boites.clear();
     {
@@ -229,7 +230,7 @@ TEST(FenetreNWPSansFichier, SignaleLeFichierEtContinue)
         ASSERT_EQ(boites.boites.size(), 1u);
         EXPECT_EQ(boites.boites[0].texte, "Ne peut ouvrir le fichier " + dossier.chemin("Absent.nwp"));
         EXPECT_EQ(f.Categories, Categories);
-        EXPECT_EQ(f.ListBoxNWP->Nombre(), 0);
+        EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->Nombre(), 0);
     }
 }
 
@@ -246,19 +247,19 @@ TEST(FenetreNWPDonneesMalFormees, OuvreDessineEtCompte)
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     EXPECT_TRUE(boites.boites.empty());
-    ASSERT_EQ(f.ListBoxNWP->Nombre(), 6);
+    ASSERT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->Nombre(), 6);
 
-    f.CalculeCompetences(perso("Guerrier", "1", "9"));   // 5 points
-    EXPECT_EQ(f.ListBoxNWP->TextesAffiches(1), (QStringList{"Chant", "2", "", "Charisme"}));
-    EXPECT_EQ(f.ListBoxNWP->TextesAffiches(2), (QStringList{"", "-32766", "", "Nage"}));
-    EXPECT_EQ(f.ListBoxNWP->TextesAffiches(3), (QStringList{"Natation", "-32767", "Force", "0"}));
-    EXPECT_EQ(f.ListBoxNWP->TextesAffiches(5)[0], QString(300, QChar(u'x')));
+    f.FixeBudget(CalculeCompetences(perso("Guerrier", "1", "9")));   // 5 points
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->TextesAffiches(1), (QStringList{"Chant", "2", "", "Charisme"}));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->TextesAffiches(2), (QStringList{"", "-32766", "", "Nage"}));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->TextesAffiches(3), (QStringList{"Natation", "-32767", "Force", "0"}));
+    EXPECT_EQ(Controle<ListeMarquee>(f, "ListBoxNWP")->TextesAffiches(5)[0], QString(300, QChar(u'x')));
 
     f.FixeMarques({0, 1, 2, 3, 4, 5});
     f.ListBoxNWPClick();
     EXPECT_EQ(f.PointsRestants(), 5 + 32766 + 32766 + 32767 + 32766 - 2 - 2);
-    EXPECT_EQ(f.PanelReste->text(), TexteIlReste(f.PointsRestants()));
-    f.ListBoxNWP->viewport()->grab();
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->text(), TexteIlReste(f.PointsRestants()));
+    Controle<ListeMarquee>(f, "ListBoxNWP")->viewport()->grab();
     f.grab();
     EXPECT_EQ(f.Marques(), (QList<qsizetype>{0, 1, 2, 3, 4, 5}));
     EXPECT_TRUE(boites.boites.empty());

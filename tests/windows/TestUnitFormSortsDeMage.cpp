@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "UnitFormSortsDeMage.h"
 
 #include "Classes.h"
@@ -51,7 +52,9 @@ protected:
         QDir::setCurrent(dossier.racine());
         const EtatCatalogue depart = ChargeCatalogueDeDepart();
         QDir::setCurrent(avant);
-        form = std::make_unique<TFormSortsDeMage>(sorts, [this] { return intelligence; });
+        form = std::make_unique<TFormSortsDeMage>();
+        form->FixeSortsDuPersonnage(sortsDeDepart);
+        form->FixeIntelligence(intelligence);
         form->FixeEtat(depart);
         pourcentage = new TFormPourcentage(form.get());
         nouveau = new TFormNouveauSortDeMage(form.get());
@@ -60,7 +63,27 @@ protected:
         QApplication::processEvents();
     }
 
-    ListeSorts* liste(int niveau) { return form->ListBoxes[static_cast<std::size_t>(niveau - 1)]; }
+    ListeSorts* liste(int niveau) { return Controle<ListeSorts>(form, QStringLiteral("ListBox%1").arg(niveau)); }
+
+    using Sorts = TFormSortsDeMage::SortsParNiveau;
+    // The character's spell entries as the dialog holds them.
+    const Sorts& sorts() const { return form->SortsDuPersonnage(); }
+    // Changes them, from outside the dialog (before it is made: the entries
+    // it is made with).
+    void change(const std::function<void(Sorts&)>& changement)
+    {
+        if (!form)
+            return changement(sortsDeDepart);
+        Sorts s = sorts();
+        changement(s);
+        form->FixeSortsDuPersonnage(s);
+    }
+    void fixeIntelligence(const QString& texte)
+    {
+        intelligence = texte;
+        if (form)
+            form->FixeIntelligence(texte);
+    }
 
     QRect rectangle(int niveau, int ligne)
     {
@@ -70,13 +93,13 @@ protected:
     // A left click on an entry, its tab shown.
     void clic(int niveau, int ligne)
     {
-        form->PageControl1->setCurrentIndex(niveau - 1);
+        Controle<QTabWidget>(form, "PageControl1")->setCurrentIndex(niveau - 1);
         QTest::mouseClick(liste(niveau)->viewport(), Qt::LeftButton, {}, rectangle(niveau, ligne).center());
     }
 
     void touche(int niveau, int ligne, Qt::Key t, Qt::KeyboardModifiers m = {})
     {
-        form->PageControl1->setCurrentIndex(niveau - 1);
+        Controle<QTabWidget>(form, "PageControl1")->setCurrentIndex(niveau - 1);
         liste(niveau)->setFocus();
         liste(niveau)->setCurrentRow(ligne, QItemSelectionModel::NoUpdate);
         QTest::keyClick(liste(niveau), t, m);
@@ -119,7 +142,7 @@ protected:
     }
 
     DossierTemporaire dossier;
-    std::array<QStringList, NombreNiveauxSorts> sorts;
+    Sorts sortsDeDepart;
     QString intelligence = QStringLiteral("12");
     std::unique_ptr<TFormSortsDeMage> form;
     TFormPourcentage* pourcentage = nullptr;
@@ -139,23 +162,23 @@ TEST_F(FenetreSorts, CreationChargeMageMagEtCocheLaCase)
     EXPECT_TRUE(boites->boites.empty());
     EXPECT_EQ(form->Sorts(1), (QStringList{Bouclier, Charme, Sommeil}));
     EXPECT_EQ(form->Sorts(3), (QStringList{BouleDeFeu, Vol}));
-    EXPECT_TRUE(form->CheckBoxPourcent->isChecked());
+    EXPECT_TRUE(Controle<QCheckBox>(form, "CheckBoxPourcent")->isChecked());
     EXPECT_FALSE(form->SortsModifies);
     EXPECT_EQ(form->windowTitle(), "Choix des sorts de Mage");
-    ASSERT_EQ(form->PageControl1->count(), 9);
+    ASSERT_EQ(Controle<QTabWidget>(form, "PageControl1")->count(), 9);
     for (int n = 1; n <= 9; ++n) {
-        EXPECT_EQ(form->PageControl1->tabText(n - 1), QStringLiteral("Niveau %1").arg(n));
-        EXPECT_EQ(form->PageControl1->widget(n - 1), form->findChild<QListWidget*>(QStringLiteral("ListBox%1").arg(n)));
+        EXPECT_EQ(Controle<QTabWidget>(form, "PageControl1")->tabText(n - 1), QStringLiteral("Niveau %1").arg(n));
+        EXPECT_EQ(Controle<QTabWidget>(form, "PageControl1")->widget(n - 1), form->findChild<QListWidget*>(QStringLiteral("ListBox%1").arg(n)));
     }
-    EXPECT_EQ(form->CheckBoxPourcent->text(), "Conserver les poucentages");
-    EXPECT_EQ(form->CheckBoxPourcent->toolTip(),
+    EXPECT_EQ(Controle<QCheckBox>(form, "CheckBoxPourcent")->text(), "Conserver les poucentages");
+    EXPECT_EQ(Controle<QCheckBox>(form, "CheckBoxPourcent")->toolTip(),
               "Non coché : un simple click sélectionne le sort (avec un pourcentage de 1%)");
-    EXPECT_EQ(form->BitBtnNouveauSort->text(), "&Nouveau");
-    EXPECT_EQ(form->BitBtnNouveauSort->toolTip(), "Introduire un nouveau sort");
-    EXPECT_EQ(form->ButtonRetour->toolTip(), "Retour au personnage");
-    EXPECT_EQ(form->LabelAide->text(), "Sélectionnez un sort en appuyant la touche <Espace> ou avec un click de mulot");
-    EXPECT_EQ(form->Ouvrir1->text(), "&Ouvrir");
-    EXPECT_EQ(form->Sauver1->text(), "&Sauver");
+    EXPECT_EQ(Controle<QPushButton>(form, "BitBtnNouveauSort")->text(), "&Nouveau");
+    EXPECT_EQ(Controle<QPushButton>(form, "BitBtnNouveauSort")->toolTip(), "Introduire un nouveau sort");
+    EXPECT_EQ(Controle<QPushButton>(form, "ButtonRetour")->toolTip(), "Retour au personnage");
+    EXPECT_EQ(Controle<QLabel>(form, "Label1")->text(), "Sélectionnez un sort en appuyant la touche <Espace> ou avec un click de mulot");
+    EXPECT_EQ(Controle<QAction>(form, "Ouvrir1")->text(), "&Ouvrir");
+    EXPECT_EQ(Controle<QAction>(form, "Sauver1")->text(), "&Sauver");
 
     EXPECT_EQ(pourcentage->windowTitle(), "Pourcentage");
     EXPECT_EQ(pourcentage->ButtonOK->toolTip(), "Conserver ces données");
@@ -183,21 +206,21 @@ TEST_F(FenetreSorts, SansMageMagNeufListesVides)
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(liste(n)->count(), 0) << n;
     // The creation stopped at the failure.
-    EXPECT_FALSE(form->CheckBoxPourcent->isChecked());
+    EXPECT_FALSE(Controle<QCheckBox>(form, "CheckBoxPourcent")->isChecked());
 }
 
 TEST_F(FenetreSorts, CaseDecocheeUnClicBasculeLeSortAUnPourCent)
 {
     cree();
-    form->CheckBoxPourcent->setChecked(false);
+    Controle<QCheckBox>(form, "CheckBoxPourcent")->setChecked(false);
     clic(1, LigneSommeil);
-    EXPECT_EQ(sorts[0], QStringList{"Sommeil&1"});
+    EXPECT_EQ(sorts()[0], QStringList{"Sommeil&1"});
     EXPECT_EQ(form->Marques(1), QList<int>{LigneSommeil});
     // Another spell with other details: no question about details.
     clic(1, LigneBouclier);
-    EXPECT_EQ(sorts[0], (QStringList{"Sommeil&1", "Bouclier&1"}));
+    EXPECT_EQ(sorts()[0], (QStringList{"Sommeil&1", "Bouclier&1"}));
     clic(1, LigneSommeil);
-    EXPECT_EQ(sorts[0], QStringList{"Bouclier&1"});
+    EXPECT_EQ(sorts()[0], QStringList{"Bouclier&1"});
     EXPECT_EQ(form->Marques(1), QList<int>{LigneBouclier});
     EXPECT_TRUE(boites->boites.empty());
     EXPECT_FALSE(form->Valide);
@@ -205,11 +228,11 @@ TEST_F(FenetreSorts, CaseDecocheeUnClicBasculeLeSortAUnPourCent)
     // The space bar acts on the current entry; the arrows and select-all
     // only move.
     touche(1, LigneCharme, Qt::Key_Space);
-    EXPECT_EQ(sorts[0], (QStringList{"Bouclier&1", "Charme-personne&1"}));
+    EXPECT_EQ(sorts()[0], (QStringList{"Bouclier&1", "Charme-personne&1"}));
     touche(1, LigneCharme, Qt::Key_Down);
     EXPECT_EQ(liste(1)->currentRow(), LigneSommeil);
     touche(1, LigneSommeil, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(sorts[0], (QStringList{"Bouclier&1", "Charme-personne&1"}));
+    EXPECT_EQ(sorts()[0], (QStringList{"Bouclier&1", "Charme-personne&1"}));
     EXPECT_EQ(form->Marques(1), (QList<int>{LigneBouclier, LigneCharme}));
 
     // A press on one entry released over another, or a right click, does nothing.
@@ -217,7 +240,7 @@ TEST_F(FenetreSorts, CaseDecocheeUnClicBasculeLeSortAUnPourCent)
     QTest::mousePress(vue, Qt::LeftButton, {}, rectangle(1, LigneSommeil).center());
     QTest::mouseRelease(vue, Qt::LeftButton, {}, rectangle(1, LigneCharme).center());
     QTest::mouseClick(vue, Qt::RightButton, {}, rectangle(1, LigneCharme).center());
-    EXPECT_EQ(sorts[0], (QStringList{"Bouclier&1", "Charme-personne&1"}));
+    EXPECT_EQ(sorts()[0], (QStringList{"Bouclier&1", "Charme-personne&1"}));
     EXPECT_TRUE(boites->boites.empty());
 }
 
@@ -235,7 +258,7 @@ TEST_F(FenetreSorts, CaseCocheeAjouteChangeEtRetire)
         QTest::keyClick(p.EditPourcentage, Qt::Key_Return);   // OK is the default button
     }));
     repond(LigneBouclier, "30");
-    EXPECT_EQ(sorts[0], (QStringList{"Sommeil&50", "Bouclier&30"}));
+    EXPECT_EQ(sorts()[0], (QStringList{"Sommeil&50", "Bouclier&30"}));
     EXPECT_EQ(form->Marques(1), (QList<int>{LigneBouclier, LigneSommeil}));
 
     // A chosen spell shows its percentage, all selected; changed, it keeps its place.
@@ -245,13 +268,13 @@ TEST_F(FenetreSorts, CaseCocheeAjouteChangeEtRetire)
         QTest::keyClicks(p.EditPourcentage, "60");
         QTest::mouseClick(p.ButtonOK, Qt::LeftButton);
     }));
-    EXPECT_EQ(sorts[0], (QStringList{"Sommeil&60", "Bouclier&30"}));
+    EXPECT_EQ(sorts()[0], (QStringList{"Sommeil&60", "Bouclier&30"}));
     EXPECT_TRUE(form->EstMarque(1, LigneSommeil));
 
     // Emptied, it goes; an empty answer on an unchosen spell adds nothing.
     repond(LigneSommeil, "");
     repond(LigneCharme, "");
-    EXPECT_EQ(sorts[0], QStringList{"Bouclier&30"});
+    EXPECT_EQ(sorts()[0], QStringList{"Bouclier&30"});
     EXPECT_EQ(form->Marques(1), QList<int>{LigneBouclier});
     EXPECT_TRUE(boites->boites.empty());
     EXPECT_FALSE(form->SortsModifies);
@@ -260,7 +283,7 @@ TEST_F(FenetreSorts, CaseCocheeAjouteChangeEtRetire)
 TEST_F(FenetreSorts, PourcentageRefuseOuLuAvecIndulgence)
 {
     cree();
-    sorts[0] = QStringList{"Sommeil&50"};
+    change([](Sorts& s) { s[0] = QStringList{"Sommeil&50"}; });
     form->Marque(1, LigneSommeil);
     for (const char* texte : {"0", "101", "50abc", "-0", "1234567890123456789012345678901234567890"}) {
         boites->boites.clear();
@@ -269,13 +292,13 @@ TEST_F(FenetreSorts, PourcentageRefuseOuLuAvecIndulgence)
         EXPECT_EQ(textesDesBoites(), std::vector<QString>(2, "Vous devez entrer un pourcentage entre 1 et 100 !!")) << texte;
         EXPECT_EQ(boites->boites[0].genre, GenreBoite::Erreur);
         EXPECT_EQ(boites->boites[0].boutons, std::vector<Bouton>{Bouton::OK});
-        EXPECT_EQ(sorts[0], QStringList{"Sommeil&50"}) << texte;
+        EXPECT_EQ(sorts()[0], QStringList{"Sommeil&50"}) << texte;
         EXPECT_EQ(form->Marques(1), QList<int>{LigneSommeil}) << texte;
     }
     boites->boites.clear();
     repond(LigneCharme, " 7");
     EXPECT_TRUE(boites->boites.empty());
-    EXPECT_EQ(sorts[0], (QStringList{"Sommeil&50", "Charme-personne& 7"}));
+    EXPECT_EQ(sorts()[0], (QStringList{"Sommeil&50", "Charme-personne& 7"}));
 }
 
 TEST_F(FenetreSorts, AbandonEtEffacer)
@@ -292,7 +315,7 @@ TEST_F(FenetreSorts, AbandonEtEffacer)
         p.EditPourcentage->setText("");
         QTest::keyClick(p.EditPourcentage, Qt::Key_Escape);
     }));
-    EXPECT_EQ(sorts[0], QStringList{"Sommeil&50"});
+    EXPECT_EQ(sorts()[0], QStringList{"Sommeil&50"});
     EXPECT_EQ(form->Marques(1), QList<int>{LigneSommeil});
     EXPECT_TRUE(boites->boites.empty());
 
@@ -317,7 +340,7 @@ TEST_F(FenetreSorts, AbandonEtEffacer)
     efface(LigneSommeil);
     EXPECT_EQ(form->Sorts(1), (QStringList{Bouclier, Charme}));
     EXPECT_EQ(form->Marques(1), QList<int>{});
-    EXPECT_EQ(sorts[0], QStringList{"Sommeil&50"});
+    EXPECT_EQ(sorts()[0], QStringList{"Sommeil&50"});
     EXPECT_TRUE(form->SortsModifies);
 }
 
@@ -341,13 +364,13 @@ TEST_F(FenetreSorts, DetailsModifiesDemandentConfirmation)
     EXPECT_EQ(boites->boites[0].genre, GenreBoite::Avertissement);
     EXPECT_EQ(form->Sorts(1)[LigneSommeil], Sommeil);
     EXPECT_FALSE(form->SortsModifies);
-    EXPECT_EQ(sorts[0], QStringList{"Sommeil&40"});   // the percentage is kept all the same
+    EXPECT_EQ(sorts()[0], QStringList{"Sommeil&40"});   // the percentage is kept all the same
 
     boites->reponses = {Bouton::Oui};
     changeDuree("2 tours");
     EXPECT_EQ(form->Sorts(1)[LigneSommeil], "Sommeil&1&2 tours&30 m&Spéciale&V, S, M");
     EXPECT_TRUE(form->SortsModifies);
-    EXPECT_EQ(sorts[0], QStringList{"Sommeil&40"});
+    EXPECT_EQ(sorts()[0], QStringList{"Sommeil&40"});
     EXPECT_TRUE(form->EstMarque(1, LigneSommeil));
 
     // "&" would cut the record: the first details refuse it, the
@@ -396,8 +419,8 @@ int plusLongTrait(const QImage& image, const QRect& r, const QColor& c)
 
 TEST_F(FenetreSorts, DessinAppris_Rate_NonChoisi)
 {
-    intelligence = "12";   // chance 50
-    sorts[0] = QStringList{"Sommeil&50", "Bouclier&51"};
+    fixeIntelligence("12");   // chance 50
+    change([](Sorts& s) { s[0] = QStringList{"Sommeil&50", "Bouclier&51"}; });
     cree();
     form->AjouteSort(1, "Sommeil&2&autre");   // a second record of the same name
     ASSERT_EQ(form->Sorts(1)[3], "Sommeil&2&autre");
@@ -437,14 +460,14 @@ TEST_F(FenetreSorts, DessinAppris_Rate_NonChoisi)
               largeurNom / 2);
 
     // Box unticked: the colours stay, the percentages go.
-    form->CheckBoxPourcent->setChecked(false);
+    Controle<QCheckBox>(form, "CheckBoxPourcent")->setChecked(false);
     i = image();
     EXPECT_EQ(fond(i, LigneSommeil), surligne);
     EXPECT_EQ(encre(i, pourcent(LigneSommeil), surligne), 0);
     EXPECT_EQ(encre(i, pourcent(LigneBouclier), magenta), 0);
 
     // Intelligence below 9: every chosen spell is failed.
-    intelligence = "8";
+    fixeIntelligence("8");
     i = image();
     EXPECT_EQ(fond(i, LigneSommeil), magenta);
     EXPECT_EQ(fond(i, LigneBouclier), magenta);
@@ -456,8 +479,8 @@ TEST_F(FenetreSorts, DessinAppris_Rate_NonChoisi)
 // also from outside the dialog (another character begun).
 TEST_F(FenetreSorts, DessinDuDernierDoubleEtDeLaListeChangee)
 {
-    intelligence = "12";   // chance 50
-    sorts[0] = QStringList{"Sommeil&20", "Bouclier&70", "Sommeil&60", "Bouclier&10"};
+    fixeIntelligence("12");   // chance 50
+    change([](Sorts& s) { s[0] = QStringList{"Sommeil&20", "Bouclier&70", "Sommeil&60", "Bouclier&10"}; });
     cree();
     const QColor surligne = form->palette().color(QPalette::Highlight);
     const QColor face = form->palette().color(QPalette::Button);
@@ -472,16 +495,16 @@ TEST_F(FenetreSorts, DessinDuDernierDoubleEtDeLaListeChangee)
     };
     EXPECT_EQ(fonds(), (QList<QColor>{surligne, face, magenta}));
 
-    sorts[0][2] = "Sommeil&40";
+    change([](Sorts& s) { s[0][2] = "Sommeil&40"; });
     EXPECT_EQ(fonds(), (QList<QColor>{surligne, face, surligne}));
-    sorts[0].removeLast();
+    change([](Sorts& s) { s[0].removeLast(); });
     EXPECT_EQ(fonds(), (QList<QColor>{magenta, face, surligne}));
     // As many entries, the names at other places.
-    sorts[0] = QStringList{"Bouclier&20", "Sommeil&70", "Charme-personne&10"};
+    change([](Sorts& s) { s[0] = QStringList{"Bouclier&20", "Sommeil&70", "Charme-personne&10"}; });
     EXPECT_EQ(fonds(), (QList<QColor>{surligne, surligne, magenta}));
-    sorts[0] = QStringList{"Charme-personne&99"};
+    change([](Sorts& s) { s[0] = QStringList{"Charme-personne&99"}; });
     EXPECT_EQ(fonds(), (QList<QColor>{face, magenta, face}));
-    sorts = {};
+    change([](Sorts& s) { s = {}; });
     EXPECT_EQ(fonds(), (QList<QColor>{face, face, face}));
 }
 
@@ -495,13 +518,13 @@ TEST_F(FenetreSorts, DeuxSortsDeMemeNomPartagentLeurPourcentage)
     const int place = form->AjouteSort(1, autre);
     ASSERT_EQ(place, 3);
     repond(LigneSommeil, "50");
-    EXPECT_EQ(sorts[0], QStringList{"Sommeil&50"});
+    EXPECT_EQ(sorts()[0], QStringList{"Sommeil&50"});
     EXPECT_EQ(form->Marques(1), QList<int>{LigneSommeil});   // the other record stays unmarked
     repond(3, "70");                                         // the other record, same spell
-    EXPECT_EQ(sorts[0], QStringList{"Sommeil&70"});
+    EXPECT_EQ(sorts()[0], QStringList{"Sommeil&70"});
     EXPECT_EQ(form->Marques(1), (QList<int>{LigneSommeil, 3}));
     repond(3, "");
-    EXPECT_EQ(sorts[0], QStringList{});
+    EXPECT_EQ(sorts()[0], QStringList{});
     EXPECT_EQ(form->Marques(1), QList<int>{LigneSommeil});   // only the record acted upon
 }
 
@@ -518,10 +541,10 @@ TEST_F(FenetreSorts, NouveauSortASaPlaceEtQuestionALaFermeture)
             if (nouveau->isVisible())
                 nouveau->reject();
         });
-        QTest::mouseClick(form->BitBtnNouveauSort, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(form, "BitBtnNouveauSort"), Qt::LeftButton);
         return vu;
     };
-    form->PageControl1->setCurrentIndex(2);
+    Controle<QTabWidget>(form, "PageControl1")->setCurrentIndex(2);
     ASSERT_TRUE(nouveauSort([](TFormNouveauSortDeMage& d) {
         EXPECT_EQ(d.windowTitle(), "Nouveau Sort de Mage de Niveau 3");
         QTest::keyClicks(d.EditNom, "Clair&voyance");   // "&" refused in the name
@@ -597,7 +620,7 @@ TEST_F(FenetreSorts, OuvrirEtSauverUnFichierDeSorts)
     repond(LigneSommeil, "50");
 
     boites->fichiers = {dossier.chemin("Copie.mag")};
-    form->Sauver1->trigger();
+    Controle<QAction>(form, "Sauver1")->trigger();
     ASSERT_EQ(boites->dialogues.size(), 1u);
     const DialogueFichier& s = boites->dialogues[0].dialogue;
     EXPECT_TRUE(boites->dialogues[0].sauvegarde);
@@ -613,7 +636,7 @@ TEST_F(FenetreSorts, OuvrirEtSauverUnFichierDeSorts)
     // catalogue, the character's spell marked again.
     form->FixeCatalogue({QStringList{"Autre&1"}});
     boites->fichiers = {dossier.chemin("Copie.mag")};
-    form->Ouvrir1->trigger();
+    Controle<QAction>(form, "Ouvrir1")->trigger();
     ASSERT_EQ(boites->dialogues.size(), 2u);
     const DialogueFichier& o = boites->dialogues[1].dialogue;
     EXPECT_FALSE(boites->dialogues[1].sauvegarde);
@@ -627,21 +650,21 @@ TEST_F(FenetreSorts, OuvrirEtSauverUnFichierDeSorts)
     EXPECT_FALSE(form->SortsModifies);
 
     // The dialogs show the last name chosen; a cancelled dialog does nothing.
-    form->Sauver1->trigger();
-    form->Ouvrir1->trigger();
+    Controle<QAction>(form, "Sauver1")->trigger();
+    Controle<QAction>(form, "Ouvrir1")->trigger();
     EXPECT_EQ(boites->dialogues[2].dialogue.nomInitial, dossier.chemin("Copie.mag"));
     EXPECT_EQ(boites->dialogues[3].dialogue.nomInitial, dossier.chemin("Copie.mag"));
 
     // A file that cannot be read leaves the catalogue as it was.
     boites->fichiers = {dossier.chemin("Absent.mag")};
-    form->Ouvrir1->trigger();
+    Controle<QAction>(form, "Ouvrir1")->trigger();
     EXPECT_EQ(textesDesBoites(),
               std::vector<QString>{"Ne peut ouvrir le fichier " + dossier.chemin("Absent.mag") + "\nFichier introuvable"});
     EXPECT_EQ(form->Sorts(1), (QStringList{Bouclier, Charme, Sommeil}));
 
     // A save that fails says so and keeps the previous file.
     boites->fichiers = {dossier.racine()};
-    form->Sauver1->trigger();
+    Controle<QAction>(form, "Sauver1")->trigger();
     EXPECT_EQ(textesDesBoites().back(), "Ne peut créer le fichier " + dossier.racine() + "\nC'est un dossier, pas un fichier");
 }
 
@@ -650,7 +673,7 @@ TEST_F(FenetreSorts, FichierSansNeufFinsDeNiveau)
     cree();
     const QString court = dossier.ecrit("Court.mag", "Un&1\r\n***\r\nDeux&2\r\n***\r\nTrois&3\r\n");
     boites->fichiers = {court};
-    form->Ouvrir1->trigger();
+    Controle<QAction>(form, "Ouvrir1")->trigger();
     EXPECT_EQ(textesDesBoites(), std::vector<QString>{"Index liste hors bornes\n« " + court +
                                                       " » n'est pas un fichier de sorts de mage, ou il est abîmé."});
     EXPECT_EQ(form->Sorts(1), QStringList{"Un&1"});
@@ -674,7 +697,7 @@ TEST_F(FenetreSorts, FichierMalFormeSeRelitEtSeResauvePareil)
         octets += "***\r\n";
     octets += "Perdu&9\r\n";
     boites->fichiers = {dossier.ecrit("Bizarre.mag", octets)};
-    form->Ouvrir1->trigger();
+    Controle<QAction>(form, "Ouvrir1")->trigger();
     EXPECT_TRUE(boites->boites.empty());
     ASSERT_EQ(form->Sorts(1).size(), 4);
     for (int n = 2; n <= 9; ++n)
@@ -683,26 +706,26 @@ TEST_F(FenetreSorts, FichierMalFormeSeRelitEtSeResauvePareil)
     // Drawn and acted on without harm.
     for (int n = 1; n <= 9; ++n)
         liste(n)->viewport()->grab();
-    form->CheckBoxPourcent->setChecked(false);
+    Controle<QCheckBox>(form, "CheckBoxPourcent")->setChecked(false);
     for (int ligne = 0; ligne < 4; ++ligne)
         clic(1, ligne);
     liste(1)->viewport()->grab();
     // The record with no "&" and the one with an empty name are both the
     // spell "": the second click, on a record still unmarked, chose it again.
-    EXPECT_EQ(sorts[0], (QStringList{"&1", "Haut" + Windows1252::decode(hauts) + "&1", QString(2000, u'x') + "&1"}));
+    EXPECT_EQ(sorts()[0], (QStringList{"&1", "Haut" + Windows1252::decode(hauts) + "&1", QString(2000, u'x') + "&1"}));
 
     // Saved: the same lines, sorted, then nine ends of level; saved again
     // from what it reads: the same bytes.
     boites->fichiers = {dossier.chemin("Un.mag")};
-    form->Sauver1->trigger();
+    Controle<QAction>(form, "Sauver1")->trigger();
     const QByteArray une = dossier.lit("Un.mag");
     for (const QByteArray& ligne : octets.split('\n').mid(0, 4))
         EXPECT_TRUE(une.contains(ligne.chopped(1) + "\r\n")) << ligne.left(20).toStdString();
     EXPECT_TRUE(une.endsWith(QByteArray("***\r\n").repeated(9)));
     EXPECT_EQ(une.count("***"), 9);
     boites->fichiers = {dossier.chemin("Un.mag"), dossier.chemin("Deux.mag")};
-    form->Ouvrir1->trigger();
-    form->Sauver1->trigger();
+    Controle<QAction>(form, "Ouvrir1")->trigger();
+    Controle<QAction>(form, "Sauver1")->trigger();
     EXPECT_EQ(dossier.lit("Deux.mag"), une);
     EXPECT_TRUE(boites->boites.empty());
 }

@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "UnitFormSpheres.h"
 
 #include <QApplication>
@@ -80,17 +81,17 @@ TEST_F(FenetreSpheres, SeizeGroupesDeTroisBoutonsSansChoixAuDepart)
     EXPECT_EQ(coches(), QStringList(16, ""));
     for (AccesSphere a : f.Choix())
         EXPECT_EQ(a, AccesSphere::Aucun);
-    EXPECT_EQ(f.ButtonStandard->text(), "&Standard");
-    EXPECT_EQ(f.ButtonStandard->toolTip(), "Sphères standard pour un clerc");
-    EXPECT_EQ(f.ButtonRetour->toolTip(), "Retour au personnage");
-    EXPECT_FALSE(f.Image1->pixmap().isNull());
+    EXPECT_EQ(Controle<QPushButton>(f, "ButtonStandard")->text(), "&Standard");
+    EXPECT_EQ(Controle<QPushButton>(f, "ButtonStandard")->toolTip(), "Sphères standard pour un clerc");
+    EXPECT_EQ(Controle<QPushButton>(f, "ButtonRetour")->toolTip(), "Retour au personnage");
+    EXPECT_FALSE(Controle<QLabel>(f, "Image1")->pixmap().isNull());
 }
 
 TEST_F(FenetreSpheres, StandardCocheLeChoixDUnClerc)
 {
     bouton("GroupBoxAnimale", Majeur)->click();
     bouton("GroupBoxElementaire", Majeur)->click();
-    QTest::mouseClick(f.ButtonStandard, Qt::LeftButton);
+    QTest::mouseClick(Controle<QPushButton>(f, "ButtonStandard"), Qt::LeftButton);
     const QStringList attendu = {Aucun, Majeur, Majeur, Aucun, Majeur, Majeur, Majeur, Majeur,
                                  Mineur, Majeur, Majeur, Majeur, Majeur, Majeur, Majeur, Aucun};
     EXPECT_EQ(coches(), attendu);
@@ -170,7 +171,7 @@ TEST_F(FenetreSpheres, OKFermeLaFenetreEtLesChoixRestent)
     QTimer::singleShot(0, [&] {
         vue = QApplication::activeModalWidget() == &f;
         QTest::mouseClick(bouton("GroupBoxCombat", Mineur), Qt::LeftButton);
-        QTest::mouseClick(f.ButtonRetour, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(f, "ButtonRetour"), Qt::LeftButton);
     });
     EXPECT_EQ(f.exec(), QDialog::Accepted);
     EXPECT_TRUE(vue);

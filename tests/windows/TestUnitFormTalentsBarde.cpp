@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "UnitFormTalentsBarde.h"
 
 #include <QApplication>
@@ -57,10 +58,10 @@ TEST_F(FenetreTalentsBarde, DeuxRangeesDeDeuxTalentsNommes)
     EXPECT_EQ(pos(2).y(), pos(3).y());
     EXPECT_GT(pos(2).y(), pos(0).y());
     EXPECT_EQ(pos(2).x(), pos(0).x());
-    EXPECT_EQ(f.ButtonRetour->text(), "OK");
-    EXPECT_EQ(f.ButtonRetour->toolTip(), "Retour au personnage");
-    EXPECT_TRUE(f.PanelReste->font().bold());
-    EXPECT_TRUE(f.PanelReste->font().italic());
+    EXPECT_EQ(Controle<QPushButton>(f, "ButtonRetour")->text(), "OK");
+    EXPECT_EQ(Controle<QPushButton>(f, "ButtonRetour")->toolTip(), "Retour au personnage");
+    EXPECT_TRUE(Controle<QLabel>(f, "PanelReste")->font().bold());
+    EXPECT_TRUE(Controle<QLabel>(f, "PanelReste")->font().italic());
 }
 
 TEST_F(FenetreTalentsBarde, PointsToujoursAuPlurielEtLimites)
@@ -93,7 +94,7 @@ TEST_F(FenetreTalentsBarde, LaFermetureGardeLesPositions)
         clic(1, true, 4);
         // Stored when the dialog closes, not before.
         EXPECT_EQ(f.Choix().TalentsBarde, (ValeursTalentsBarde{50, 20, 10, 5}));
-        QTest::mouseClick(f.ButtonRetour, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(f, "ButtonRetour"), Qt::LeftButton);
     });
     EXPECT_EQ(f.exec(), QDialog::Accepted);
     EXPECT_TRUE(vue);

@@ -1,3 +1,4 @@
+#include "Controles.h"
 #include "UnitFormTalentsVoleur.h"
 
 #include <QApplication>
@@ -78,15 +79,15 @@ TEST_F(FenetreTalentsVoleur, HuitRangeesNommees)
             EXPECT_GT(p.y(), panel(i - 1)->mapTo(&f, QPoint(0, 0)).y());
         }
     }
-    EXPECT_EQ(f.ButtonRetour->objectName(), "ButtonRetour");
-    EXPECT_EQ(f.ButtonRetour->text(), "OK");
-    EXPECT_EQ(f.ButtonRetour->toolTip(), "Retour au personnage");
-    const QFont police = f.PanelReste->font();
+    EXPECT_EQ(Controle<QPushButton>(f, "ButtonRetour")->objectName(), "ButtonRetour");
+    EXPECT_EQ(Controle<QPushButton>(f, "ButtonRetour")->text(), "OK");
+    EXPECT_EQ(Controle<QPushButton>(f, "ButtonRetour")->toolTip(), "Retour au personnage");
+    const QFont police = Controle<QLabel>(f, "PanelReste")->font();
     EXPECT_EQ(police.family(), "Arial");
     EXPECT_EQ(police.pixelSize(), 16);
     EXPECT_TRUE(police.bold());
     EXPECT_TRUE(police.italic());
-    EXPECT_EQ(f.PanelReste->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(Controle<QLabel>(f, "PanelReste")->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
 TEST_F(FenetreTalentsVoleur, UnClicEstUnPourcentEtUnPoint)
@@ -111,7 +112,7 @@ TEST_F(FenetreTalentsVoleur, UnClicEstUnPourcentEtUnPoint)
         EXPECT_EQ(reste(), "Il reste 55 points");
         // Nothing is stored before the dialog closes.
         EXPECT_EQ(f.Valeurs(), Humain);
-        QTest::mouseClick(f.ButtonRetour, Qt::LeftButton);
+        QTest::mouseClick(Controle<QPushButton>(f, "ButtonRetour"), Qt::LeftButton);
     });
     EXPECT_EQ(f.Valeurs(), (ValeursTalentsVoleur{20, 10, 5, 10, 5, 15, 61, -1}));
     EXPECT_EQ(f.PointsTalents(), 55);
