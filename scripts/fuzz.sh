@@ -15,6 +15,8 @@
 # shorter inputs run faster. VARDEL_FUZZ_RUNS, when set, also ends each
 # program after that many executions, whichever comes first: a count of
 # executions that a busy machine does not shorten.
+# An input that runs 30 seconds counts as a hang: at the lowest priority on
+# a busy machine, one of a few milliseconds can wait seconds for a core.
 #   ./scripts/fuzz.sh [seconds] [program...]
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -47,7 +49,7 @@ for nom in "${programmes[@]}"; do
     longueur="${VARDEL_FUZZ_MAX_LEN:-${longueurs[$nom]}}"
     mkdir -p "$corpus" "$garde"
     etat=0
-    nice -n 19 "$construction/fuzz/$nom" -max_total_time="$duree" -runs="${VARDEL_FUZZ_RUNS:--1}" -timeout=5 -rss_limit_mb=2048 \
+    nice -n 19 "$construction/fuzz/$nom" -max_total_time="$duree" -runs="${VARDEL_FUZZ_RUNS:--1}" -timeout=30 -rss_limit_mb=2048 \
         -max_len="$longueur" -dict="$racine/fuzz/dictionnaires/$nom.dict" \
         -artifact_prefix="$construction/trouvailles/$nom-" -print_final_stats=1 \
         "$corpus" "$garde" "$construction/fuzz/graines/$nom" >"$journal" 2>&1 || etat=$?
@@ -56,7 +58,7 @@ for nom in "${programmes[@]}"; do
         nouveau="$construction/corpus/$nom.garde"
         rm -rf "$nouveau"
         mkdir -p "$nouveau"
-        nice -n 19 "$construction/fuzz/$nom" -merge=1 -timeout=5 -rss_limit_mb=2048 -max_len="$longueur" \
+        nice -n 19 "$construction/fuzz/$nom" -merge=1 -timeout=30 -rss_limit_mb=2048 -max_len="$longueur" \
             "$nouveau" "$garde" "$corpus" "$construction/fuzz/graines/$nom" >"$journal.fusion" 2>&1 || etat=$?
         if [ "$etat" -eq 0 ]; then
             rm -rf "$garde"
