@@ -135,7 +135,7 @@ void BrancheCommandes(const Fenetres& f)
     QObject::connect(&persoForm, &TPersoForm::FinDeSaisie, ouvert.get(), &PersonnageOuvert::FinDeSaisie);
     QObject::connect(ouvert.get(), &PersonnageOuvert::Changement, &persoForm, [ouvert, &persoForm] {
         if (persoForm.personnage() != ouvert->Fiche().personnage)
-            persoForm.FixePersonnage(ouvert->Fiche().personnage, 3, true);
+            persoForm.FixePersonnage(ouvert->Fiche().personnage);
         ouvert->SuitLesSorts();
         persoForm.FixeTitre(ouvert->Fichier(), ouvert->Modifie());
     });

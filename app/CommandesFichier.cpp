@@ -49,11 +49,7 @@ void AppliqueFiche(const Fenetres& f, const FichePersonnage& lue, PersonnageOuve
     }
     ouvert.BudgetNWP = CalculeCompetences(fiche.personnage);
     ouvert.PointsArmes = CalculeEmplacementsArmes(fiche.personnage);
-    // The catalogue marks the character's spells, level by level: the last
-    // record of each name, exactly; at level 1 a name it lacks is added
-    // first.
-    ouvert.Catalogue.marques = MarqueSortsDuPersonnage(ouvert.Catalogue.catalogue, fiche.sortsDeMage);
-    ouvert.SortsDesMarques = fiche.sortsDeMage;
+    // The catalogue's marks follow with the sheet (SuitLesSorts).
     ouvert.Remplace(fiche, origine, fichier, talentsVoleurDeBase);
 }
 

@@ -196,7 +196,7 @@ Personnage TPersoForm::personnage() const
     return p;
 }
 
-void TPersoForm::FixePersonnage(const Personnage& p, int niveaux, bool avecExtra)
+void TPersoForm::FixePersonnage(const Personnage& p)
 {
     ++montre_;
     const auto fin = qScopeGuard([this] { --montre_; });
@@ -210,13 +210,11 @@ void TPersoForm::FixePersonnage(const Personnage& p, int niveaux, bool avecExtra
     EditTaille->setText(p.taille);
     EditPoids->setText(p.poids);
     choisit(ComboClasse, p.classe);
-    // Setting a pick list notifies nothing: the class change runs here. It
-    // lays out the level panel, which empties every level field after the
-    // class's last part: a single-class file opened after a three-class
-    // character leaves Niveau 2 and 3 empty rather than as they were, so
-    // that no hidden field keeps a level of the character before.
+    // Setting a pick list notifies nothing: the class change runs here (the
+    // dialogs the class opens). The value shown is already ruled
+    // (RegleLaFiche): no hidden level field keeps a level.
     ComboClasseChange();
-    for (std::size_t k = 0; k < 3 && static_cast<int>(k) < niveaux; ++k)
+    for (std::size_t k = 0; k < 3; ++k)
         editsNiveau_[k]->setText(p.niveaux[k]);
     EditPV->setText(p.pointsDeVie);
     choisit(ComboAlignement, p.alignement);
@@ -229,8 +227,7 @@ void TPersoForm::FixePersonnage(const Personnage& p, int niveaux, bool avecExtra
     EditCharisme->setText(p.charisme);
     EditBeaute->setText(p.beaute);
     // Last, once Force and the class have opened the field for it.
-    if (avecExtra)
-        EditXtra->setText(p.extra);
+    EditXtra->setText(p.extra);
 }
 
 void TPersoForm::activeDialogues(bool voleur, bool barde, bool mage, bool clerc)

@@ -78,15 +78,13 @@ public:
 
     // The character as its fields hold it now.
     Personnage personnage() const;
-    // Fills the fields from a character, in the order of the character file
-    // (each change refreshes the sheet as typing would, but is no step of
-    // the user's: no Etape): name to class, then the
-    // class change (ComboClasseChange), the first `niveaux` level fields
-    // (1 to 3; the others keep their text), hit points, alignment, languages
-    // and the abilities. A pick list takes the item of exactly that text, or
-    // none. Exceptional strength is set last when `avecExtra`, and keeps
-    // its text otherwise.
-    void FixePersonnage(const Personnage& p, int niveaux = 3, bool avecExtra = false);
+    // Shows a character: fills the fields in the order of the character
+    // file (each change refreshes the sheet as typing would, but is no step
+    // of the user's: no Etape): name to class, then the class change
+    // (ComboClasseChange), the level fields, hit points, alignment,
+    // languages and the abilities, exceptional strength last. A pick list
+    // takes the item of exactly that text, or none.
+    void FixePersonnage(const Personnage& p);
 
     // The data directory, fixed when the window is created.
     const QString& RepertoireDonnees() const { return repertoireDonnees_; }
