@@ -1,5 +1,6 @@
 #include "Controles.h"
 #include "Commandes.h"
+#include "ControlesTalents.h"
 #include "Fenetres.h"
 #include "FichierPersonnage.h"
 #include "ListeMarquee.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -231,11 +233,11 @@ TEST(Recuperation, PendantUnDialogue)
     avecDialogue([&] { pr.persoForm->ButtonNWPClick(); }, [&](QWidget* d) {
         TFormNWP& nwp = pr.f.FormNWP();
         ASSERT_EQ(d, &nwp);
-        for (int i = 0; i < Controle<ListeMarquee>(nwp, "ListBoxNWP")->Nombre(); ++i)
-            if (Controle<ListeMarquee>(nwp, "ListBoxNWP")->Texte(i).startsWith("Agriculture&"))
+        ListeMarquee* liste = Controle<ListeMarquee>(nwp, "ListBoxNWP");
+        for (int i = 0; i < liste->Nombre(); ++i)
+            if (liste->Texte(i).startsWith("Agriculture&"))
                 agriculture = i;
-        QTest::mouseClick(Controle<ListeMarquee>(nwp, "ListBoxNWP")->viewport(), Qt::LeftButton, {},
-                          Controle<ListeMarquee>(nwp, "ListBoxNWP")->visualItemRect(Controle<ListeMarquee>(nwp, "ListBoxNWP")->item(agriculture)).center());
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(agriculture)).center());
         pr.recuperation->Ecrit();
         vu = fichierDeSecours(pr);
         nwp.close();
@@ -246,6 +248,24 @@ TEST(Recuperation, PendantUnDialogue)
     EXPECT_EQ(pr.o().Fiche().competences, (QList<qsizetype>{agriculture}));
     // Closed: the recovery writes the character alone again.
     EXPECT_FALSE(pr.o().PartOuverte);
+
+    // A thief skill stepped up: the spinner as it stands, not the value the
+    // dialog opened with.
+    choisitClasse(*pr.persoForm, "Voleur", {"2"});
+    pr.persoForm->EditDexterite->setText("17");
+    int ouvert = -1, montre = -1;
+    avecDialogue([&] { pr.persoForm->ButtonTalentsDeVoleurClick(); }, [&](QWidget* d) {
+        UpDown* pickpocket = Controle<UpDown>(d, "UpDown1");
+        ouvert = pickpocket->Position();
+        QTest::mouseClick(pickpocket->BoutonHaut, Qt::LeftButton);
+        montre = pickpocket->Position();
+        pr.recuperation->Ecrit();
+        vu = fichierDeSecours(pr);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    ASSERT_NE(montre, ouvert);
+    EXPECT_EQ(vu.talentsVoleur[0], montre);
+    EXPECT_EQ(pr.o().Fiche().talentsVoleur[0], montre);
 }
 
 // "&Oui" writes the character into this copy's file at once, before the
