@@ -1,6 +1,7 @@
 // Speed of the proficiency and weapon choice dialogs on the shipped data:
 // their creation at start, an opening (budget, panel, the whole window
 // drawn) and one click on an entry (toggle, recount, panel and list drawn).
+#include "Controles.h"
 #include "ListeMarquee.h"
 #include "Niveaux.h"
 #include "ProgrammeDeMesure.h"
@@ -30,7 +31,7 @@ void CreationCompetences(benchmark::State& etat)
 {
     for (auto _ : etat) {
         TFormNWP f(ChargeListesCompetences(Dossier + "Vardel.cat", Dossier + "Vardel.nwp"));
-        benchmark::DoNotOptimize(f.ListBoxNWP->Nombre());
+        benchmark::DoNotOptimize(Controle<ListeMarquee>(f, "ListBoxNWP")->Nombre());
     }
 }
 BENCHMARK(CreationCompetences)->Unit(benchmark::kMillisecond);
@@ -41,7 +42,7 @@ void OuvertureCompetences(benchmark::State& etat)
     f.FixeMarques({1, 5, 10, 20});
     const Personnage p = clercVoleur();
     for (auto _ : etat) {
-        f.CalculeCompetences(p);
+        f.FixeBudget(CalculeCompetences(p));
         f.ListBoxNWPClick();
         f.show();
         f.repaint();
@@ -53,9 +54,9 @@ BENCHMARK(OuvertureCompetences)->Unit(benchmark::kMillisecond);
 void ClicCompetence(benchmark::State& etat)
 {
     TFormNWP f(ChargeListesCompetences(Dossier + "Vardel.cat", Dossier + "Vardel.nwp"));
-    f.CalculeCompetences(clercVoleur());
+    f.FixeBudget(CalculeCompetences(clercVoleur()));
     f.show();
-    ListeMarquee* l = f.ListBoxNWP;
+    ListeMarquee* l = Controle<ListeMarquee>(f, "ListBoxNWP");
     const QPoint ou = l->visualItemRect(l->item(3)).center();
     for (auto _ : etat) {
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, ou);
@@ -68,7 +69,7 @@ void CreationArmes(benchmark::State& etat)
 {
     for (auto _ : etat) {
         TFormArmes f(ChargeListeArmes(Dossier + "Vardel.Arm"));
-        benchmark::DoNotOptimize(f.ListBoxArmes->Nombre());
+        benchmark::DoNotOptimize(Controle<ListeMarquee>(f, "ListBoxArmes")->Nombre());
     }
 }
 BENCHMARK(CreationArmes)->Unit(benchmark::kMillisecond);
@@ -77,14 +78,14 @@ void OuvertureArmes(benchmark::State& etat)
 {
     TFormArmes f(ChargeListeArmes(Dossier + "Vardel.Arm"));
     f.FixeMarques({1, 5, 10});
-    f.FixeSpecialisation(f.ListBoxArmes->Texte(5));
+    f.FixeSpecialisation(Controle<ListeMarquee>(f, "ListBoxArmes")->Texte(5));
     Personnage p;
     p.classe = QStringLiteral("Guerrier");
     p.niveaux[0] = QStringLiteral("12");
     for (auto _ : etat) {
         f.PointsArmes = CalculeEmplacementsArmes(p);
         f.AfficheReste();
-        f.CheckBoxSpecialiste->setEnabled(p.classe == QStringLiteral("Guerrier"));
+        Controle<QCheckBox>(f, "CheckBoxSpecialiste")->setEnabled(p.classe == QStringLiteral("Guerrier"));
         f.show();
         f.repaint();
         f.hide();
@@ -97,7 +98,7 @@ void ClicArme(benchmark::State& etat)
     TFormArmes f(ChargeListeArmes(Dossier + "Vardel.Arm"));
     f.PointsArmes = 10;
     f.show();
-    ListeMarquee* l = f.ListBoxArmes;
+    ListeMarquee* l = Controle<ListeMarquee>(f, "ListBoxArmes");
     const QPoint ou = l->visualItemRect(l->item(3)).center();
     for (auto _ : etat) {
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, ou);

@@ -6,6 +6,8 @@
 #include "Apercu.h"
 #include "CanevasPeintre.h"
 #include "Champs.h"
+#include "Controles.h"
+#include "ListeSorts.h"
 #include "Pages.h"
 #include "ProgrammeDeMesure.h"
 #include "UnitFormSortsDeMage.h"
@@ -96,16 +98,17 @@ BENCHMARK(BM_LivreImprime)->Arg(1000)->Arg(2000)->Arg(10000)->Arg(20000)->Comple
 void BM_CatalogueDessine(benchmark::State& etat)
 {
     const DonneesImpression d = grandLivre(etat.range(0));
-    std::array<QStringList, NombreNiveauxSorts> sorts = d.SortsDeMageParNiveau;
-    TFormSortsDeMage form(sorts, [] { return QStringLiteral("17"); });
+    TFormSortsDeMage form;
+    form.FixeSortsDuPersonnage(d.SortsDeMageParNiveau);
+    form.FixeIntelligence(QStringLiteral("17"));
     EtatCatalogue catalogue;
     catalogue.catalogue = d.SortsDeMage;
     catalogue.pourcent = true;
     form.FixeEtat(catalogue);
-    form.PageControl1->setCurrentIndex(0);
+    Controle<QTabWidget>(form, "PageControl1")->setCurrentIndex(0);
     form.show();
     QApplication::processEvents();
-    QWidget* vue = form.ListBoxes[0]->viewport();
+    QWidget* vue = Controle<ListeSorts>(form, "ListBox1")->viewport();
     for (auto _ : etat) {
         const QImage image = vue->grab().toImage();
         benchmark::DoNotOptimize(image.constBits());

@@ -2,6 +2,7 @@
 // largest level drawn, and one spell action without the percentage dialog.
 #include "CatalogueSorts.h"
 #include "Champs.h"
+#include "Controles.h"
 #include "ProgrammeDeMesure.h"
 #include "UnitFormPourcentage.h"
 #include "UnitFormSortsDeMage.h"
@@ -16,8 +17,12 @@
 
 namespace {
 
-std::array<QStringList, NombreNiveauxSorts> sorts;
 const QString intelligence = QStringLiteral("12");
+
+ListeSorts* liste(const TFormSortsDeMage& form, int niveau)
+{
+    return Controle<ListeSorts>(form, QStringLiteral("ListBox%1").arg(niveau));
+}
 
 int plusGrandNiveau(const TFormSortsDeMage& form)
 {
@@ -33,13 +38,14 @@ int plusGrandNiveau(const TFormSortsDeMage& form)
 void OuvertureDuCatalogue(benchmark::State& etat)
 {
     for (auto _ : etat) {
-        TFormSortsDeMage form(sorts, [] { return intelligence; });
+        TFormSortsDeMage form;
+        form.FixeIntelligence(intelligence);
         form.FixeEtat(ChargeCatalogueDeDepart());
         const int n = plusGrandNiveau(form);
-        form.PageControl1->setCurrentIndex(n - 1);
+        Controle<QTabWidget>(form, "PageControl1")->setCurrentIndex(n - 1);
         form.show();
         QApplication::processEvents();
-        const QImage image = form.ListBoxes[static_cast<std::size_t>(n - 1)]->viewport()->grab().toImage();
+        const QImage image = liste(form, n)->viewport()->grab().toImage();
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -49,26 +55,28 @@ BENCHMARK(OuvertureDuCatalogue)->Unit(benchmark::kMillisecond);
 // toggles and the spell is added (or, the next time, removed) at 1 %.
 void ActionSurUnSort(benchmark::State& etat)
 {
-    TFormSortsDeMage form(sorts, [] { return intelligence; });
+    TFormSortsDeMage form;
+    form.FixeIntelligence(intelligence);
     form.FixeEtat(ChargeCatalogueDeDepart());
     TFormPourcentage pourcentage(&form);
     TFormNouveauSortDeMage nouveau(&form);
     form.RelieDialogues([&] { return &pourcentage; }, [&] { return &nouveau; });
-    form.CheckBoxPourcent->setChecked(false);
+    Controle<QCheckBox>(form, "CheckBoxPourcent")->setChecked(false);
     const int n = plusGrandNiveau(form);
-    form.PageControl1->setCurrentIndex(n - 1);
+    Controle<QTabWidget>(form, "PageControl1")->setCurrentIndex(n - 1);
     form.show();
     QApplication::processEvents();
-    ListeSorts* liste = form.ListBoxes[static_cast<std::size_t>(n - 1)];
+    ListeSorts* liste = ::liste(form, n);
     // A few spells already chosen, as a character would have.
+    TFormSortsDeMage::SortsParNiveau sorts;
     for (int i = 0; i < liste->count(); i += 5)
         sorts[static_cast<std::size_t>(n - 1)].append(Champ1(liste->item(i)->text()) + QStringLiteral("&40"));
+    form.FixeSortsDuPersonnage(sorts);
     liste->setCurrentRow(liste->count() / 2, QItemSelectionModel::NoUpdate);
     for (auto _ : etat) {
         QKeyEvent espace(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
         QApplication::sendEvent(liste, &espace);
     }
-    sorts = {};
 }
 BENCHMARK(ActionSurUnSort)->Unit(benchmark::kMicrosecond);
 
