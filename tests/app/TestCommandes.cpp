@@ -1,6 +1,6 @@
-#include "Controles.h"
 #include "Classes.h"
 #include "Commandes.h"
+#include "Controles.h"
 #include "PersonnageOuvert.h"
 #include "Niveaux.h"
 #include "UnitFormNotes.h"

@@ -1,5 +1,5 @@
-#include "Controles.h"
 #include "CatalogueSorts.h"
+#include "Controles.h"
 #include "Fenetres.h"
 #include "PersonnageOuvert.h"
 #include "UnitFormSortsDeMage.h"

@@ -1,6 +1,6 @@
-#include "Controles.h"
 #include "Champs.h"
 #include "CommandesFichier.h"
+#include "Controles.h"
 #include "FichierPersonnage.h"
 #include "ListeMarquee.h"
 #include "ListeSorts.h"

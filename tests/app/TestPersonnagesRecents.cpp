@@ -1,5 +1,5 @@
-#include "Controles.h"
 #include "CommandesFichier.h"
+#include "Controles.h"
 #include "Fenetres.h"
 #include "FichierPersonnage.h"
 #include "FichierSorts.h"

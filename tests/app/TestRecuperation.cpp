@@ -1,5 +1,5 @@
-#include "Controles.h"
 #include "Commandes.h"
+#include "Controles.h"
 #include "ControlesTalents.h"
 #include "Fenetres.h"
 #include "FichierPersonnage.h"

@@ -1,6 +1,6 @@
-#include "Controles.h"
 #include "CanevasPeintre.h"
 #include "Champs.h"
+#include "Controles.h"
 #include "Fenetres.h"
 #include "PersonnageOuvert.h"
 #include "ListeMarquee.h"

@@ -1,5 +1,5 @@
-#include "Controles.h"
 #include "Champs.h"
+#include "Controles.h"
 #include "ListeMarquee.h"
 #include "UnitFormNWP.h"
 
