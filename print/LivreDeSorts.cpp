@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -12,44 +13,68 @@ QString titreLivre(const DonneesImpression& d)
     return QStringLiteral("Livre de sorts de ") + d.Perso.nom;
 }
 
+// The name of a spell record: the text before its first "&" (Champ1),
+// none without one.
+QStringView nomDuSort(const QString& ligne)
+{
+    const qsizetype p = ligne.indexOf(u'&');
+    return p < 0 ? QStringView() : QStringView(ligne).left(p);
+}
+
 // The rolls of one level's spells by name, the last record of a name
 // winning as in PourcentageSortDeMage. Built once per drawing of the book,
-// so that each marked spell finds its roll in constant time.
+// so that each marked spell finds its roll in constant time. The names and
+// rolls are read in place in the records, which outlive the drawing.
 class JetsDuNiveau {
 public:
     explicit JetsDuNiveau(const QStringList& sorts)
     {
         jets_.reserve(sorts.size());
-        for (const QString& s : sorts)
-            jets_.insert(Champ1(s), ChampsDepuis2(s));
+        for (const QString& s : sorts) {
+            // The roll is everything after the first "&" (ChampsDepuis2).
+            const qsizetype p = s.indexOf(u'&');
+            jets_.insert(nomDuSort(s), p < 0 ? QStringView(s) : QStringView(s).mid(p + 1));
+        }
     }
 
     // The roll recorded for the spell of that catalogue line, "?" without record.
-    QString jet(const QString& ligne) const { return jets_.value(Champ1(ligne), QStringLiteral("?")); }
+    QString jet(const QString& ligne) const
+    {
+        const auto i = jets_.constFind(nomDuSort(ligne));
+        return i == jets_.constEnd() ? QStringLiteral("?") : i->toString();
+    }
 
 private:
-    QHash<QString, QString> jets_;
+    QHash<QStringView, QStringView> jets_;
 };
 
-using JetsDuLivre = std::array<JetsDuNiveau, 9>;
+// The rolls of the nine levels, each built when its level is first drawn.
+class JetsDuLivre {
+public:
+    explicit JetsDuLivre(const DonneesImpression& d) : d_(d) {}
+    const JetsDuNiveau& operator[](int niveau)
+    {
+        auto& j = jets_[std::size_t(niveau - 1)];
+        if (!j)
+            j.emplace(d_.SortsDeMageParNiveau[std::size_t(niveau - 1)]);
+        return *j;
+    }
 
-JetsDuLivre jetsDuLivre(const DonneesImpression& d)
-{
-    const auto& s = d.SortsDeMageParNiveau;
-    return {JetsDuNiveau(s[0]), JetsDuNiveau(s[1]), JetsDuNiveau(s[2]), JetsDuNiveau(s[3]), JetsDuNiveau(s[4]),
-            JetsDuNiveau(s[5]), JetsDuNiveau(s[6]), JetsDuNiveau(s[7]), JetsDuNiveau(s[8])};
-}
+private:
+    const DonneesImpression& d_;
+    std::array<std::optional<JetsDuNiveau>, 9> jets_;
+};
 
 // A roll of "?" reads as no number at all, below any chance: learned.
-bool appris(const DonneesImpression& d, const JetsDuNiveau& jets, const QString& ligne)
+bool appris(const DonneesImpression& d, const QString& jet)
 {
-    return EntierOuDefaut(jets.jet(ligne)) <= d.ChanceApprentissage;
+    return EntierOuDefaut(jet) <= d.ChanceApprentissage;
 }
 
 bool aDesSorts(const DonneesImpression& d, const JetsDuNiveau& jets, int niveau, bool rates)
 {
     for (const QString& ligne : d.SortsDeMage[niveau - 1])
-        if (appris(d, jets, ligne) != rates)
+        if (appris(d, jets.jet(ligne)) != rates)
             return true;
     return false;
 }
@@ -62,22 +87,27 @@ double limiteDePage(const PageDeDessin& page, Cible cible)
 bool tableDeSorts(PageDeDessin& page, const DonneesImpression& donnees, const JetsDuNiveau& jets, int niveau,
                   bool rates, Pagination& pagination, Cible cible)
 {
-    QList<RangeeDeSorts> rangees;
-    for (const QString& ligne : donnees.SortsDeMage[niveau - 1]) {
-        if (appris(donnees, jets, ligne) == rates)
-            continue;
-        RangeeDeSorts r;
-        r.cellules = QStringList{Champ1(ligne), jets.jet(ligne) + QStringLiteral(" %"), Champ2(ligne),
-                                 Champ3(ligne), Champ4(ligne), Champ5(ligne), ChampsDepuis6(ligne)};
-        // A failed spell keeps its name and roll readable; its details are struck out.
-        r.barreeDes = rates ? 2 : -1;
-        rangees.append(r);
-    }
+    const QStringList& sorts = donnees.SortsDeMage[niveau - 1];
+    qsizetype i = 0;
+    const auto suivante = [&](RangeeDeSorts& r) {
+        while (i < sorts.size()) {
+            const QString& ligne = sorts[i++];
+            const QString jet = jets.jet(ligne);
+            if (appris(donnees, jet) == rates)
+                continue;
+            r.cellules = QStringList{Champ1(ligne), jet + QStringLiteral(" %"), Champ2(ligne),
+                                     Champ3(ligne), Champ4(ligne), Champ5(ligne), ChampsDepuis6(ligne)};
+            // A failed spell keeps its name and roll readable; its details are struck out.
+            r.barreeDes = rates ? 2 : -1;
+            return true;
+        }
+        return false;
+    };
     static const QStringList entete{QStringLiteral("Sort"),    QStringLiteral("Dé %"),
                                     QStringLiteral("Vitesse"), QStringLiteral("Durée"),
                                     QStringLiteral("Portée"),  QStringLiteral("Zone d'effet"),
                                     QStringLiteral("Composants")};
-    return DessineTable(page, GrilleLivreDeSorts(page.W, cible), rangees, limiteDePage(page, cible), entete,
+    return DessineTable(page, GrilleLivreDeSorts(page.W, cible), suivante, limiteDePage(page, cible), entete,
                         pagination, titreLivre(donnees));
 }
 
@@ -96,10 +126,10 @@ bool DessineLivreDeSorts(PageDeDessin& page, const DonneesImpression& donnees, P
     page.ChoisitPolice(Arial, 14, Gras | Italique);
     page.EcritCentre(0, page.Y, page.W, titreLivre(donnees));
     page.Y += 2 * page.HauteurLigne();
-    const JetsDuLivre jets = jetsDuLivre(donnees);
+    JetsDuLivre jets(donnees);
     for (bool rates : {false, true}) {
         for (int niveau = 1; niveau <= 9; ++niveau) {
-            const JetsDuNiveau& jetsDuNiveau = jets[std::size_t(niveau - 1)];
+            const JetsDuNiveau& jetsDuNiveau = jets[niveau];
             if (!aDesSorts(donnees, jetsDuNiveau, niveau, rates))
                 continue;
             page.ChoisitPolice(TimesNewRoman, 12, Gras);
