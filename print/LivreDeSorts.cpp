@@ -3,6 +3,7 @@
 #include "TablesDeSorts.h"
 
 #include <QHash>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -21,34 +22,55 @@ QStringView nomDuSort(const QString& ligne)
     return p < 0 ? QStringView() : QStringView(ligne).left(p);
 }
 
-// The rolls of one level's spells by name, the last record of a name
-// winning as in PourcentageSortDeMage. Built once per drawing of the book,
-// so that each marked spell finds its roll in constant time. The names and
-// rolls are read in place in the records, which outlive the drawing.
+// The roll of each catalogue spell of one level, found by its name among
+// the recorded rolls (the last record of a name winning as in
+// PourcentageSortDeMage), and whether it is learned. Worked out once per
+// drawing of the book, so that each marked spell finds its roll in constant
+// time however often it is looked at. The names and rolls are read in
+// place in the records, which outlive the drawing.
 class JetsDuNiveau {
 public:
-    explicit JetsDuNiveau(const QStringList& sorts)
+    struct Jet {
+        QStringView texte;   // "?" without record
+        bool appris = true;
+    };
+
+    JetsDuNiveau(const DonneesImpression& d, int niveau)
     {
-        jets_.reserve(sorts.size());
-        for (const QString& s : sorts) {
+        const QStringList& enregistres = d.SortsDeMageParNiveau[std::size_t(niveau - 1)];
+        QHash<QStringView, QStringView> parNom;
+        parNom.reserve(enregistres.size());
+        for (const QString& s : enregistres) {
             // The roll is everything after the first "&" (ChampsDepuis2).
             const qsizetype p = s.indexOf(u'&');
-            jets_.insert(nomDuSort(s), p < 0 ? QStringView(s) : QStringView(s).mid(p + 1));
+            parNom.insert(nomDuSort(s), p < 0 ? QStringView(s) : QStringView(s).mid(p + 1));
+        }
+        const QStringList& sorts = d.SortsDeMage[std::size_t(niveau - 1)];
+        jets_.reserve(sorts.size());
+        for (const QString& ligne : sorts) {
+            const auto i = parNom.constFind(nomDuSort(ligne));
+            Jet j;
+            j.texte = i == parNom.constEnd() ? QStringView(u"?") : *i;
+            // A roll of "?" reads as no number at all, below any chance: learned.
+            j.appris = EntierOuDefaut(j.texte.toString()) <= d.ChanceApprentissage;
+            jets_.append(j);
         }
     }
 
-    // The roll recorded for the spell of that catalogue line, "?" without record.
-    QString jet(const QString& ligne) const
+    // The roll of the level's catalogue line i.
+    const Jet& operator[](qsizetype i) const { return jets_[i]; }
+
+    // Whether the level has learned spells, or failed ones when `rates`.
+    bool aDesSorts(bool rates) const
     {
-        const auto i = jets_.constFind(nomDuSort(ligne));
-        return i == jets_.constEnd() ? QStringLiteral("?") : i->toString();
+        return std::any_of(jets_.begin(), jets_.end(), [rates](const Jet& j) { return j.appris != rates; });
     }
 
 private:
-    QHash<QStringView, QStringView> jets_;
+    QList<Jet> jets_;
 };
 
-// The rolls of the nine levels, each built when its level is first drawn.
+// The rolls of the nine levels, each worked out when its level is first drawn.
 class JetsDuLivre {
 public:
     explicit JetsDuLivre(const DonneesImpression& d) : d_(d) {}
@@ -56,7 +78,7 @@ public:
     {
         auto& j = jets_[std::size_t(niveau - 1)];
         if (!j)
-            j.emplace(d_.SortsDeMageParNiveau[std::size_t(niveau - 1)]);
+            j.emplace(d_, niveau);
         return *j;
     }
 
@@ -64,20 +86,6 @@ private:
     const DonneesImpression& d_;
     std::array<std::optional<JetsDuNiveau>, 9> jets_;
 };
-
-// A roll of "?" reads as no number at all, below any chance: learned.
-bool appris(const DonneesImpression& d, const QString& jet)
-{
-    return EntierOuDefaut(jet) <= d.ChanceApprentissage;
-}
-
-bool aDesSorts(const DonneesImpression& d, const JetsDuNiveau& jets, int niveau, bool rates)
-{
-    for (const QString& ligne : d.SortsDeMage[niveau - 1])
-        if (appris(d, jets.jet(ligne)) != rates)
-            return true;
-    return false;
-}
 
 double limiteDePage(const PageDeDessin& page, Cible cible)
 {
@@ -91,11 +99,11 @@ bool tableDeSorts(PageDeDessin& page, const DonneesImpression& donnees, const Je
     qsizetype i = 0;
     const auto suivante = [&](RangeeDeSorts& r) {
         while (i < sorts.size()) {
+            const JetsDuNiveau::Jet& jet = jets[i];
             const QString& ligne = sorts[i++];
-            const QString jet = jets.jet(ligne);
-            if (appris(donnees, jet) == rates)
+            if (jet.appris == rates)
                 continue;
-            r.cellules = QStringList{Champ1(ligne), jet + QStringLiteral(" %"), Champ2(ligne),
+            r.cellules = QStringList{Champ1(ligne), jet.texte.toString() + QStringLiteral(" %"), Champ2(ligne),
                                      Champ3(ligne), Champ4(ligne), Champ5(ligne), ChampsDepuis6(ligne)};
             // A failed spell keeps its name and roll readable; its details are struck out.
             r.barreeDes = rates ? 2 : -1;
@@ -116,7 +124,7 @@ bool tableDeSorts(PageDeDessin& page, const DonneesImpression& donnees, const Je
 bool TableDeSorts(PageDeDessin& page, const DonneesImpression& donnees, int niveau, bool rates,
                   Pagination& pagination, Cible cible)
 {
-    return tableDeSorts(page, donnees, JetsDuNiveau(donnees.SortsDeMageParNiveau[niveau - 1]), niveau, rates,
+    return tableDeSorts(page, donnees, JetsDuNiveau(donnees, niveau), niveau, rates,
                         pagination, cible);
 }
 
@@ -130,7 +138,7 @@ bool DessineLivreDeSorts(PageDeDessin& page, const DonneesImpression& donnees, P
     for (bool rates : {false, true}) {
         for (int niveau = 1; niveau <= 9; ++niveau) {
             const JetsDuNiveau& jetsDuNiveau = jets[niveau];
-            if (!aDesSorts(donnees, jetsDuNiveau, niveau, rates))
+            if (!jetsDuNiveau.aDesSorts(rates))
                 continue;
             page.ChoisitPolice(TimesNewRoman, 12, Gras);
             page.EcritCentre(0, page.Y, page.W,
