@@ -6,12 +6,53 @@
 
 namespace {
 
+// The canvas the preview's spell pages go through: the font and the
+// measuring always reach the canvas beneath, the drawing only while the
+// page is shown. The pages that are counted or passed over are laid out
+// exactly as when they are shown, but nothing of them is painted.
+class CanevasMasquable : public Canevas {
+public:
+    CanevasMasquable(Canevas& dessous, bool visible) : Visible(visible), dessous_(dessous) {}
+
+    bool Visible;
+
+    void Police(const QString& nom, int taille, StylePolice style) override { dessous_.Police(nom, taille, style); }
+    void CouleurPinceau(const QColor& couleur) override { dessous_.CouleurPinceau(couleur); }
+    void CouleurPlume(const QColor& couleur) override { dessous_.CouleurPlume(couleur); }
+    void Rectangle(int x1, int y1, int x2, int y2) override
+    {
+        if (Visible)
+            dessous_.Rectangle(x1, y1, x2, y2);
+    }
+    void DeplaceA(int x, int y) override { dessous_.DeplaceA(x, y); }
+    // Hidden, the pen still moves to the end point.
+    void LigneA(int x, int y) override
+    {
+        if (Visible)
+            dessous_.LigneA(x, y);
+        else
+            dessous_.DeplaceA(x, y);
+    }
+    void Ecrit(int x, int y, const QString& texte) override
+    {
+        if (Visible)
+            dessous_.Ecrit(x, y, texte);
+    }
+    int LargeurTexte(const QString& texte) override { return dessous_.LargeurTexte(texte); }
+    int HauteurTexte(const QString& texte) override { return dessous_.HauteurTexte(texte); }
+
+private:
+    Canevas& dessous_;
+};
+
 // The preview's page breaks in the spell pages. Counting, every break is one
-// more page. Drawing, the pages before the one shown are cleared and passed
-// over; the break that ends the page shown stops the drawing.
+// more page. Drawing, the pages before the one shown are passed over hidden,
+// the box cleared when the page shown begins; the break that ends the page
+// shown stops the drawing.
 class PaginationApercu : public Pagination {
 public:
-    PaginationApercu(Apercu& apercu, bool mage) : apercu_(apercu), mage_(mage) {}
+    PaginationApercu(Apercu& apercu, bool mage, CanevasMasquable& canevas)
+        : apercu_(apercu), mage_(mage), canevas_(canevas) {}
 
     bool NouvellePage(PageDeDessin& page) override
     {
@@ -21,6 +62,7 @@ public:
                 ++apercu_.PagesMage;
         } else if (apercu_.SousPage + 2 < apercu_.PageCourante) {
             ++apercu_.SousPage;
+            canevas_.Visible = apercu_.SousPage + 2 == apercu_.PageCourante;
         } else {
             return false;
         }
@@ -31,6 +73,7 @@ public:
 private:
     Apercu& apercu_;
     bool mage_;
+    CanevasMasquable& canevas_;
 };
 
 }
@@ -55,38 +98,42 @@ void Apercu::CompteLesPages(Canevas& mesure)
         bool& comptage;
         ~FinDuComptage() { comptage = false; }
     } fin{Comptage};
+    CanevasMasquable cache(mesure, false);
     if (ApercuSortsDeMage(Donnees.Perso)) {
         NombreDePages += 1;
         PagesMage = 1;
-        PageDeDessin page(mesure, LargeurApercu, HauteurApercu);
-        PaginationApercu pagination(*this, true);
+        PageDeDessin page(cache, LargeurApercu, HauteurApercu);
+        PaginationApercu pagination(*this, true, cache);
         DessineLivreDeSorts(page, Donnees, pagination, Cible::Apercu);
     }
     if (OffreSortsDePretre(Donnees.Perso)) {
         ConstruitSortsDePretre(Donnees);
         NombreDePages += 1;
-        PageDeDessin page(mesure, LargeurApercu, HauteurApercu);
-        PaginationApercu pagination(*this, false);
+        PageDeDessin page(cache, LargeurApercu, HauteurApercu);
+        PaginationApercu pagination(*this, false, cache);
         DessineSortsDePretre(page, Donnees, pagination);
     }
 }
 
 void Apercu::DessinePage(Canevas& canevas)
 {
-    PageDeDessin page(canevas, LargeurApercu, HauteurApercu);
-    if (PageCourante == 1) {
-        DessineFiche(page, Donnees, Cible::Apercu);
-    } else if (PageCourante == 2) {
-        DessinePossessions(page, Donnees);
-    } else if (PageCourante > PagesMage + 2) {
-        SousPage = PagesMage + 1;
-        PaginationApercu pagination(*this, false);
-        DessineSortsDePretre(page, Donnees, pagination);
-    } else {
-        SousPage = 1;
-        PaginationApercu pagination(*this, true);
-        DessineLivreDeSorts(page, Donnees, pagination, Cible::Apercu);
+    if (PageCourante <= 2) {
+        PageDeDessin page(canevas, LargeurApercu, HauteurApercu);
+        if (PageCourante == 1)
+            DessineFiche(page, Donnees, Cible::Apercu);
+        else
+            DessinePossessions(page, Donnees);
+        return;
     }
+    const bool pretre = PageCourante > PagesMage + 2;
+    SousPage = pretre ? PagesMage + 1 : 1;
+    CanevasMasquable masque(canevas, SousPage + 2 == PageCourante);
+    PageDeDessin page(masque, LargeurApercu, HauteurApercu);
+    PaginationApercu pagination(*this, !pretre, masque);
+    if (pretre)
+        DessineSortsDePretre(page, Donnees, pagination);
+    else
+        DessineLivreDeSorts(page, Donnees, pagination, Cible::Apercu);
 }
 
 QString Apercu::Titre() const

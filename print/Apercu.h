@@ -12,9 +12,9 @@ inline constexpr int HauteurApercu = 1250;
 
 // What the preview shows, one page at a time: page 1 the character sheet,
 // page 2 the possessions, pages 3 to PagesMage + 2 the spellbook, then the
-// priest pages. The spell pages are always drawn from their beginning; at
-// each break the box is cleared and the drawing goes on until the page shown
-// is full, and stops there.
+// priest pages. The spell pages are always laid out from their beginning,
+// the pages before the one shown hidden (measured, never painted); when the
+// page shown begins the box is cleared, and the drawing stops once it is full.
 class Apercu {
 public:
     // The character shown, taken when the preview opens.
@@ -27,7 +27,7 @@ public:
     // While spell pages are drawn: the preview number, minus 2, of the page
     // being drawn.
     int SousPage = 0;
-    // The spell pages are drawn only to count them.
+    // The spell pages are laid out, hidden, only to count them.
     bool Comptage = false;
     // The chance to learn spells of the Intelligence, taken at opening.
     int ChanceApprentissage = 0;
@@ -39,7 +39,7 @@ public:
     // hand back, and a rule file that cannot be read fails here (Echec),
     // before anything is shown.
     void Ouvre(const DonneesImpression& donnees, Canevas& mesure);
-    // NombreDePages and PagesMage, the spell pages drawn in counting mode;
+    // NombreDePages and PagesMage, the spell pages laid out in counting mode;
     // the priest lists are rebuilt first when the character has priest pages.
     void CompteLesPages(Canevas& mesure);
     // Draws page PageCourante on the paint box's canvas.

@@ -2,10 +2,13 @@
 
 #include "Canevas.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
 #include <QPoint>
+#include <memory>
+#include <vector>
 
 // The canvas over a QPainter that is active on the target device (a printer
 // or PDF page, a paint box, an image). Text is measured with the device's
@@ -26,13 +29,29 @@ public:
     int HauteurTexte(const QString& texte) override;
 
 private:
+    // A font chosen on this canvas, with its metrics on the device and the
+    // widths already measured in it: the wrapped cells measure the same
+    // words over and over, and a spell table goes back and forth between
+    // its plain and struck-out fonts at every failed spell.
+    struct PoliceMesuree {
+        QString nom;
+        int taille = 0;
+        StylePolice style = Normal;
+        QFont police;
+        QFontMetrics mesure;
+        int hauteur = 0;
+        int ascendante = 0;
+        QHash<QString, int> largeurs;
+    };
+    PoliceMesuree& mesuree(const QString& nom, int taille, StylePolice style);
+    // The most widths a font keeps.
+    static constexpr qsizetype LargeursRetenues = 4096;
+
     QPainter& peintre_;
     QColor pinceau_ = Qt::white;
     QColor plume_ = Qt::black;
     QPoint position_;
-    // The metrics of the current font on the device, taken when it is chosen.
-    QFontMetrics mesure_;
-    // Widths already measured in the current font: the wrapped cells measure
-    // the same words over and over.
-    QHash<QString, int> largeurs_;
+    // Every font chosen so far (a page uses a handful); the current one.
+    std::vector<std::unique_ptr<PoliceMesuree>> polices_;
+    PoliceMesuree* courante_ = nullptr;
 };

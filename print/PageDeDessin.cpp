@@ -158,6 +158,13 @@ int PageDeDessin::cellule(int x1, int y, int x2, const QString& texte, Alignemen
         else if (alignement == Alignement::Gauche)
             canevas.Ecrit(x1, y, ligne);
     };
+    // A text that holds in the column is never cut: the chunks that lead
+    // up to it are no wider than the whole. One measure then does, where the
+    // cutting would measure every chunk a spell name is made of.
+    if (!texte.isEmpty() && Largeur(texte) <= x2 - x1) {
+        trace(texte);
+        return u + u / 4;
+    }
     QString reste = texte;
     QString ligne;
     int lignes = 1;

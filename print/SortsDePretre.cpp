@@ -17,11 +17,16 @@ bool DessineSortsDePretre(PageDeDessin& page, const DonneesImpression& donnees, 
         page.ChoisitPolice(TimesNewRoman, 12, Gras);
         page.EcritCentre(0, page.Y, page.W, QStringLiteral("Sorts de niveau ") + QString::number(niveau));
         page.Y += 2 * page.HauteurLigne();
-        QList<RangeeDeSorts> rangees;
-        for (const QString& ligne : sorts)
-            rangees.append({QStringList{Champ1(ligne), Champ2(ligne), Champ3(ligne), Champ4(ligne), Champ5(ligne),
-                                        ChampsDepuis6(ligne)}});
-        if (!DessineTable(page, GrilleSortsDePretre(page.W), rangees, double(page.H), {}, pagination, titre))
+        qsizetype i = 0;
+        const auto suivante = [&sorts, &i](RangeeDeSorts& r) {
+            if (i == sorts.size())
+                return false;
+            const QString& ligne = sorts[i++];
+            r.cellules = QStringList{Champ1(ligne), Champ2(ligne), Champ3(ligne),
+                                     Champ4(ligne), Champ5(ligne), ChampsDepuis6(ligne)};
+            return true;
+        };
+        if (!DessineTable(page, GrilleSortsDePretre(page.W), suivante, double(page.H), {}, pagination, titre))
             return false;
         page.Y += page.HauteurLigne();
     }

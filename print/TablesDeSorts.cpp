@@ -93,8 +93,8 @@ bool NouvellePageDeSorts(PageDeDessin& page, Pagination& pagination, const QStri
     return true;
 }
 
-bool DessineTable(PageDeDessin& page, const GrilleSorts& grille, const QList<RangeeDeSorts>& rangees,
-                  double limite, const QStringList& entete, Pagination& pagination, const QString& titre)
+bool DessineTable(PageDeDessin& page, const GrilleSorts& grille, const RangeeSuivante& suivante, double limite,
+                  const QStringList& entete, Pagination& pagination, const QString& titre)
 {
     int t = page.Y;
     page.ChoisitPolice(TimesNewRoman, 8);
@@ -102,7 +102,7 @@ bool DessineTable(PageDeDessin& page, const GrilleSorts& grille, const QList<Ran
         DessineCellules(page, grille, page.Y, entete);
         page.Y += page.HauteurLigne();   // one line, whatever the cells took
     }
-    for (const RangeeDeSorts& rangee : rangees) {
+    for (RangeeDeSorts rangee; suivante(rangee);) {
         const int rh = HauteurRangee(page, grille, rangee.cellules);
         if (double(page.Y + rh) > limite) {
             FermeTable(page, grille, t);

@@ -2,6 +2,8 @@
 
 #include "Pages.h"
 
+#include <functional>
+
 // The drawing shared by the spell tables of both kinds.
 
 // The text of column i runs from its left boundary + wm to its right
@@ -22,10 +24,13 @@ void FermeTable(PageDeDessin& page, const GrilleSorts& grille, int t);
 // row whose bottom would pass `limite`; after a break, `entete` (when not
 // empty) is drawn again at the top. The table is closed after its last row.
 // False when the pagination stopped the drawing (the table is then closed
-// at the page's end).
+// at the page's end). The rows come one at a time from `suivante`, which
+// fills the row it is given and answers false when there is none left: a
+// drawing that stops early never builds the rows it does not reach.
 struct RangeeDeSorts {
     QStringList cellules;
     int barreeDes = -1;
 };
-bool DessineTable(PageDeDessin& page, const GrilleSorts& grille, const QList<RangeeDeSorts>& rangees,
-                  double limite, const QStringList& entete, Pagination& pagination, const QString& titre);
+using RangeeSuivante = std::function<bool(RangeeDeSorts&)>;
+bool DessineTable(PageDeDessin& page, const GrilleSorts& grille, const RangeeSuivante& suivante, double limite,
+                  const QStringList& entete, Pagination& pagination, const QString& titre);

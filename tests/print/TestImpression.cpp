@@ -189,6 +189,81 @@ TEST(Apercu, EachSpellbookPageShowsItsOwnRowsAndStopsAtItsEnd)
     }
 }
 
+// A mage with 120 spells at each of the first three levels: names of every
+// length (many wrap in the name column, so rows differ in height), a roll
+// for ten spells in eleven, of which those above the chance fail.
+DonneesImpression grandLivre()
+{
+    DonneesImpression d = mage(0);
+    const QStringList noms{"Projectile magique", "Lumière", "Boule de feu", "Toile d'araignée",
+                           "Un sort dont le nom ne tient jamais sur une seule ligne de sa colonne"};
+    for (std::size_t niveau = 0; niveau < 3; ++niveau) {
+        for (int i = 0; i < 120; ++i) {
+            const QString nom = noms[i % noms.size()] + QStringLiteral(" %1").arg(i);
+            d.SortsDeMage[niveau].append(nom + "&1&1 round/niv.&30 m&Spéciale&V, S, M");
+            if (i % 11 != 0)
+                d.SortsDeMageParNiveau[niveau].append(nom + "&" + QString::number((13 * i + 7) % 100 + 1));
+        }
+    }
+    return d;
+}
+
+// The traces of the paint box since it was last cleared.
+QList<CanevasEnregistreur::Trace> tracesVisibles(const CanevasEnregistreur& c)
+{
+    QList<CanevasEnregistreur::Trace> r;
+    for (const auto& t : c.traces) {
+        if (t.genre == CanevasEnregistreur::Genre::Rectangle && t.x1 == 0 && t.y1 == 0 && t.x2 == LargeurApercu
+            && t.y2 == HauteurApercu)
+            r.clear();
+        else
+            r.append(t);
+    }
+    return r;
+}
+
+// The traces of page n (from 1) of a recording whose breaks are marked.
+QList<CanevasEnregistreur::Trace> tracesDeLaPage(const CanevasEnregistreur& c, int n)
+{
+    QList<CanevasEnregistreur::Trace> r;
+    int page = 1;
+    for (const auto& t : c.traces) {
+        if (t.genre == CanevasEnregistreur::Genre::Page)
+            ++page;
+        else if (page == n)
+            r.append(t);
+    }
+    return r;
+}
+
+TEST(Apercu, EachPageOfABigBookIsThePageOfTheWholeBookDrawn)
+{
+    Apercu a;
+    CanevasEnregistreur mesure;
+    a.Ouvre(grandLivre(), mesure);
+
+    // The whole book drawn at once on the paint box's size, every break kept.
+    CanevasEnregistreur livre;
+    PaginationEnregistree sauts(livre);
+    PageDeDessin page(livre, LargeurApercu, HauteurApercu);
+    ASSERT_TRUE(DessineLivreDeSorts(page, a.Donnees, sauts, Cible::Apercu));
+    const int pages = livre.nombreDePages();
+    ASSERT_GE(pages, 10);
+    ASSERT_TRUE(livre.contient("Sorts ratés de niveau 3"));
+
+    EXPECT_EQ(a.PagesMage, pages);
+    EXPECT_EQ(a.NombreDePages, 2 + pages);
+    // Every page shows what that page holds, at the same places, in the
+    // same fonts, lines included.
+    for (int n = 1; n <= pages; ++n) {
+        a.PageCourante = n + 2;
+        CanevasEnregistreur boite;
+        a.DessinePage(boite);
+        EXPECT_EQ(tracesVisibles(boite), tracesDeLaPage(livre, n)) << n;
+        EXPECT_EQ(a.SousPage, n);
+    }
+}
+
 TEST(Apercu, PriestPagesFollowTheSpellbook)
 {
     DonneesImpression d = mage(29);

@@ -231,4 +231,29 @@ TEST_F(Frame, CellsWrapByChunksAndMeasureWhatTheyDraw)
     EXPECT_TRUE(canevas.textes().isEmpty());
 }
 
+TEST_F(Frame, ACellThatJustHoldsStaysOnOneLine)
+{
+    // "ab cd" is 40 wide, "ab cd ef" 64: a column as wide as the whole text
+    // keeps it on one line, one pixel narrower cuts it.
+    struct Cas {
+        int x2;
+        QString texte;
+        int hauteur;
+        Ecrits ecrits;
+    };
+    const Cas cas[] = {
+        {40, "ab cd", 16 + 4, {{0, 100, "ab cd"}}},
+        {39, "ab cd", 2 * 16 + 4, {{0, 100, "ab "}, {0, 116, "cd"}}},
+        {64, "ab cd ef", 16 + 4, {{0, 100, "ab cd ef"}}},
+        {63, "ab cd ef", 2 * 16 + 4, {{0, 100, "ab cd "}, {0, 116, "ef"}}},
+        {16, "abc", 2 * 16 + 4, {{0, 100, ""}, {0, 116, "abc"}}},
+    };
+    for (const Cas& c : cas) {
+        canevas.traces.clear();
+        EXPECT_EQ(page.CelluleAGauche(0, 100, c.x2, c.texte), c.hauteur) << c.x2 << " " << c.texte.toStdString();
+        EXPECT_EQ(ecrits(), c.ecrits) << c.x2 << " " << c.texte.toStdString();
+        EXPECT_EQ(page.HauteurCellule(0, c.x2, c.texte), c.hauteur) << c.x2 << " " << c.texte.toStdString();
+    }
+}
+
 }
