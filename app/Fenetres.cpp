@@ -132,7 +132,9 @@ Fenetres CreeFenetres(TPersoForm& persoForm)
     ouvert.Competences = std::move(lu.competences);
     ouvert.Armes = std::move(lu.armes);
     ouvert.Catalogue = std::move(lu.catalogue);
-    ouvert.Remplace(FichePersonnage{persoForm.personnage()}, PersonnageOuvert::Origine::Nouveau, QString(), true);
+    FichePersonnage depart;
+    depart.personnage = persoForm.personnage();   // the sheet's defaults ("Commun")
+    ouvert.Remplace(depart, PersonnageOuvert::Origine::Nouveau, QString(), true);
     ouvert.Historique().clear();
     BrancheCommandes(f);
     return f;
