@@ -22,8 +22,6 @@ public:
     // cancelled.
     std::optional<PagesChoisies> Choisit(bool mage, bool pretre);
 
-    // Enables the spell boxes; the two page boxes are always enabled.
-    void OffreSorts(bool mage, bool pretre);
     // The boxes ticked.
     PagesChoisies Choix() const;
 
@@ -36,6 +34,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Enables the spell boxes; the two page boxes are always enabled.
+    void OffreSorts(bool mage, bool pretre);
+
     // The controls, named as the system names them (objectName).
     QLabel* Label1 = nullptr;
     QCheckBox *CheckBoxPage1 = nullptr, *CheckBoxPage2 = nullptr, *CheckBoxSortsMage = nullptr,
