@@ -1,7 +1,8 @@
 // The proficiency list: its lines sorted as the list shows them, cut into
-// their four columns, their costs (CoutCompetence) against the shipped
-// categories and the groups of the character of the header, and the points
-// left (PointsRestants) with the lines the header's choice bytes mark.
+// their four columns, and the points left (PointsRestants) with the lines
+// the header's choice bytes mark, against the sum of those lines' costs
+// (CoutCompetence) under the shipped categories and the groups of the
+// character of the header.
 
 #include "Collation.h"
 #include "Colonnes.h"
@@ -50,10 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille)
     qint64 couts = 0;
     for (qsizetype i = 0; i < lignes.size(); ++i) {
         VERIFIE(DecoupeColonnes(lignes[i], 4).size() == 4);
-        const qint64 cout = CoutCompetence(lignes[i], categoriesLivrees, budget.GroupesAutorises);
+        // A line's cost walks the categories: only the marked lines' are summed.
         if (bits >> (i % 24) & 1) {
             marquees.append(lignes[i]);
-            couts += cout;
+            couts += CoutCompetence(lignes[i], categoriesLivrees, budget.GroupesAutorises);
         }
     }
     VERIFIE(PointsRestants(budget.PointsCompetences, marquees, categoriesLivrees, budget.GroupesAutorises)
